@@ -1,0 +1,20 @@
+# GoogleTest without downloads: the native build uses Debian's libgtest-dev, the mingw builds
+# compile Debian's sources from /usr/src/googletest.
+if(WIN32)
+  include(FetchContent)
+  set(FETCHCONTENT_SOURCE_DIR_GOOGLETEST /usr/src/googletest CACHE PATH "" FORCE)
+  set(FETCHCONTENT_FULLY_DISCONNECTED ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  FetchContent_Declare(googletest URL file:///dev/null)
+  FetchContent_MakeAvailable(googletest)
+  # GoogleTest's own sources do not pass our warning and charset flags.
+  foreach(t gtest gtest_main)
+    target_compile_options(${t} PRIVATE -w)
+  endforeach()
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)

@@ -1,0 +1,92 @@
+#include "core/items/script_item.h"
+
+namespace drawlot {
+namespace {
+
+constexpr std::string_view kError = "Error";
+
+template <std::size_t N>
+std::string_view LabelOf(const std::array<std::string_view, N>& labels, std::int32_t mode) {
+  if (mode < 0 || static_cast<std::size_t>(mode) >= N) return kError;
+  return labels[static_cast<std::size_t>(mode)];
+}
+
+}  // namespace
+
+std::string_view OutputModeLabel(std::int32_t mode) {
+  static constexpr std::array<std::string_view, 5> kLabels = {"0:無", "1:COM+PS", "2:ｺﾏﾝﾄﾞ",
+                                                              "3:1文字", "4:全文字"};
+  return LabelOf(kLabels, mode);
+}
+
+std::string_view DisplayModeLabel(std::int32_t mode) {
+  static constexpr std::array<std::string_view, 5> kLabels = {
+      "0:非表示", "1:ﾌｧｲﾙ名", "2:ﾌｫﾙﾀﾞ名", "3:日時", "4:初期値"};
+  return LabelOf(kLabels, mode);
+}
+
+std::string_view EditModeLabel(std::int32_t mode) {
+  static constexpr std::array<std::string_view, 6> kLabels = {
+      "0:無", "1:text", "2:選択", "3:出力先", "4:用紙", "5:ｽﾀｲﾙ"};
+  return LabelOf(kLabels, mode);
+}
+
+std::int32_t ModeFromLabel(std::string_view label) {
+  return label.empty() ? -0x30 : static_cast<unsigned char>(label[0]) - 0x30;
+}
+
+void ClearSlots(ItemSlots& slots) { slots.fill(ScriptItem{}); }
+
+void ClearTable(ScriptItemTable& table) {
+  for (ScriptItemSet& set : table.sets) {
+    set.present = 0;
+    set.title.Clear();
+    ClearSlots(set.items);
+  }
+  ClearSlots(table.set_clipboard);
+  table.last_partial_script_path.Clear();
+}
+
+int ItemCount(const ItemSlots& slots) {
+  int count = 0;
+  while (count < kItemSlotCount && slots[count].present != 0) ++count;
+  return count;
+}
+
+std::optional<int> ColumnOfItem(const ItemSlots& slots, int slot) {
+  if (slot < 0 || slot >= ItemCount(slots) || slots[slot].display_mode == 0) return std::nullopt;
+  int column = 0;
+  for (int i = 0; i < slot; ++i) {
+    if (slots[i].display_mode != 0) ++column;
+  }
+  return column;
+}
+
+int WalkColumnCount(const ItemSlots& slots) {
+  int columns = 0;
+  for (int i = 0, n = ItemCount(slots); i < n; ++i) {
+    if (slots[i].display_mode != 0) ++columns;
+  }
+  return columns;
+}
+
+int TitledSetCount(const ScriptItemTable& table) {
+  int count = 0;
+  while (count < kSetCount && !table.sets[count].title.empty()) ++count;
+  return count;
+}
+
+int PresentSetCount(const ScriptItemTable& table) {
+  int count = 0;
+  while (count < kSetCount && table.sets[count].present != 0) ++count;
+  return count;
+}
+
+int SetIndexFromType(char autocad_type) {
+  const int index = static_cast<unsigned char>(autocad_type) - 0x30;
+  return (index >= 0 && index < kSetCount) ? index : 0;
+}
+
+char TypeFromSetIndex(int index) { return static_cast<char>(0x30 + index); }
+
+}  // namespace drawlot

@@ -1,0 +1,31 @@
+#include "core/text/cp932.h"
+
+namespace drawlot {
+
+std::size_t Cp932PrefixLength(std::string_view text, std::size_t max_bytes) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t width = (IsLeadByte(text[i]) && i + 1 < text.size()) ? 2 : 1;
+    if (i + width > max_bytes) break;
+    i += width;
+  }
+  return i;
+}
+
+std::size_t FindLastBackslash(std::string_view text) {
+  std::size_t found = std::string_view::npos;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsLeadByte(text[i]) && i + 1 < text.size()) {
+      ++i;  // skip the trail byte, which may be 0x5C
+    } else if (text[i] == '\\') {
+      found = i;
+    }
+  }
+  return found;
+}
+
+bool EndsWithBackslash(std::string_view text) {
+  return !text.empty() && FindLastBackslash(text) == text.size() - 1;
+}
+
+}  // namespace drawlot

@@ -1,0 +1,27 @@
+// Code page 932 (Shift-JIS) byte rules shared by every part of the program.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace drawlot {
+
+// True for a byte that starts a double-byte character in code page 932. The trail byte that
+// follows may be 0x5C, the backslash, so every search for a backslash must skip trail bytes.
+constexpr bool IsLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+constexpr bool IsLeadByte(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
+
+// The length of the longest prefix of `text` that holds at most `max_bytes` bytes without
+// splitting a double-byte character. A lead byte at the very end of `text` counts as one byte.
+std::size_t Cp932PrefixLength(std::string_view text, std::size_t max_bytes);
+
+// Position of the last backslash that is a character of its own (not a trail byte), or npos.
+std::size_t FindLastBackslash(std::string_view text);
+
+// True when the text's last character is a backslash (not the trail byte of a double-byte
+// character such as 表, bytes 95 5C).
+bool EndsWithBackslash(std::string_view text);
+
+}  // namespace drawlot

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/text/cp932.h"
+#include "core/text/decimal.h"
+#include "core/text/fields.h"
+#include "core/text/file_io.h"
+#include "core/text/fixed_text.h"
+#include "core/text/line_reader.h"
+
+namespace drawlot {
+namespace {
+
+TEST(Cp932, LiteralsAreCompiledToShiftJisBytes) {
+  // The build turns UTF-8 literals into CP932: 表 is 95 5C, and the backslash stays 5C.
+  EXPECT_EQ(std::string("表"), std::string("\x95\x5C"));
+  EXPECT_EQ(std::string("ｽﾀｲﾙ"), std::string("\xBD\xC0\xB2\xD9"));
+}
+
+TEST(Cp932, LeadBytesAreTheTwoShiftJisRanges) {
+  for (int c = 0; c < 256; ++c) {
+    const bool expected = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+    EXPECT_EQ(IsLeadByte(static_cast<unsigned char>(c)), expected) << c;
+  }
+  EXPECT_FALSE(IsLeadByte('\\'));
+  EXPECT_FALSE(IsLeadByte(static_cast<char>(0xA0)));  // half-width katakana are single bytes
+}
+
+TEST(Cp932, BackslashSearchSkipsTrailBytes) {
+  EXPECT_EQ(FindLastBackslash("C:\\表"), 2u);
+  EXPECT_FALSE(EndsWithBackslash("C:\\表"));
+  EXPECT_TRUE(EndsWithBackslash("C:\\表\\"));
+  EXPECT_EQ(FindLastBackslash("ソ表"), std::string_view::npos);  // ソ is 83 5C too
+  EXPECT_EQ(FindLastBackslash(""), std::string_view::npos);
+}
+
+TEST(FixedText, HoldsOneByteLessThanItsWidth) {
+  FixedText<8> text("12345678901");
+  EXPECT_EQ(text.view(), "1234567");
+  EXPECT_EQ(FixedText<8>::kCapacity, 7u);
+}
+
+TEST(FixedText, CutNeverLeavesHalfADoubleByteCharacter) {
+  // "abcdef" + 表: the lead byte would be byte 7 of 7 allowed; it goes with its trail byte.
+  FixedText<8> cut("abcdef表");
+  EXPECT_EQ(cut.view(), "abcdef");
+  FixedText<8> fits("abcde表");
+  EXPECT_EQ(fits.view(), "abcde表");
+  // A path joined to a cut value keeps its backslash.
+  EXPECT_EQ(cut.str() + "\\x", "abcdef\\x");
+}
+
+TEST(FixedText, StopsAtNulAndClears) {
+  FixedText<16> text(std::string_view("ab\0cd", 5));
+  EXPECT_EQ(text.view(), "ab");
+  text.Clear();
+  EXPECT_TRUE(text.empty());
+}
+
+TEST(Decimal, ReadsTheWayTheFilesWereAlwaysRead) {
+  EXPECT_EQ(ParseDecimal("42"), 42);
+  EXPECT_EQ(ParseDecimal(" 12abc"), 12);
+  EXPECT_EQ(ParseDecimal("\t-7;"), -7);
+  EXPECT_EQ(ParseDecimal("+5"), 5);
+  EXPECT_EQ(ParseDecimal("abc"), 0);
+  EXPECT_EQ(ParseDecimal(""), 0);
+  EXPECT_EQ(ParseDecimal("-"), 0);
+  EXPECT_EQ(ParseDecimal("- 5"), 0);
+  EXPECT_EQ(ParseDecimal("99999999999999999999"), 2147483647);
+  EXPECT_EQ(ParseDecimal("-99999999999999999999"), -2147483647 - 1);
+  EXPECT_EQ(ParseDecimal("-2147483648"), -2147483647 - 1);
+}
+
+TEST(Decimal, WritesPlainDecimal) {
+  EXPECT_EQ(FormatDecimal(0), "0");
+  EXPECT_EQ(FormatDecimal(-15), "-15");
+  EXPECT_EQ(FormatDecimal(100), "100");
+}
+
+std::vector<std::string> ReadAll(std::string_view bytes, std::size_t limit,
+                                 CarriageReturns cr = CarriageReturns::kLineEndOnly) {
+  LineReader reader(bytes, cr);
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.ReadLine(limit, line)) lines.push_back(line);
+  return lines;
+}
+
+TEST(LineReader, SplitsAtLfAndCrLf) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(ReadAll("a\r\nb\nc", 10), (V{"a", "b", "c"}));
+  EXPECT_EQ(ReadAll("a\r\n\r\nb\r\n", 10), (V{"a", "", "b"}));
+  EXPECT_EQ(ReadAll("", 10), V{});
+  // A lone CR is an ordinary byte unless every CR is dropped.
+  EXPECT_EQ(ReadAll("a\rb\r\n", 10), (V{"a\rb"}));
+  EXPECT_EQ(ReadAll("a\rb\r\r\n", 10, CarriageReturns::kDropAll), (V{"ab"}));
+}
+
+TEST(LineReader, LongerLinesComeBackInPieces) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(ReadAll("abcdefg\r\nh\r\n", 3), (V{"abc", "def", "g", "h"}));
+  // A line of exactly the limit is one line; its line end is not a second, empty line.
+  EXPECT_EQ(ReadAll("abc\r\nd\r\n", 3), (V{"abc", "d"}));
+  EXPECT_EQ(ReadAll("abcdef\nx", 3), (V{"abc", "def", "x"}));
+}
+
+TEST(Fields, SplitIntoExactlyTheCountAsked) {
+  auto f = SplitFields("a;;b", ';', 4);
+  ASSERT_EQ(f.size(), 4u);
+  EXPECT_EQ(f[0], "a");
+  EXPECT_EQ(f[1], "");
+  EXPECT_EQ(f[2], "b");
+  EXPECT_EQ(f[3], "");  // not reached by the line
+  auto rest = SplitFields("1;x;y;z", ';', 2);
+  EXPECT_EQ(rest[1], "x;y;z");  // the last field runs to the end of the line
+  EXPECT_EQ(UpToNul(std::string_view("ab\0c", 4)), "ab");
+}
+
+TEST(JoinPath, AddsOneSeparatorJudgedByTheLeadByteRule) {
+  const std::string sep(1, kPathSeparator);
+  EXPECT_EQ(JoinPath("dir", "f.ini"), "dir" + sep + "f.ini");
+  EXPECT_EQ(JoinPath("C:\\", "f.ini"), "C:\\f.ini");
+  // 表 ends in 5C, but it is no separator.
+  EXPECT_EQ(JoinPath("C:\\表", "f.ini"), "C:\\表" + sep + "f.ini");
+  EXPECT_EQ(JoinPath("", "f.ini"), "f.ini");
+}
+
+}  // namespace
+}  // namespace drawlot
