@@ -99,6 +99,10 @@ int CurrentSetIndex(const EnvironmentSettings& settings) {
   return SetIndexFromType(settings.autocad_type);
 }
 
+const ScriptItemSet& CurrentSet(const ScriptItemTable& table, const EnvironmentSettings& settings) {
+  return table.sets[CurrentSetIndex(settings)];
+}
+
 std::string BaseFolderFromHint(std::string_view hint_bytes, std::string_view fallback) {
   const std::size_t equals = hint_bytes.substr(0, kHintLastEqualsPosition + 1).find('=');
   if (equals == std::string_view::npos) return std::string(fallback);

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/items/script_item.h"
 #include "core/platform/prompter.h"
 #include "core/text/fixed_text.h"
 
@@ -59,6 +60,8 @@ struct EnvironmentSettings {
 
 // The index of the current script item set (set 0 for a type outside "0".."C").
 int CurrentSetIndex(const EnvironmentSettings& settings);
+// The current script item set: its items are the list's columns and the script's lines.
+const ScriptItemSet& CurrentSet(const ScriptItemTable& table, const EnvironmentSettings& settings);
 
 // Every field to its default except file_set.chg_on. The base folder of temp_file and
 // end_file_dwg is the first line's value of "atc_print.ini" in `startup_folder`, or the
