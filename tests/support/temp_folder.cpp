@@ -23,7 +23,9 @@ std::string SystemTemp() {
   const DWORD n = GetTempPathA(sizeof buffer, buffer);
   return std::string(buffer, n);
 }
-bool MakeDir(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+bool MakeDir(const std::string& path) {
+  return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
 void RemoveTree(const std::string& path) {
   WIN32_FIND_DATAA data;
   HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
@@ -43,13 +45,17 @@ void RemoveTree(const std::string& path) {
   }
   RemoveDirectoryA(path.c_str());
 }
-int ProcessId() { return static_cast<int>(GetCurrentProcessId()); }
+int ProcessId() {
+  return static_cast<int>(GetCurrentProcessId());
+}
 #else
 std::string SystemTemp() {
   const char* tmp = std::getenv("TMPDIR");
   return tmp && *tmp ? tmp : "/tmp";
 }
-bool MakeDir(const std::string& path) { return mkdir(path.c_str(), 0755) == 0; }
+bool MakeDir(const std::string& path) {
+  return mkdir(path.c_str(), 0755) == 0;
+}
 void RemoveTree(const std::string& path) {
   if (DIR* dir = opendir(path.c_str())) {
     while (dirent* entry = readdir(dir)) {
@@ -67,7 +73,9 @@ void RemoveTree(const std::string& path) {
   }
   rmdir(path.c_str());
 }
-int ProcessId() { return static_cast<int>(getpid()); }
+int ProcessId() {
+  return static_cast<int>(getpid());
+}
 #endif
 
 }  // namespace
@@ -87,7 +95,9 @@ TempFolder::~TempFolder() {
   RemoveTree(path_.substr(0, cut));
 }
 
-std::string TempFolder::File(std::string_view name) const { return JoinPath(path_, name); }
+std::string TempFolder::File(std::string_view name) const {
+  return JoinPath(path_, name);
+}
 
 void TempFolder::Write(std::string_view name, std::string_view bytes) const {
   std::FILE* f = std::fopen(File(name).c_str(), "wb");

@@ -1,7 +1,7 @@
 #include "core/env/environment_settings.h"
 
-#include "core/platform/settings_file.h"
 #include "core/items/script_item.h"
+#include "core/platform/settings_file.h"
 #include "core/text/cp932.h"
 #include "core/text/fields.h"
 #include "core/text/file_io.h"

@@ -21,7 +21,9 @@ inline constexpr int kProhibitedPrinterCount = 16;
 
 // A one-byte flag: on only when it holds "1". Never set, it is byte 0 (and is written so).
 using Flag = char;
-constexpr bool IsOn(Flag flag) { return flag == '1'; }
+constexpr bool IsOn(Flag flag) {
+  return flag == '1';
+}
 
 // A file-name search text and the printer and paper it selects.
 struct PrinterPaperRule {

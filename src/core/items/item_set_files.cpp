@@ -13,7 +13,9 @@ constexpr std::size_t kTitleFlagLineBytes = 15;
 constexpr std::size_t kTitleLineBytes = 63;
 constexpr std::size_t kItemFieldCount = 12;  // title to command
 
-bool IsValidIndex(std::int32_t index, int count) { return index >= 0 && index < count; }
+bool IsValidIndex(std::int32_t index, int count) {
+  return index >= 0 && index < count;
+}
 
 }  // namespace
 

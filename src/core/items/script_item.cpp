@@ -20,14 +20,14 @@ std::string_view OutputModeLabel(std::int32_t mode) {
 }
 
 std::string_view DisplayModeLabel(std::int32_t mode) {
-  static constexpr std::array<std::string_view, 5> kLabels = {
-      "0:非表示", "1:ﾌｧｲﾙ名", "2:ﾌｫﾙﾀﾞ名", "3:日時", "4:初期値"};
+  static constexpr std::array<std::string_view, 5> kLabels = {"0:非表示", "1:ﾌｧｲﾙ名", "2:ﾌｫﾙﾀﾞ名",
+                                                              "3:日時", "4:初期値"};
   return LabelOf(kLabels, mode);
 }
 
 std::string_view EditModeLabel(std::int32_t mode) {
-  static constexpr std::array<std::string_view, 6> kLabels = {
-      "0:無", "1:text", "2:選択", "3:出力先", "4:用紙", "5:ｽﾀｲﾙ"};
+  static constexpr std::array<std::string_view, 6> kLabels = {"0:無",     "1:text", "2:選択",
+                                                              "3:出力先", "4:用紙", "5:ｽﾀｲﾙ"};
   return LabelOf(kLabels, mode);
 }
 
@@ -35,7 +35,9 @@ std::int32_t ModeFromLabel(std::string_view label) {
   return label.empty() ? -0x30 : static_cast<unsigned char>(label[0]) - 0x30;
 }
 
-void ClearSlots(ItemSlots& slots) { slots.fill(ScriptItem{}); }
+void ClearSlots(ItemSlots& slots) {
+  slots.fill(ScriptItem{});
+}
 
 void ClearTable(ScriptItemTable& table) {
   for (ScriptItemSet& set : table.sets) {
@@ -87,6 +89,8 @@ int SetIndexFromType(char autocad_type) {
   return (index >= 0 && index < kSetCount) ? index : 0;
 }
 
-char TypeFromSetIndex(int index) { return static_cast<char>(0x30 + index); }
+char TypeFromSetIndex(int index) {
+  return static_cast<char>(0x30 + index);
+}
 
 }  // namespace drawlot

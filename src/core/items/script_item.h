@@ -17,11 +17,11 @@ inline constexpr int kSelectCount = 5;
 
 // What an item writes into the script for each drawing row.
 enum class OutputMode : std::int32_t {
-  kNone = 0,             // nothing
-  kCommandAndPath = 1,   // command, a blank, the drawing's quoted full path
-  kCommand = 2,          // the command alone
-  kFirstCharacter = 3,   // the first byte of the row's cell
-  kWholeText = 4,        // the row's whole cell
+  kNone = 0,            // nothing
+  kCommandAndPath = 1,  // command, a blank, the drawing's quoted full path
+  kCommand = 2,         // the command alone
+  kFirstCharacter = 3,  // the first byte of the row's cell
+  kWholeText = 4,       // the row's whole cell
 };
 
 // Whether an item has a list column and what a new row's cell holds.

@@ -12,9 +12,8 @@ int InMemoryRowStore::NextSelectedRow(int after) const {
 }
 
 int InMemoryRowStore::SelectedCount() const {
-  return static_cast<int>(std::count_if(rows_.begin(), rows_.end(), [](const Row& r) {
-    return (r.state & kStateSelected) != 0;
-  }));
+  return static_cast<int>(std::count_if(
+      rows_.begin(), rows_.end(), [](const Row& r) { return (r.state & kStateSelected) != 0; }));
 }
 
 int InMemoryRowStore::InsertRow(int position, std::string_view first_cell, int icon,
@@ -95,7 +94,8 @@ bool InMemoryRowStore::InsertColumn(int index, std::string_view title, int width
   // Cells after the new column move one to the right, as in the list view (column 0 stays).
   if (at > 0) {
     for (Row& row : rows_) {
-      if (row.cells.size() > static_cast<std::size_t>(at)) row.cells.insert(row.cells.begin() + at, "");
+      if (row.cells.size() > static_cast<std::size_t>(at))
+        row.cells.insert(row.cells.begin() + at, "");
     }
   }
   return true;
@@ -105,7 +105,8 @@ bool InMemoryRowStore::DeleteColumn(int index) {
   if (index < 0 || index >= ColumnCount()) return false;
   columns_.erase(columns_.begin() + index);
   for (Row& row : rows_) {
-    if (row.cells.size() > static_cast<std::size_t>(index)) row.cells.erase(row.cells.begin() + index);
+    if (row.cells.size() > static_cast<std::size_t>(index))
+      row.cells.erase(row.cells.begin() + index);
   }
   return true;
 }
@@ -114,6 +115,8 @@ int InMemoryRowStore::ColumnWidth(int index) const {
   return (index >= 0 && index < ColumnCount()) ? columns_[index].width : 0;
 }
 
-RowPoint InMemoryRowStore::RowOrigin(int row) const { return RowPoint{0, row * kRowHeight}; }
+RowPoint InMemoryRowStore::RowOrigin(int row) const {
+  return RowPoint{0, row * kRowHeight};
+}
 
 }  // namespace drawlot

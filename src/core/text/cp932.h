@@ -11,7 +11,9 @@ namespace drawlot {
 constexpr bool IsLeadByte(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
-constexpr bool IsLeadByte(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
+constexpr bool IsLeadByte(char c) {
+  return IsLeadByte(static_cast<unsigned char>(c));
+}
 
 // The length of the longest prefix of `text` that holds at most `max_bytes` bytes without
 // splitting a double-byte character. A lead byte at the very end of `text` counts as one byte.

@@ -5,8 +5,12 @@
 namespace drawlot {
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -25,10 +29,13 @@ std::int32_t ParseDecimal(std::string_view text) {
     if (magnitude > kLimit) magnitude = kLimit;  // saturate; keeps the arithmetic in range
   }
   const std::int64_t value = negative ? -magnitude : magnitude;
-  if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (value > std::numeric_limits<std::int32_t>::max())
+    return std::numeric_limits<std::int32_t>::max();
   return static_cast<std::int32_t>(value);
 }
 
-std::string FormatDecimal(std::int32_t value) { return std::to_string(value); }
+std::string FormatDecimal(std::int32_t value) {
+  return std::to_string(value);
+}
 
 }  // namespace drawlot

@@ -29,7 +29,7 @@ class FixedText {
     if (nul != std::string_view::npos) text = text.substr(0, nul);
     const std::size_t length = Cp932PrefixLength(text, kCapacity);
     bytes_.fill('\0');
-    std::memcpy(bytes_.data(), text.data(), length);
+    if (length > 0) std::memcpy(bytes_.data(), text.data(), length);
   }
   FixedText& operator=(std::string_view text) {
     Set(text);

@@ -12,7 +12,8 @@ static_assert(static_cast<unsigned>(Icon::kError) == MB_ICONERROR);
 static_assert(static_cast<unsigned>(Icon::kQuestion) == MB_ICONQUESTION);
 static_assert(static_cast<unsigned>(Icon::kWarning) == MB_ICONWARNING);
 static_assert(static_cast<unsigned>(Icon::kInformation) == MB_ICONINFORMATION);
-static_assert(static_cast<int>(Answer::kOk) == IDOK && static_cast<int>(Answer::kCancel) == IDCANCEL);
+static_assert(static_cast<int>(Answer::kOk) == IDOK &&
+              static_cast<int>(Answer::kCancel) == IDCANCEL);
 static_assert(static_cast<int>(Answer::kYes) == IDYES && static_cast<int>(Answer::kNo) == IDNO);
 
 Answer MessageBoxPrompter::Show(const Message& message) {
