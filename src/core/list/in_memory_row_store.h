@@ -21,6 +21,7 @@ class InMemoryRowStore : public RowStore {
   std::string GetCell(int row, int column, std::size_t buffer_size) const override;
   unsigned GetRowState(int row, unsigned mask) const override;
   void SetRowState(int row, unsigned state, unsigned mask) override;
+  std::int32_t TagOf(int row) const override { return IsRow(row) ? rows_[row].tag : 0; }
   int FindRowByTag(std::int32_t tag) const override;
   bool DeleteRow(int row) override;
   bool DeleteAllRows() override;
@@ -33,7 +34,6 @@ class InMemoryRowStore : public RowStore {
 
   // For tests: what the interface does not read back.
   int IconOf(int row) const { return rows_.at(row).icon; }
-  std::int32_t TagOf(int row) const { return rows_.at(row).tag; }
   std::string ColumnTitle(int index) const { return columns_.at(index).title; }
   // Makes the next `count` calls of SortRows fail, as a control can refuse to sort.
   void RefuseSorts(int count) { refused_sorts_ = count; }
