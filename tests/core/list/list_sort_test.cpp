@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/list/list_housekeeping.h"
 #include "core/list/list_sort.h"
 #include "core/list/list_test_support.h"

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ struct RowStoreFactory {
   std::string name;
   std::function<RowStoreUnderTest()> make;
 };
+
+inline void PrintTo(const RowStoreFactory& factory, std::ostream* out) {
+  *out << factory.name;
+}
 
 inline std::string RowStoreFactoryName(const ::testing::TestParamInfo<RowStoreFactory>& info) {
   return info.param.name;
