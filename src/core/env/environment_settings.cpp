@@ -19,8 +19,22 @@ constexpr std::string_view kDefaultFileFolder = "c:\\";
 constexpr std::string_view kDefaultAutoCadFile = "c:\\Program Files\\ACAD LT 2000\\aclt.exe";
 constexpr std::string_view kDefaultProhibitedPrinter = "Foxit";
 
-std::string IndexedKey(std::string_view field, int index) {
-  return "file_set.fp_ps[" + std::to_string(index) + "]." + std::string(field) + "=";
+// "file_set.fp_ps[%d].search=" and its siblings, made once.
+struct IndexedKeys {
+  std::array<std::string, kPrinterPaperRuleCount> search, printer, paper;
+};
+const IndexedKeys& RuleKeys() {
+  static const IndexedKeys keys = [] {
+    IndexedKeys k;
+    for (int i = 0; i < kPrinterPaperRuleCount; ++i) {
+      const std::string prefix = "file_set.fp_ps[" + std::to_string(i) + "].";
+      k.search[i] = prefix + "search=";
+      k.printer[i] = prefix + "printer=";
+      k.paper[i] = prefix + "paper=";
+    }
+    return k;
+  }();
+  return keys;
 }
 
 // Calls `visit(key, field)` for every key of "plot_set.ini" in the order of its lines. The
@@ -33,10 +47,11 @@ void VisitKeys(Settings& s, Visitor&& visit) {
   visit("end_file_dwg=", s.end_file_dwg);
   visit("autocad_type=", s.autocad_type);
   visit("file_set.ps=", s.file_set.ps);
+  const IndexedKeys& rule = RuleKeys();
   for (int i = 0; i < kPrinterPaperRuleCount; ++i) {
-    visit(IndexedKey("search", i), s.file_set.fp_ps[i].search);
-    visit(IndexedKey("printer", i), s.file_set.fp_ps[i].printer);
-    visit(IndexedKey("paper", i), s.file_set.fp_ps[i].paper);
+    visit(rule.search[i], s.file_set.fp_ps[i].search);
+    visit(rule.printer[i], s.file_set.fp_ps[i].printer);
+    visit(rule.paper[i], s.file_set.fp_ps[i].paper);
   }
   visit("file_set.ds=", s.file_set.ds);
   visit("file_set.search_d1=", s.file_set.search_d1);
