@@ -1,0 +1,310 @@
+#include "core/script/script_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "core/list/in_memory_row_store.h"
+#include "core/text/file_io.h"
+#include "support/recording_prompter.h"
+#include "support/temp_folder.h"
+
+namespace drawlot {
+namespace {
+
+using testing::RecordingPrompter;
+using testing::TempFolder;
+using testing::Visible;
+
+constexpr WindowRef kOwner = 0x1234;
+constexpr std::string_view kTrailer = "open \"C:\\END\\end.dwg\"\r\nquit\r\n";
+
+ScriptItem Item(int display_mode, int output_mode, std::string_view command = "") {
+  ScriptItem item;
+  item.present = 1;
+  item.display_mode = display_mode;
+  item.output_mode = output_mode;
+  item.command = command;
+  return item;
+}
+
+ItemSlots Slots(std::initializer_list<ScriptItem> items) {
+  ItemSlots slots{};
+  int slot = 0;
+  for (const ScriptItem& item : items) slots[slot++] = item;
+  return slots;
+}
+
+// The set of the worked example: file name, folder, a hidden "open" item, a displayed
+// whole-text item and a hidden empty command.
+ItemSlots ExampleSlots() {
+  return Slots({Item(1, 0), Item(2, 0), Item(0, 1, "open"), Item(4, 4), Item(0, 2)});
+}
+
+void AddColumns(InMemoryRowStore& rows, int count) {
+  for (int c = 0; c < count; ++c) rows.InsertColumn(c, "c", 50);
+}
+
+void AddRow(InMemoryRowStore& rows, std::initializer_list<std::string_view> cells) {
+  const int row = rows.InsertRow(rows.RowCount(), *cells.begin(), kIconDwg, rows.RowCount());
+  int column = 0;
+  for (std::string_view cell : cells) rows.SetCell(row, column++, cell);
+}
+
+void Select(InMemoryRowStore& rows, int row) {
+  rows.SetRowState(row, kMarkStates, kMarkStates);
+}
+
+class ScriptWriterTest : public ::testing::Test {
+ protected:
+  ScriptWriterTest() {
+    settings.end_file_dwg = "C:\\END\\end.dwg";
+    AddColumns(rows, 3);
+  }
+
+  bool Write(ScriptRowScope scope, const ItemSlots& items) {
+    return WriteScript(kOwner, rows, scope, path, items, settings, prompter);
+  }
+  // The script of `items` over the rows, all rows.
+  std::string ScriptOf(const ItemSlots& items) {
+    EXPECT_TRUE(Write(ScriptRowScope::kAll, items));
+    return folder.Read("run.scr");
+  }
+  void ExpectOneBox(std::string_view text, std::string_view title) {
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, text);
+    EXPECT_EQ(prompter.shown[0].title, title);
+    EXPECT_EQ(prompter.shown[0].owner, kOwner);
+    EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
+    EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
+  }
+  std::string BadPath() const { return JoinPath(folder.File("missing"), "run.scr"); }
+
+  TempFolder folder{"script"};
+  std::string path = folder.File("run.scr");
+  InMemoryRowStore rows;
+  EnvironmentSettings settings;
+  RecordingPrompter prompter;
+};
+
+TEST_F(ScriptWriterTest, WorkedExampleByteForByte) {
+  AddRow(rows, {"A.dwg", "C:\\DWG", "Y"});
+  AddRow(rows, {"B.dwg", "C:\\DWG\\", "N"});
+  const std::string expected =
+      "open \"C:\\DWG\\A.dwg\"\r\nY\r\n\r\n"
+      "open \"C:\\DWG\\B.dwg\"\r\nN\r\n\r\n" +
+      std::string(kTrailer);
+  EXPECT_EQ(Visible(ScriptOf(ExampleSlots())), Visible(expected));
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ScriptWriterTest, ReplacesAnOldScriptWhole) {
+  folder.Write("run.scr", std::string(5000, 'x'));
+  AddRow(rows, {"A.dwg", "C:\\DWG", "Y"});
+  EXPECT_EQ(ScriptOf(Slots({Item(1, 0), Item(2, 0), Item(0, 2, "zoom")})),
+            "zoom\r\n" + std::string(kTrailer));
+  EXPECT_FALSE(folder.Exists("run.scr.tmp"));
+}
+
+TEST(DrawingPathTest, SeparatorFollowsTheLeadByteRule) {
+  EXPECT_EQ(DrawingPath("C:\\DWG", "A.dwg"), "C:\\DWG\\A.dwg");
+  EXPECT_EQ(DrawingPath("C:\\DWG\\", "A.dwg"), "C:\\DWG\\A.dwg");
+  // A one-byte folder always gets a separator, even when it is one.
+  EXPECT_EQ(DrawingPath("\\", "A.dwg"), "\\\\A.dwg");
+  EXPECT_EQ(DrawingPath("", "A.dwg"), "\\A.dwg");
+  // 表 is 95 5C: its trail byte is not a separator.
+  EXPECT_EQ(DrawingPath("C:\\図表", "A.dwg"), "C:\\図表\\A.dwg");
+  EXPECT_EQ(std::string(DrawingPath("C:\\表", "a")), std::string("C:\\\x95\x5C\\a"));
+  EXPECT_EQ(DrawingPath("C:\\図表\\", "A.dwg"), "C:\\図表\\A.dwg");
+}
+
+TEST_F(ScriptWriterTest, FolderEndingInHyoGetsItsSeparatorInTheScript) {
+  AddRow(rows, {"平面.dwg", "D:\\図面\\一覧表", ""});
+  EXPECT_EQ(ScriptOf(Slots({Item(1, 0), Item(2, 0), Item(0, 1, "open")})),
+            "open \"D:\\図面\\一覧表\\平面.dwg\"\r\n" + std::string(kTrailer));
+}
+
+TEST_F(ScriptWriterTest, OutputModesOfTheCellColumn) {
+  AddRow(rows, {"YES", "表示", ""});
+  const std::string script = ScriptOf(Slots({
+      Item(4, 3),           // column 0, first byte
+      Item(4, 3),           // column 1, first byte of a double-byte character: its lead byte
+      Item(4, 4),           // column 2, empty cell: an empty line
+      Item(0, 2),           // empty command: an empty line
+      Item(0, 2, "-plot"),  // the command verbatim
+      Item(4, 0),           // column 3 exists only in the set: nothing
+      Item(4, 7),           // a mode outside the table writes nothing
+  }));
+  EXPECT_EQ(Visible(script), Visible("Y\r\n\x95\r\n\r\n\r\n-plot\r\n" + std::string(kTrailer)));
+}
+
+TEST_F(ScriptWriterTest, WholeTextIsCutTo127BytesOnACharacterBoundary) {
+  const std::string long_text(130, 'a');
+  const std::string straddling = std::string(126, 'b') + "表x";  // 表 would be bytes 127-128
+  AddRow(rows, {long_text, straddling, ""});
+  EXPECT_EQ(
+      ScriptOf(Slots({Item(4, 4), Item(4, 4)})),
+      std::string(127, 'a') + "\r\n" + std::string(126, 'b') + "\r\n" + std::string(kTrailer));
+}
+
+TEST_F(ScriptWriterTest, HiddenItemsReadTheColumnOfTheLastDisplayedItemBeforeThem) {
+  AddRow(rows, {"A.dwg", "second", "third"});
+  const std::string script = ScriptOf(Slots({
+      Item(0, 4),              // no displayed item yet: the counter is -1, an empty line
+      Item(0, 3), Item(1, 0),  // column 0
+      Item(3, 0),              // column 1
+      Item(0, 4),              // reads column 1
+      Item(4, 3),              // column 2
+      Item(0, 4),              // reads column 2
+  }));
+  EXPECT_EQ(script, "\r\n\r\nsecond\r\nt\r\nthird\r\n" + std::string(kTrailer));
+}
+
+TEST_F(ScriptWriterTest, LastFileNameAndFolderItemsMakeThePath) {
+  AddRow(rows, {"old.dwg", "C:\\A", "new.dwg"});
+  rows.InsertColumn(3, "d", 50);
+  rows.SetCell(0, 3, "C:\\B");
+  EXPECT_EQ(ScriptOf(Slots({Item(1, 0), Item(2, 0), Item(1, 1, "open"), Item(2, 0)})),
+            "open \"C:\\B\\new.dwg\"\r\n" + std::string(kTrailer));
+}
+
+TEST_F(ScriptWriterTest, PathWithoutAFolderOrFileNameColumn) {
+  AddRow(rows, {"A.dwg", "C:\\DWG", ""});
+  // No folder column: the file name alone, not a path below the drive root.
+  EXPECT_EQ(ScriptOf(Slots({Item(1, 0), Item(0, 1, "open")})),
+            "open \"A.dwg\"\r\n" + std::string(kTrailer));
+  // No file-name column: the folder and its separator.
+  EXPECT_EQ(ScriptOf(Slots({Item(3, 0), Item(2, 0), Item(0, 1, "open")})),
+            "open \"C:\\DWG\\\"\r\n" + std::string(kTrailer));
+}
+
+TEST_F(ScriptWriterTest, SetWithoutOutputWritesOnlyTheTrailer) {
+  AddRow(rows, {"A.dwg", "C:\\DWG", "Y"});
+  AddRow(rows, {"B.dwg", "C:\\DWG", "N"});
+  EXPECT_EQ(ScriptOf(Slots({Item(1, 0), Item(2, 0), Item(4, 0)})), kTrailer);
+  EXPECT_EQ(ScriptOf(ItemSlots{}), kTrailer);
+}
+
+class ScriptScopeTest : public ScriptWriterTest {
+ protected:
+  ScriptScopeTest() {
+    for (const char* name : {"0.dwg", "1.dwg", "2.dwg", "3.dwg"}) AddRow(rows, {name, "C:", ""});
+  }
+  static ItemSlots NameOnly() { return Slots({Item(1, 4)}); }
+  static std::string Lines(std::initializer_list<const char*> names) {
+    std::string script;
+    for (const char* name : names) script += std::string(name) + "\r\n";
+    return script + std::string(kTrailer);
+  }
+  unsigned StatesOf(int row) const { return rows.GetRowState(row, ~0u); }
+};
+
+TEST_F(ScriptScopeTest, SelectedRowsComeInListOrderAndEndUnmarked) {
+  Select(rows, 3);
+  Select(rows, 1);
+  for (ScriptRowScope scope : {ScriptRowScope::kSelected, ScriptRowScope::kSelectedOrAll}) {
+    ASSERT_TRUE(Write(scope, NameOnly()));
+    EXPECT_EQ(folder.Read("run.scr"), Lines({"1.dwg", "3.dwg"}));
+    EXPECT_EQ(rows.SelectedCount(), 0);
+    EXPECT_EQ(StatesOf(1) | StatesOf(3), 0u);  // focus and drop highlight go too
+    Select(rows, 3);
+    Select(rows, 1);
+  }
+}
+
+TEST_F(ScriptScopeTest, AllRowsLeaveTheSelectionAlone) {
+  Select(rows, 2);
+  ASSERT_TRUE(Write(ScriptRowScope::kAll, NameOnly()));
+  EXPECT_EQ(folder.Read("run.scr"), Lines({"0.dwg", "1.dwg", "2.dwg", "3.dwg"}));
+  EXPECT_EQ(StatesOf(2), kMarkStates);
+}
+
+TEST_F(ScriptScopeTest, NothingSelected) {
+  ASSERT_TRUE(Write(ScriptRowScope::kSelectedOrAll, NameOnly()));
+  EXPECT_EQ(folder.Read("run.scr"), Lines({"0.dwg", "1.dwg", "2.dwg", "3.dwg"}));
+  EXPECT_TRUE(prompter.shown.empty());
+
+  EXPECT_FALSE(Write(ScriptRowScope::kSelected, NameOnly()));
+  ExpectOneBox("ファイルが選択していません", "選択ミス");
+  EXPECT_TRUE(folder.Exists("run.scr"));
+  EXPECT_EQ(folder.Read("run.scr"), "");  // emptied, as the run always left it
+}
+
+TEST_F(ScriptWriterTest, EmptyListIsRefusedAndEmptiesTheScript) {
+  folder.Write("run.scr", "old script\r\n");
+  EXPECT_FALSE(Write(ScriptRowScope::kAll, ExampleSlots()));
+  ExpectOneBox("リストビューに項目がありません", "実行エラー");
+  EXPECT_EQ(folder.Read("run.scr"), "");
+}
+
+TEST_F(ScriptWriterTest, ScriptThatCannotBeWritten) {
+  // Reported before anything else, as the file is the first thing the run opens.
+  path = BadPath();
+  EXPECT_FALSE(Write(ScriptRowScope::kAll, ExampleSlots()));
+  ExpectOneBox("実行スクリプトファイルが開けません", "ファイルＯＰＥＮエラー");
+
+  prompter.shown.clear();
+  AddRow(rows, {"A.dwg", "C:\\DWG", "Y"});
+  Select(rows, 0);
+  EXPECT_FALSE(Write(ScriptRowScope::kSelected, ExampleSlots()));
+  ExpectOneBox("実行スクリプトファイルが開けません", "ファイルＯＰＥＮエラー");
+  EXPECT_EQ(rows.SelectedCount(), 1);  // kept, so the same rows can be written again
+}
+
+class RowScriptTest : public ScriptScopeTest {
+ protected:
+  RowScriptResult WriteRow(int row) {
+    return WriteRowScript(kOwner, rows, row, path, NameOnly(), settings, prompter);
+  }
+};
+
+TEST_F(RowScriptTest, WritesAnyRowWhenNoneIsSelected) {
+  EXPECT_EQ(WriteRow(2), RowScriptResult::kWritten);
+  EXPECT_EQ(folder.Read("run.scr"), Lines({"2.dwg"}));
+  EXPECT_EQ(WriteRow(0), RowScriptResult::kWritten);
+  EXPECT_EQ(folder.Read("run.scr"), Lines({"0.dwg"}));
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(RowScriptTest, WithASelectionOnlyTheFirstSelectedRowIsWritten) {
+  Select(rows, 1);
+  Select(rows, 3);
+  folder.Write("run.scr", "untouched");
+  EXPECT_EQ(WriteRow(0), RowScriptResult::kSkipped);
+  EXPECT_EQ(WriteRow(3), RowScriptResult::kSkipped);
+  EXPECT_EQ(folder.Read("run.scr"), "untouched");
+
+  EXPECT_EQ(WriteRow(1), RowScriptResult::kWritten);
+  EXPECT_EQ(folder.Read("run.scr"), Lines({"1.dwg"}));
+  EXPECT_EQ(StatesOf(1), 0u);
+  EXPECT_EQ(WriteRow(2), RowScriptResult::kSkipped);
+  EXPECT_EQ(WriteRow(3), RowScriptResult::kWritten);
+  EXPECT_EQ(folder.Read("run.scr"), Lines({"3.dwg"}));
+  EXPECT_EQ(rows.SelectedCount(), 0);
+}
+
+TEST_F(RowScriptTest, RowThatIsGoneIsSkipped) {
+  rows.DeleteRow(3);
+  EXPECT_EQ(WriteRow(3), RowScriptResult::kSkipped);
+  EXPECT_FALSE(folder.Exists("run.scr"));
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(RowScriptTest, Failures) {
+  path = BadPath();
+  Select(rows, 1);
+  EXPECT_EQ(WriteRow(1), RowScriptResult::kFailed);
+  ExpectOneBox("実行スクリプトファイルが開けません", "ファイルＯＰＥＮエラー");
+  EXPECT_EQ(StatesOf(1), kMarkStates);
+
+  prompter.shown.clear();
+  rows.DeleteAllRows();
+  path = folder.File("run.scr");
+  EXPECT_EQ(WriteRow(0), RowScriptResult::kFailed);
+  ExpectOneBox("リストビューに項目がありません", "実行エラー");
+  EXPECT_FALSE(folder.Exists("run.scr"));  // the empty list is found before the file is opened
+}
+
+}  // namespace
+}  // namespace drawlot
