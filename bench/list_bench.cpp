@@ -1,0 +1,217 @@
+// Figures for the list operations at 1,000, 10,000 and 100,000 rows of 12 columns: the script
+// writer against one plain fwrite of the same bytes, the list file both ways, row insertion
+// and the header-click sort on a text column and on the numeric fourth column.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "core/env/environment_settings.h"
+#include "core/items/script_item.h"
+#include "core/list/in_memory_row_store.h"
+#include "core/list/list_rows.h"
+#include "core/list/list_sort.h"
+#include "core/script/list_file.h"
+#include "core/script/script_writer.h"
+#include "core/text/file_io.h"
+
+namespace drawlot {
+namespace {
+
+class SilentPrompter : public Prompter {
+ public:
+  Answer Show(const Message&) override { return Answer::kOk; }
+};
+
+// A folder of its own below /tmp, removed at exit.
+class BenchFolder {
+ public:
+  BenchFolder() {
+    char name[] = "/tmp/drawlot-bench-XXXXXX";
+    path_ = mkdtemp(name);
+  }
+  ~BenchFolder() {
+    for (const char* file : {"run.scr", "plain.scr", "list.ini"}) std::remove(File(file).c_str());
+    rmdir(path_.c_str());
+  }
+  std::string File(const char* name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+const BenchFolder& Folder() {
+  static const BenchFolder folder;
+  return folder;
+}
+
+ScriptItem Item(int display_mode, int output_mode, const char* command, const char* initial) {
+  ScriptItem item;
+  item.present = 1;
+  item.display_mode = display_mode;
+  item.output_mode = output_mode;
+  item.command = command;
+  item.initial_value = initial;
+  item.width = 60;
+  return item;
+}
+
+// Twelve displayed items as a plotting set has them: file name, folder, date, a number, then
+// per-drawing answers; a hidden "open" item writes the drawing path.
+ItemSlots PlotSlots() {
+  const ScriptItem items[] = {
+      Item(1, 0, "", ""),
+      Item(2, 0, "", ""),
+      Item(3, 0, "", ""),
+      Item(4, 0, "", "0"),
+      Item(0, 1, "open", ""),
+      Item(0, 2, "-plot", ""),
+      Item(4, 3, "", "Yes"),
+      Item(4, 4, "", "Layout1"),
+      Item(4, 4, "", "PrinterA"),
+      Item(4, 4, "", "A3"),
+      Item(4, 4, "", "Millimeters"),
+      Item(4, 4, "", "Landscape"),
+      Item(4, 4, "", "Extents"),
+      Item(4, 4, "", "Fit"),
+      Item(0, 2, "", ""),
+  };
+  ItemSlots slots{};
+  int slot = 0;
+  for (const ScriptItem& item : items) slots[slot++] = item;
+  return slots;
+}
+
+std::uint32_t NextRandom(std::uint32_t& state) {
+  state = state * 1664525u + 1013904223u;
+  return state >> 8;
+}
+
+// `count` rows with varied names, folders and numbers, in no particular order.
+InMemoryRowStore FilledStore(const ItemSlots& slots, int count) {
+  InMemoryRowStore store;
+  BuildColumns(store, slots);
+  RowTagSource tags;
+  std::uint32_t state = 12345;
+  for (int i = 0; i < count; ++i) {
+    const std::string name = "Drawing_" + std::to_string(NextRandom(state) % 100000) + ".dwg";
+    const std::string folder = "C:\\Projects\\Site" + std::to_string(NextRandom(state) % 50);
+    const int position = store.RowCount();
+    InsertDrawingRow(store, slots, tags, NewDrawing{name, folder, "2024/03/05 14:07", kIconDwg},
+                     position);
+    store.SetCell(position, 3, std::to_string(NextRandom(state) % 1000));
+  }
+  return store;
+}
+
+void SetRows(benchmark::State& state, int rows) {
+  state.counters["rows"] = rows;
+  state.SetItemsProcessed(state.iterations() * rows);
+}
+
+void BM_WriteScript(benchmark::State& state) {
+  const ItemSlots slots = PlotSlots();
+  InMemoryRowStore store = FilledStore(slots, static_cast<int>(state.range(0)));
+  EnvironmentSettings settings;
+  settings.end_file_dwg = "C:\\END\\end.dwg";
+  SilentPrompter prompter;
+  const std::string path = Folder().File("run.scr");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        WriteScript(0, store, ScriptRowScope::kAll, path, slots, settings, prompter));
+  }
+  state.SetBytesProcessed(state.iterations() * ReadFileBytes(path)->size());
+  SetRows(state, static_cast<int>(state.range(0)));
+}
+
+// The same bytes with one fwrite: the floor the script writer is measured against.
+void BM_PlainFwrite(benchmark::State& state) {
+  const ItemSlots slots = PlotSlots();
+  InMemoryRowStore store = FilledStore(slots, static_cast<int>(state.range(0)));
+  EnvironmentSettings settings;
+  SilentPrompter prompter;
+  const std::string scratch = Folder().File("plain.scr");
+  WriteScript(0, store, ScriptRowScope::kAll, scratch, slots, settings, prompter);
+  const std::string bytes = *ReadFileBytes(scratch);
+  for (auto _ : state) {
+    std::FILE* file = std::fopen(scratch.c_str(), "wb");
+    benchmark::DoNotOptimize(std::fwrite(bytes.data(), 1, bytes.size(), file));
+    std::fclose(file);
+  }
+  state.SetBytesProcessed(state.iterations() * bytes.size());
+  SetRows(state, static_cast<int>(state.range(0)));
+}
+
+void BM_SaveList(benchmark::State& state) {
+  const ItemSlots slots = PlotSlots();
+  InMemoryRowStore store = FilledStore(slots, static_cast<int>(state.range(0)));
+  SilentPrompter prompter;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(SaveList(0, store, Folder().File("list.ini"), prompter));
+  }
+  SetRows(state, static_cast<int>(state.range(0)));
+}
+
+void BM_LoadList(benchmark::State& state) {
+  const ItemSlots slots = PlotSlots();
+  SilentPrompter prompter;
+  SaveList(0, FilledStore(slots, static_cast<int>(state.range(0))), Folder().File("list.ini"),
+           prompter);
+  InMemoryRowStore store;
+  BuildColumns(store, slots);
+  RowTagSource tags;
+  for (auto _ : state) {
+    state.PauseTiming();
+    store.DeleteAllRows();
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(LoadList(store, Folder().File("list.ini"), tags));
+  }
+  SetRows(state, static_cast<int>(state.range(0)));
+}
+
+void BM_InsertDrawingRow(benchmark::State& state) {
+  const ItemSlots slots = PlotSlots();
+  const int count = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FilledStore(slots, count).RowCount());
+  }
+  SetRows(state, count);
+}
+
+// One header click on `column` of an unsorted list.
+void SortBenchmark(benchmark::State& state, int column) {
+  const ItemSlots slots = PlotSlots();
+  const InMemoryRowStore unsorted = FilledStore(slots, static_cast<int>(state.range(0)));
+  SilentPrompter prompter;
+  for (auto _ : state) {
+    state.PauseTiming();
+    InMemoryRowStore store = unsorted;
+    SortDirections directions;
+    state.ResumeTiming();
+    SortOnHeaderClick(store, directions, column, prompter, 0);
+  }
+  SetRows(state, static_cast<int>(state.range(0)));
+}
+void BM_SortTextColumn(benchmark::State& state) {
+  SortBenchmark(state, 0);
+}
+void BM_SortNumericColumn(benchmark::State& state) {
+  SortBenchmark(state, kNumericSortColumn);
+}
+
+#define DRAWLOT_ROWS RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_WriteScript)->DRAWLOT_ROWS;
+BENCHMARK(BM_PlainFwrite)->DRAWLOT_ROWS;
+BENCHMARK(BM_SaveList)->DRAWLOT_ROWS;
+BENCHMARK(BM_LoadList)->DRAWLOT_ROWS;
+BENCHMARK(BM_InsertDrawingRow)->DRAWLOT_ROWS;
+BENCHMARK(BM_SortTextColumn)->DRAWLOT_ROWS;
+BENCHMARK(BM_SortNumericColumn)->DRAWLOT_ROWS;
+
+}  // namespace
+}  // namespace drawlot
+
+BENCHMARK_MAIN();
