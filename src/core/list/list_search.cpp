@@ -36,9 +36,9 @@ void AcceptSearchText(SearchState& state, std::string_view entered) {
   if (!IsRememberedAlready(state, state.text.view())) PushFront(state, state.text.view());
 }
 
-bool ContainsText(std::string_view text, std::string_view part) {
-  for (std::size_t i = 0; i + part.size() <= text.size();) {
-    if (text.substr(i, part.size()) == part) return true;
+bool ContainsText(std::string_view text, std::string_view wanted) {
+  for (std::size_t i = 0; i + wanted.size() <= text.size();) {
+    if (text.substr(i, wanted.size()) == wanted) return true;
     i += (IsLeadByte(text[i]) && i + 1 < text.size()) ? 2 : 1;
   }
   return false;

@@ -31,9 +31,9 @@ std::vector<std::string> OfferedSearchTexts(const SearchState& state);
 // the front of the history unless one of the 10 most recent texts begins with it.
 void AcceptSearchText(SearchState& state, std::string_view entered);
 
-// True when `text` holds `part` starting at a character of its own (never at the trail byte of
-// a double-byte character). An empty `part` is in every text.
-bool ContainsText(std::string_view text, std::string_view part);
+// True when `text` holds `wanted` starting at a character of its own (never at the trail byte of
+// a double-byte character). An empty `wanted` is in every text.
+bool ContainsText(std::string_view text, std::string_view wanted);
 
 // Marks every row whose first column contains `search_text`; other rows keep their states.
 void SearchInList(RowStore& store, std::string_view search_text);

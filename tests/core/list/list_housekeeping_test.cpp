@@ -31,13 +31,6 @@ class HousekeepingTest : public ::testing::Test {
   RecordingPrompter prompter;
 };
 
-TEST_F(HousekeepingTest, DeleteAllTakesEveryRowWithoutAsking) {
-  Select({1});
-  Delete(DeleteMode::kAll);
-  EXPECT_EQ(store.RowCount(), 0);
-  EXPECT_TRUE(prompter.shown.empty());
-}
-
 TEST_F(HousekeepingTest, DeleteSelectedTakesOnlyThoseRows) {
   for (const DeleteMode mode : {DeleteMode::kSelected, DeleteMode::kSelectedOrAll}) {
     store.DeleteAllRows();
@@ -65,8 +58,12 @@ TEST_F(HousekeepingTest, DeleteSelectedWithoutSelectionOnlyWarns) {
   EXPECT_EQ(store.RowCount(), 5);
 }
 
-TEST_F(HousekeepingTest, ToolbarDeleteWithoutSelectionEmptiesTheList) {
+TEST_F(HousekeepingTest, DeleteAllAndToolbarDeleteWithoutSelectionEmptyTheList) {
   Delete(DeleteMode::kSelectedOrAll);
+  EXPECT_EQ(store.RowCount(), 0);
+  FillList(store, slots, tags, {"a.dwg", "b.dwg"});
+  Select({1});
+  Delete(DeleteMode::kAll);
   EXPECT_EQ(store.RowCount(), 0);
   EXPECT_TRUE(prompter.shown.empty());
 }
@@ -149,15 +146,6 @@ TEST_F(HousekeepingTest, MovedRowKeepsItsCellsAndTakesItsIconFromTheName) {
   store.SetCell(0, 0, "A.DWG");
   Move(MoveDirection::kDown);
   EXPECT_EQ(store.IconOf(1), kIconDwg);
-}
-
-TEST_F(HousekeepingTest, MovedRowTakesAFreshTag) {
-  std::set<std::int32_t> before;
-  for (int row = 0; row < store.RowCount(); ++row) before.insert(store.TagOf(row));
-  Select({4});
-  Move(MoveDirection::kUp);
-  EXPECT_FALSE(before.contains(store.TagOf(3)));
-  EXPECT_EQ(store.FindRowByTag(store.TagOf(3)), 3);
 }
 
 TEST(MoveRow, IconFromTheLastFileNameColumnOrDxf) {
