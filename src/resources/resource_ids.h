@@ -1,0 +1,79 @@
+// Resource and control ids. Shared by drawlot.rc and the C++ sources, so only plain #defines.
+// Grouped by window or dialog; each group notes the range its ids take.
+#pragma once
+
+// ---- Application resources ------------------------------------------------------------------
+#define IDB_TOOLBAR 3          // the toolbar strip: 17 pictures of 32 x 32
+#define IDI_DRAWLOT 12         // window icon, large
+#define IDI_DRAWLOT_SMALL 13   // window icon, small
+#define IDR_MAIN_MENU 13       // the main window's menu bar
+#define IDI_DXF_ROW 300        // row icon of DXF drawings (image list index 0)
+#define IDI_DWG_ROW 301        // row icon of DWG drawings (image list index 1)
+
+// ---- Main window: child controls (1, 300, 329) ------------------------------------------------
+#define IDC_STATUS_BAR 1
+#define IDC_DRAWING_LIST 300
+#define IDC_TOOLBAR 329
+
+// ---- Main window: toolbar buttons (330 - 346), in button order --------------------------------
+#define IDT_CHOOSE_FOLDERS 330
+#define IDT_DWG_TREE 331
+#define IDT_DWG_FOLDER 332
+#define IDT_DXF_FOLDER 333
+#define IDT_DWG_FILE 334
+#define IDT_DELETE_ROWS 335
+#define IDT_RUN_SCRIPT 336
+#define IDT_PRINTERS 337
+#define IDT_INITIAL_VALUES 338
+#define IDT_EDIT_ROW 339
+#define IDT_COPY_ROW 340
+#define IDT_PASTE_ROW 341
+#define IDT_EDIT_COLUMN 342
+#define IDT_MOVE_DOWN 343
+#define IDT_MOVE_UP 344
+#define IDT_HELP 345
+#define IDT_QUIT 346
+
+// ---- Main window: menu commands (27 - 53, 37826 - 37857) --------------------------------------
+#define IDM_QUIT 27
+#define IDM_DELETE_SELECTED 32
+#define IDM_DELETE_ALL 34
+#define IDM_ENVIRONMENT 41
+#define IDM_HELP 51
+#define IDM_HOME_PAGE 52
+#define IDM_ABOUT 53
+#define IDM_INITIAL_VALUES 37826
+#define IDM_DWG_FOLDER 37827
+#define IDM_CLEAR_MARKS 37828
+#define IDM_DXF_FOLDER 37829
+#define IDM_RUN_SELECTED 37830
+#define IDM_PRINTERS 37831
+#define IDM_RUN_ALL 37832
+#define IDM_EDIT_ROW 37833
+#define IDM_EDIT_COLUMN 37834
+#define IDM_EDIT_SCRIPT 37835
+#define IDM_MARK_ALL 37836
+#define IDM_DXF_TREE 37837
+#define IDM_DWG_TREE 37838
+#define IDM_SEARCH_DISKS 37839
+#define IDM_PASTE_ROW 37840
+#define IDM_COPY_ROW 37841
+#define IDM_CHOOSE_FOLDERS 37842
+#define IDM_SCRIPT_SETTINGS 37843
+#define IDM_DWG_FILE 37844
+#define IDM_DXF_FILE 37845
+#define IDM_RUN_PER_ROW 37846
+#define IDM_APPLY_NAME_RULES 37847
+#define IDM_NAME_RULE_SETTINGS 37848
+#define IDM_SAVE_LIST 37849
+#define IDM_LOAD_LIST 37850
+#define IDM_RUN_TIMED 37851
+#define IDM_SAVE_SCRIPT_ALL 37852
+#define IDM_SAVE_SCRIPT_SELECTED 37853
+#define IDM_SEARCH_LIST 37857
+
+// ---- Main window: in-place cell editor controls (951, 952) and timers (1, 2) ------------------
+#define IDC_CELL_EDIT_BOX 951
+#define IDC_CELL_SELECT_BOX 952
+#define IDT_TIMER_CELL_COMMIT 1
+#define IDT_TIMER_TIMED_RUN 2
