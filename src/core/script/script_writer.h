@@ -33,6 +33,7 @@ inline constexpr std::string_view kNothingSelectedText = "ファイルが選択�
 inline constexpr std::string_view kNothingSelectedTitle = "選択ミス";
 
 // The items of a set prepared once for every row: what each item writes and from which column.
+// It refers to the items' commands, so it must not outlive `items`.
 class ScriptPlan {
  public:
   explicit ScriptPlan(const ItemSlots& items);
