@@ -127,17 +127,23 @@ void BM_WriteScript(benchmark::State& state) {
   SetRows(state, static_cast<int>(state.range(0)));
 }
 
-// The same bytes with one fwrite: the floor the script writer is measured against.
-void BM_PlainFwrite(benchmark::State& state) {
+// The bytes WriteScript writes for `rows` rows.
+std::string ScriptBytes(int rows) {
   const ItemSlots slots = PlotSlots();
-  InMemoryRowStore store = FilledStore(slots, static_cast<int>(state.range(0)));
+  InMemoryRowStore store = FilledStore(slots, rows);
   EnvironmentSettings settings;
   SilentPrompter prompter;
   const std::string scratch = Folder().File("plain.scr");
   WriteScript(0, store, ScriptRowScope::kAll, scratch, slots, settings, prompter);
-  const std::string bytes = *ReadFileBytes(scratch);
+  return *ReadFileBytes(scratch);
+}
+
+// The same bytes with one fwrite: the floor the script writer is measured against.
+void BM_PlainFwrite(benchmark::State& state) {
+  const std::string bytes = ScriptBytes(static_cast<int>(state.range(0)));
+  const std::string path = Folder().File("plain.scr");
   for (auto _ : state) {
-    std::FILE* file = std::fopen(scratch.c_str(), "wb");
+    std::FILE* file = std::fopen(path.c_str(), "wb");
     benchmark::DoNotOptimize(std::fwrite(bytes.data(), 1, bytes.size(), file));
     std::fclose(file);
   }
@@ -148,14 +154,9 @@ void BM_PlainFwrite(benchmark::State& state) {
 // The same bytes through the safe save (temporary file, then one rename): the part of
 // WriteScript that is file writing rather than reading the rows.
 void BM_SaveFileReplacing(benchmark::State& state) {
-  const ItemSlots slots = PlotSlots();
-  InMemoryRowStore store = FilledStore(slots, static_cast<int>(state.range(0)));
-  EnvironmentSettings settings;
-  SilentPrompter prompter;
-  const std::string scratch = Folder().File("plain.scr");
-  WriteScript(0, store, ScriptRowScope::kAll, scratch, slots, settings, prompter);
-  const std::string bytes = *ReadFileBytes(scratch);
-  for (auto _ : state) benchmark::DoNotOptimize(SaveFileReplacing(scratch, bytes));
+  const std::string bytes = ScriptBytes(static_cast<int>(state.range(0)));
+  const std::string path = Folder().File("plain.scr");
+  for (auto _ : state) benchmark::DoNotOptimize(SaveFileReplacing(path, bytes));
   state.SetBytesProcessed(state.iterations() * bytes.size());
   SetRows(state, static_cast<int>(state.range(0)));
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/list/in_memory_row_store.h"
+#include "core/list/list_test_support.h"
 #include "core/text/file_io.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
@@ -14,6 +15,7 @@ namespace drawlot {
 namespace {
 
 using testing::RecordingPrompter;
+using testing::Slots;
 using testing::TempFolder;
 using testing::Visible;
 
@@ -27,13 +29,6 @@ ScriptItem Item(int display_mode, int output_mode, std::string_view command = ""
   item.output_mode = output_mode;
   item.command = command;
   return item;
-}
-
-ItemSlots Slots(std::initializer_list<ScriptItem> items) {
-  ItemSlots slots{};
-  int slot = 0;
-  for (const ScriptItem& item : items) slots[slot++] = item;
-  return slots;
 }
 
 // The set of the worked example: file name, folder, a hidden "open" item, a displayed
