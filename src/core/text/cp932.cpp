@@ -3,6 +3,7 @@
 namespace drawlot {
 
 std::size_t Cp932PrefixLength(std::string_view text, std::size_t max_bytes) {
+  if (text.size() <= max_bytes) return text.size();  // fits whole: nothing to cut
   std::size_t i = 0;
   while (i < text.size()) {
     const std::size_t width = (IsLeadByte(text[i]) && i + 1 < text.size()) ? 2 : 1;
