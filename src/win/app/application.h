@@ -1,0 +1,55 @@
+// The process-wide records of Drawlot and the handles of its main window, created once by
+// WinMain and reached from the main window procedure through the window's user data.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/env/environment_settings.h"
+#include "core/items/row_buffer.h"
+#include "core/items/script_item.h"
+#include "core/list/list_sort.h"
+#include "core/list/row_store.h"
+#include "core/platform/prompter.h"
+#include "win/list/list_view_row_store.h"
+
+namespace drawlot {
+
+struct Application {
+  Application(std::string startup, Prompter& prompter_for_boxes, HINSTANCE resources)
+      : startup_folder(std::move(startup)), prompter(prompter_for_boxes), instance(resources) {}
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // The folder every settings file and "listview.ini" live in: the current directory at start.
+  std::string startup_folder;
+  Prompter& prompter;
+  HINSTANCE instance;
+
+  ScriptItemTable items{};
+  EnvironmentSettings settings{};
+  RowTagSource tags;
+  RowBuffer row_buffer{};
+  SortDirections sort_directions;
+  // The column of the last right click on the list: the column the cell editor edits.
+  int edit_column = 0;
+
+  HWND main_window = nullptr;
+  HWND toolbar = nullptr;
+  HWND drawing_list = nullptr;
+  HWND status_bar = nullptr;
+  HFONT editor_font = nullptr;  // kept for the process's life
+  std::unique_ptr<ListViewRowStore> rows;
+
+  // Opens a web page with the shell; tests put a recorder here.
+  std::function<void(const std::string& address)> open_web_page;
+
+  WindowRef owner() const { return reinterpret_cast<WindowRef>(main_window); }
+  const ItemSlots& current_items() const { return CurrentSet(items, settings).items; }
+};
+
+}  // namespace drawlot

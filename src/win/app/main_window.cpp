@@ -1,0 +1,315 @@
+#include "win/app/main_window.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+
+#include "core/items/item_set_files.h"
+#include "core/list/list_click.h"
+#include "core/list/list_rows.h"
+#include "core/list/list_sort.h"
+#include "core/script/list_file.h"
+#include "core/text/file_io.h"
+#include "resources/resource_ids.h"
+#include "win/app/main_commands.h"
+
+namespace drawlot {
+
+namespace {
+
+constexpr int kToolbarButtonSize = 32;
+constexpr int kListTop = 40;
+constexpr int kListHeightLoss = 60;  // the toolbar above and the status bar below
+constexpr int kRowIconSize = 12;
+constexpr std::array<int, 4> kStatusPartEdges = {450, 600, 800, -1};
+
+struct ToolbarButton {
+  int command_id;
+  const char* tooltip;
+};
+
+// In button order: button k shows picture k of the strip.
+constexpr std::array<ToolbarButton, 17> kToolbarButtons = {{
+    {IDT_CHOOSE_FOLDERS, "フォルダを選択し読込"},
+    {IDT_DWG_TREE, "DWGサブフォルダ内も読込"},
+    {IDT_DWG_FOLDER, "DWGフォルダ単位読込"},
+    {IDT_DXF_FOLDER, "DXFフォルダ単位読込"},
+    {IDT_DWG_FILE, "１枚単位の読込"},
+    {IDT_DELETE_ROWS, "リストから削除"},
+    {IDT_RUN_SCRIPT, "スタート"},
+    {IDT_PRINTERS, "プリンタと用紙の列挙"},
+    {IDT_INITIAL_VALUES, "初期設定"},
+    {IDT_EDIT_ROW, "リスト一行編集"},
+    {IDT_COPY_ROW, "リスト一行コピー"},
+    {IDT_PASTE_ROW, "リスト一行貼り付け"},
+    {IDT_EDIT_COLUMN, "リスト一列編集"},
+    {IDT_MOVE_DOWN, "下降"},
+    {IDT_MOVE_UP, "上昇"},
+    {IDT_HELP, "ヘルプ"},
+    {IDT_QUIT, "終了"},
+}};
+
+Application* AppOf(HWND window) {
+  return reinterpret_cast<Application*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+std::string ListFilePath(const Application& app) {
+  return JoinPath(app.startup_folder, kListFileName);
+}
+
+// ---- Creation --------------------------------------------------------------------------------
+
+void ReadSettingsFiles(Application& app) {
+  const WindowRef owner = app.owner();
+  if (LoadSetTitles(app.items, app.startup_folder) != 0) {
+    app.prompter.Tell(owner, "カラム設定ファイルがありません。初期値にします。", "初期設定１",
+                      Icon::kWarning);
+  }
+  if (LoadItemSets(app.items, app.startup_folder) != 0) {
+    app.prompter.Tell(owner, "カラム設定ファイルがありません。初期値にします。", "初期設定１",
+                      Icon::kWarning);
+  }
+  if (LoadEnvironmentSettings(app.settings, app.startup_folder) != 0) {
+    app.prompter.Tell(owner, "設定ファイルがありません。環境設定をし直して下さい。", "初期設定２",
+                      Icon::kWarning);
+  }
+}
+
+HWND CreateToolbar(const Application& app) {
+  const HWND toolbar = CreateWindowExA(
+      0, TOOLBARCLASSNAMEA, nullptr,
+      WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_ALTDRAG | CCS_ADJUSTABLE, 0,
+      0, 0, 0, app.main_window, reinterpret_cast<HMENU>(IDC_TOOLBAR), app.instance, nullptr);
+  if (!toolbar) return nullptr;
+  SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELONG(kToolbarButtonSize, kToolbarButtonSize));
+  TBADDBITMAP strip{app.instance, IDB_TOOLBAR};
+  SendMessageA(toolbar, TB_ADDBITMAP, kToolbarButtons.size(), reinterpret_cast<LPARAM>(&strip));
+  std::array<TBBUTTON, kToolbarButtons.size()> buttons{};
+  for (std::size_t k = 0; k < buttons.size(); ++k) {
+    buttons[k].iBitmap = static_cast<int>(k);
+    buttons[k].idCommand = kToolbarButtons[k].command_id;
+    buttons[k].fsState = TBSTATE_ENABLED;
+    buttons[k].fsStyle = BTNS_BUTTON;
+    buttons[k].iString = -1;
+  }
+  SendMessageA(toolbar, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+  SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
+  return toolbar;
+}
+
+HIMAGELIST CreateRowIcons(const Application& app) {
+  const HIMAGELIST icons =
+      ImageList_Create(kRowIconSize, kRowIconSize, ILC_MASK | ILC_COLOR32, 2, 0);
+  if (!icons) return nullptr;
+  for (const int id : {IDI_DXF_ROW, IDI_DWG_ROW}) {  // image 0 DXF, image 1 DWG
+    const HICON icon = static_cast<HICON>(LoadImageA(app.instance, MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                                     kRowIconSize, kRowIconSize, LR_DEFAULTCOLOR));
+    ImageList_AddIcon(icons, icon);
+    if (icon) DestroyIcon(icon);
+  }
+  return icons;
+}
+
+HWND CreateDrawingList(const Application& app, HIMAGELIST row_icons) {
+  const HWND list = CreateWindowExA(
+      WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 0, 0,
+      app.main_window, reinterpret_cast<HMENU>(IDC_DRAWING_LIST), app.instance, nullptr);
+  if (!list) return nullptr;
+  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(row_icons));
+  return list;
+}
+
+HFONT CreateEditorFont() {
+  return CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                     "ＭＳゴシック");
+}
+
+HWND CreateStatusBar(const Application& app) {
+  const HWND status = CreateWindowExA(
+      0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP, 0, 0, 0, 0,
+      app.main_window, reinterpret_cast<HMENU>(IDC_STATUS_BAR), app.instance, nullptr);
+  if (!status) return nullptr;
+  SendMessageA(status, SB_SETPARTS, kStatusPartEdges.size(),
+               reinterpret_cast<LPARAM>(kStatusPartEdges.data()));
+  return status;
+}
+
+// The window's create message: the settings files, the controls and the list, in this order.
+bool OnCreate(Application& app) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  ReadSettingsFiles(app);
+  app.toolbar = CreateToolbar(app);
+  const HIMAGELIST row_icons = CreateRowIcons(app);
+  app.drawing_list = CreateDrawingList(app, row_icons);
+  if (!app.drawing_list) return false;
+  app.rows = std::make_unique<ListViewRowStore>(app.drawing_list);
+  BuildColumns(*app.rows, app.current_items());
+  app.editor_font = CreateEditorFont();
+  app.status_bar = CreateStatusBar(app);
+  app.row_buffer.Clear();
+  LoadList(*app.rows, ListFilePath(app), app.tags);
+  return true;
+}
+
+// ---- Messages --------------------------------------------------------------------------------
+
+void OnSize(Application& app, WPARAM wparam, LPARAM lparam) {
+  const int width = LOWORD(lparam);
+  const int height = HIWORD(lparam);
+  if (app.toolbar) SendMessageA(app.toolbar, WM_SIZE, wparam, lparam);
+  if (app.drawing_list) {
+    MoveWindow(app.drawing_list, 0, kListTop, width, height - kListHeightLoss, TRUE);
+  }
+  if (app.status_bar) SendMessageA(app.status_bar, WM_SIZE, wparam, lparam);
+  InvalidateRect(app.main_window, nullptr, FALSE);
+  UpdateWindow(app.main_window);
+}
+
+void OnPaint(Application& app) {
+  PAINTSTRUCT paint;
+  BeginPaint(app.main_window, &paint);
+  RefreshStatusBar(app);
+  EndPaint(app.main_window, &paint);
+}
+
+void OnDestroy(Application& app) {
+  if (app.rows) SaveList(app.owner(), *app.rows, ListFilePath(app), app.prompter);
+  PostQuitMessage(0);
+}
+
+void OnTooltipText(NMTTDISPINFOA& info) {
+  const std::string_view text = ToolbarTooltip(static_cast<int>(info.hdr.idFrom));
+  if (text.empty()) return;
+  // The texts are literals of the program, so the tooltip may keep the pointer.
+  info.lpszText = const_cast<char*>(text.data());
+  info.hinst = nullptr;
+}
+
+void OnListNotify(Application& app, const NMHDR& header) {
+  switch (header.code) {
+    case LVN_COLUMNCLICK: {
+      const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
+      SortOnHeaderClick(*app.rows, app.sort_directions, click.iSubItem, app.prompter, app.owner());
+      break;
+    }
+    case NM_RCLICK:
+      app.edit_column = reinterpret_cast<const NMITEMACTIVATE&>(header).iSubItem;
+      break;
+    case NM_CLICK:
+      MarkClickedRows(*app.rows);
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT OnNotify(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
+  auto* header = reinterpret_cast<NMHDR*>(lparam);
+  if (header->code == TTN_GETDISPINFOA) {
+    OnTooltipText(*reinterpret_cast<NMTTDISPINFOA*>(header));
+    return 0;
+  }
+  if (header->idFrom == IDC_DRAWING_LIST && app.rows) {
+    OnListNotify(app, *header);
+  }
+  return DefWindowProcA(window, WM_NOTIFY, wparam, lparam);
+}
+
+LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate(app) ? 0 : -1;
+    case WM_SIZE:
+      OnSize(app, wparam, lparam);
+      return 0;
+    case WM_PAINT:
+      OnPaint(app);
+      return 0;
+    case WM_COMMAND:
+      RunCommand(app, LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(app, window, wparam, lparam);
+    case WM_DESTROY:
+      OnDestroy(app);
+      return 0;
+    case WM_ACTIVATE:
+    case WM_KEYDOWN:
+    case WM_QUERYNEWPALETTE:
+    case WM_QUIT:
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wparam, lparam);
+  }
+}
+
+LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* app = static_cast<Application*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(app));
+    app->main_window = window;
+  }
+  Application* app = AppOf(window);
+  if (!app) return DefWindowProcA(window, message, wparam, lparam);
+  try {
+    return Dispatch(*app, window, message, wparam, lparam);
+  } catch (...) {
+    // Nothing may unwind through the system's window code; the message is dropped.
+    return message == WM_CREATE ? -1 : 0;
+  }
+}
+
+}  // namespace
+
+WindowOrigin MainWindowOrigin(int screen_width, int screen_height) {
+  return WindowOrigin{(screen_width - kMainWindowWidth) / 2,
+                      (screen_height - kMainWindowHeight) / 2};
+}
+
+bool RegisterMainWindowClass(HINSTANCE instance) {
+  WNDCLASSEXA window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.style = CS_HREDRAW | CS_VREDRAW | CS_BYTEALIGNCLIENT;
+  window_class.lpfnWndProc = MainWindowProcedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_DRAWLOT));
+  window_class.hIconSm = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(IDI_DRAWLOT_SMALL), IMAGE_ICON,
+                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+  window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  window_class.hbrBackground = CreateSolidBrush(kMainWindowBackground);
+  window_class.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+  window_class.lpszClassName = kMainWindowClass;
+  return RegisterClassExA(&window_class) != 0;
+}
+
+HWND CreateMainWindow(Application& app) {
+  const WindowOrigin origin =
+      MainWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  return CreateWindowExA(0, kMainWindowClass, kMainWindowTitle, WS_OVERLAPPEDWINDOW, origin.x,
+                         origin.y, kMainWindowWidth, kMainWindowHeight, nullptr, nullptr,
+                         app.instance, &app);
+}
+
+void RefreshStatusBar(const Application& app) {
+  if (!app.status_bar) return;
+  const std::string folder(app.settings.file_folder.view());
+  const std::string title(CurrentSet(app.items, app.settings).title.view());
+  SendMessageA(app.status_bar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+  SendMessageA(app.status_bar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(title.c_str()));
+  SendMessageA(app.status_bar, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(kStatusBarBrand));
+}
+
+std::string_view ToolbarTooltip(int command_id) {
+  for (const ToolbarButton& button : kToolbarButtons) {
+    if (button.command_id == command_id) return button.tooltip;
+  }
+  return {};
+}
+
+}  // namespace drawlot

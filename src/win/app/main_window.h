@@ -1,0 +1,41 @@
+// The main window: its class, creation with the three child controls and the start-up reads,
+// layout, painting, and the shut-down save of the list.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "win/app/application.h"
+
+namespace drawlot {
+
+inline constexpr char kMainWindowClass[] = "Main Window";
+inline constexpr char kMainWindowTitle[] = "Drawlot Ver1.56";
+inline constexpr int kMainWindowWidth = 800;
+inline constexpr int kMainWindowHeight = 560;
+inline constexpr COLORREF kMainWindowBackground = RGB(238, 235, 218);
+inline constexpr char kStatusBarBrand[] = "Harrowby \"Loomstar\"";
+
+struct WindowOrigin {
+  int x = 0;
+  int y = 0;
+};
+
+// Centred on the screen; negative on a screen smaller than the window.
+WindowOrigin MainWindowOrigin(int screen_width, int screen_height);
+
+// False when the class cannot be registered.
+bool RegisterMainWindowClass(HINSTANCE instance);
+
+// Creates the main window for `app` (not shown). Its creation reads the settings files and the
+// list in the start-up folder and builds the controls.
+HWND CreateMainWindow(Application& app);
+
+// Status bar parts 0 to 2: the last folder, the current set's title and the brand.
+void RefreshStatusBar(const Application& app);
+
+// The text of a toolbar button's tooltip, or empty for an id that is no button.
+std::string_view ToolbarTooltip(int command_id);
+
+}  // namespace drawlot

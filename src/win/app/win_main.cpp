@@ -1,0 +1,38 @@
+// Drawlot's entry point. The program takes no arguments and reads no environment variables:
+// everything it keeps lives in the folder it is started in.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "win/app/drawlot_run.h"
+#include "win/platform/message_box_prompter.h"
+
+namespace {
+
+std::string CurrentFolder() {
+  std::vector<char> buffer(MAX_PATH + 1, '\0');
+  DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+  if (length >= buffer.size()) {
+    buffer.assign(length + 1, '\0');
+    length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+  }
+  return std::string(buffer.data(), length < buffer.size() ? length : 0);
+}
+
+void OpenWithShell(const std::string& address) {
+  // A page that cannot be opened is not reported.
+  ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
+  drawlot::MessageBoxPrompter prompter;
+  auto app = std::make_unique<drawlot::Application>(CurrentFolder(), prompter, instance);
+  app->open_web_page = OpenWithShell;
+  return drawlot::RunDrawlot(*app, show_command);
+}

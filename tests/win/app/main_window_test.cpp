@@ -1,0 +1,577 @@
+// The main window created by the test in a prepared start-up folder: its class, place and
+// controls, the start-up reads and their boxes, layout, tooltips, the list's notifications,
+// the commands, and the order of the files written at the end.
+#include "win/app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "core/env/environment_settings.h"
+#include "core/items/item_set_files.h"
+#include "core/list/in_memory_row_store.h"
+#include "core/script/list_file.h"
+#include "resources/resource_ids.h"
+#include "support/recording_prompter.h"
+#include "support/temp_folder.h"
+#include "win/app/drawlot_run.h"
+
+namespace drawlot::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+constexpr char kColumnsMissing[] = "カラム設定ファイルがありません。初期値にします。";
+constexpr char kSettingsMissing[] = "設定ファイルがありません。環境設定をし直して下さい。";
+
+ScriptItem Item(const char* title, int display_mode, int width) {
+  ScriptItem item;
+  item.present = 1;
+  item.title = title;
+  item.display_mode = display_mode;
+  item.width = width;
+  return item;
+}
+
+// Set 2 is current: file name, a hidden item, folder, an initial value.
+void WritePreparedSettings(const TempFolder& folder) {
+  ScriptItemTable table{};
+  ClearTable(table);
+  for (int set = 0; set < 3; ++set) table.sets[set].present = 1;
+  table.sets[0].title = "最初のセット";
+  table.sets[1].title = "二番目";
+  table.sets[2].title = "印刷セット";
+  table.sets[0].items[0] = Item("ゼロ", 1, 50);
+  ItemSlots& items = table.sets[2].items;
+  items[0] = Item("ファイル名", 1, 120);
+  items[1] = Item("隠し", 0, 70);
+  items[2] = Item("フォルダ", 2, 200);
+  items[3] = Item("プリンタ", 4, 90);
+  folder.Write(kSetTitleFileName, SerializeSetTitles(table));
+  folder.Write(kItemSetFileName, SerializeItemSets(table));
+
+  EnvironmentSettings settings{};
+  ApplyEnvironmentDefaults(settings, folder.path());
+  settings.autocad_type = '2';
+  settings.file_folder = "d:\\図面\\表";
+  folder.Write(kEnvironmentFileName, SerializeEnvironmentSettings(settings));
+}
+
+void WriteList(const TempFolder& folder, const Texts& first_cells) {
+  InMemoryRowStore store;
+  for (int column = 0; column < 3; ++column) store.InsertColumn(column, "c", 10);
+  for (const std::string& name : first_cells) {
+    const int row = store.InsertRow(store.RowCount(), name, kIconDwg, 0);
+    store.SetCell(row, 1, "c:\\drawings");
+    store.SetCell(row, 2, "A3");
+  }
+  folder.Write(kListFileName, SerializeList(store));
+}
+
+std::string WindowText(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+void DrainMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message != WM_QUIT) DispatchMessageA(&message);
+  }
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (window_ && IsWindow(window_)) DestroyWindow(window_);
+    DrainMessages();
+    UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+  }
+
+  void Open() {
+    ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));
+    app_.open_web_page = [this](const std::string& address) { opened_.push_back(address); };
+    window_ = CreateMainWindow(app_);
+    ASSERT_NE(window_, nullptr);
+  }
+
+  HWND Child(int id) const { return GetDlgItem(window_, id); }
+
+  std::string StatusText(int part) {
+    char text[512] = {};
+    SendMessageA(Child(IDC_STATUS_BAR), SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+
+  Texts ColumnTitles() {
+    Texts titles;
+    for (int column = 0; column < app_.rows->ColumnCount(); ++column) {
+      char title[64] = {};
+      LVCOLUMNA info{};
+      info.mask = LVCF_TEXT;
+      info.pszText = title;
+      info.cchTextMax = sizeof title;
+      SendMessageA(Child(IDC_DRAWING_LIST), LVM_GETCOLUMNA, column,
+                   reinterpret_cast<LPARAM>(&info));
+      titles.push_back(title);
+    }
+    return titles;
+  }
+
+  Texts FirstCells() {
+    Texts cells;
+    for (int row = 0; row < app_.rows->RowCount(); ++row) {
+      cells.push_back(app_.rows->GetCell(row, 0, 260));
+    }
+    return cells;
+  }
+
+  void Command(int id) { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+  LRESULT NotifyFromList(NMHDR& header) {
+    header.hwndFrom = Child(IDC_DRAWING_LIST);
+    header.idFrom = IDC_DRAWING_LIST;
+    return SendMessageA(window_, WM_NOTIFY, IDC_DRAWING_LIST, reinterpret_cast<LPARAM>(&header));
+  }
+
+  TempFolder folder_{"起動フォルダ"};
+  RecordingPrompter prompter_;
+  Application app_{folder_.path(), prompter_, GetModuleHandleA(nullptr)};
+  HWND window_ = nullptr;
+  Texts opened_;
+};
+
+// ---- Start-up ------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, FirstStartInAnEmptyFolderWarnsThreeTimesAndStartsEmpty) {
+  Open();
+  ASSERT_EQ(prompter_.shown.size(), 3u);
+  for (int box = 0; box < 2; ++box) {
+    EXPECT_EQ(prompter_.shown[box].text, kColumnsMissing);
+    EXPECT_EQ(prompter_.shown[box].title, "初期設定１");
+  }
+  EXPECT_EQ(prompter_.shown[2].text, kSettingsMissing);
+  EXPECT_EQ(prompter_.shown[2].title, "初期設定２");
+  for (const Message& box : prompter_.shown) {
+    EXPECT_EQ(box.icon, Icon::kWarning);
+    EXPECT_EQ(box.buttons, Buttons::kOk);
+    EXPECT_EQ(box.owner, reinterpret_cast<WindowRef>(window_));
+  }
+  EXPECT_EQ(app_.rows->ColumnCount(), 0);
+  EXPECT_EQ(app_.rows->RowCount(), 0);
+
+  RefreshStatusBar(app_);
+  EnvironmentSettings defaults{};
+  ApplyEnvironmentDefaults(defaults, folder_.path());
+  EXPECT_EQ(StatusText(0), defaults.file_folder.view());
+  EXPECT_EQ(StatusText(1), "");
+}
+
+TEST_F(MainWindowTest, PreparedFolderGivesTheCurrentSetsColumnsAndTheSavedList) {
+  WritePreparedSettings(folder_);
+  WriteList(folder_, {"a.dwg", "b.dxf"});
+  Open();
+  EXPECT_TRUE(prompter_.shown.empty());
+  EXPECT_EQ(ColumnTitles(), (Texts{"ファイル名", "フォルダ", "プリンタ"}));
+  EXPECT_EQ(app_.rows->ColumnWidth(0), 120);
+  EXPECT_EQ(app_.rows->ColumnWidth(1), 200);
+  EXPECT_EQ(app_.rows->ColumnWidth(2), 90);
+  EXPECT_EQ(FirstCells(), (Texts{"a.dwg", "b.dxf"}));
+  EXPECT_EQ(app_.rows->GetCell(1, 2, 260), "A3");
+  EXPECT_EQ(app_.rows->IconOf(1), kIconDxf);
+}
+
+TEST_F(MainWindowTest, StatusBarHasFourPartsWithFolderSetTitleAndBrand) {
+  WritePreparedSettings(folder_);
+  Open();
+  int edges[4] = {};
+  ASSERT_EQ(SendMessageA(Child(IDC_STATUS_BAR), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)),
+            4);
+  EXPECT_EQ(edges[0], 450);
+  EXPECT_EQ(edges[1], 600);
+  EXPECT_EQ(edges[2], 800);
+  EXPECT_EQ(edges[3], -1);
+
+  SendMessageA(window_, WM_PAINT, 0, 0);  // every paint refreshes the texts
+  EXPECT_EQ(StatusText(0), "d:\\図面\\表");
+  EXPECT_EQ(StatusText(1), "印刷セット");
+  EXPECT_EQ(StatusText(2), "Harrowby \"Loomstar\"");
+  EXPECT_EQ(StatusText(3), "");
+}
+
+// ---- The window and its controls --------------------------------------------------------------
+
+TEST(MainWindowOrigin, CentresTruncatingTowardZero) {
+  EXPECT_EQ(MainWindowOrigin(1024, 768).x, 112);
+  EXPECT_EQ(MainWindowOrigin(1024, 768).y, 104);
+  EXPECT_EQ(MainWindowOrigin(640, 480).x, -80);
+  EXPECT_EQ(MainWindowOrigin(640, 480).y, -40);
+  EXPECT_EQ(MainWindowOrigin(799, 557).x, 0);   // -1 / 2
+  EXPECT_EQ(MainWindowOrigin(799, 557).y, -1);  // -3 / 2
+}
+
+TEST_F(MainWindowTest, ClassTitleStyleSizeAndPlace) {
+  Open();
+  char class_name[64] = {};
+  GetClassNameA(window_, class_name, sizeof class_name);
+  EXPECT_STREQ(class_name, "Main Window");
+  EXPECT_EQ(WindowText(window_), "Drawlot Ver1.56");
+  EXPECT_EQ(GetClassLongPtrA(window_, GCL_STYLE),
+            static_cast<ULONG_PTR>(CS_HREDRAW | CS_VREDRAW | CS_BYTEALIGNCLIENT));
+  EXPECT_NE(GetClassLongPtrA(window_, GCLP_HICON), 0u);
+  EXPECT_NE(GetClassLongPtrA(window_, GCLP_HICONSM), 0u);
+  EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(window_, GCLP_HCURSOR)),
+            LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+  LOGBRUSH brush{};
+  ASSERT_NE(GetObjectA(reinterpret_cast<HBRUSH>(GetClassLongPtrA(window_, GCLP_HBRBACKGROUND)),
+                       sizeof brush, &brush),
+            0);
+  EXPECT_EQ(brush.lbStyle, static_cast<UINT>(BS_SOLID));
+  EXPECT_EQ(brush.lbColor, RGB(238, 235, 218));
+  ASSERT_NE(GetMenu(window_), nullptr);  // the class's menu
+  EXPECT_EQ(GetMenuItemCount(GetMenu(window_)), 8);
+
+  const LONG_PTR style = GetWindowLongPtrA(window_, GWL_STYLE);
+  EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+  EXPECT_EQ(style & (WS_CHILD | WS_POPUP), 0);
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  const WindowOrigin origin =
+      MainWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_EQ(frame.left, origin.x);
+  EXPECT_EQ(frame.top, origin.y);
+  EXPECT_EQ(frame.right - frame.left, 800);
+  EXPECT_EQ(frame.bottom - frame.top, 560);
+}
+
+TEST_F(MainWindowTest, ToolbarHasSeventeenButtonsOnTheStripWithTooltips) {
+  Open();
+  const HWND toolbar = Child(IDC_TOOLBAR);
+  ASSERT_NE(toolbar, nullptr);
+  const LONG_PTR style = GetWindowLongPtrA(toolbar, GWL_STYLE);
+  const LONG_PTR wanted =
+      WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_ALTDRAG | CCS_ADJUSTABLE;
+  EXPECT_EQ(style & wanted, wanted);
+  EXPECT_NE(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0), 0);
+  ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 17);
+  for (int k = 0; k < 17; ++k) {
+    TBBUTTON button{};
+    ASSERT_TRUE(SendMessageA(toolbar, TB_GETBUTTON, k, reinterpret_cast<LPARAM>(&button)));
+    EXPECT_EQ(button.idCommand, 330 + k);
+    EXPECT_EQ(button.iBitmap, k);
+    EXPECT_EQ(button.fsState & TBSTATE_ENABLED, TBSTATE_ENABLED);
+    EXPECT_EQ(button.fsStyle, BTNS_BUTTON);
+  }
+  RECT button{};
+  SendMessageA(toolbar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&button));
+  EXPECT_GE(button.right - button.left, 32);
+  EXPECT_GE(button.bottom - button.top, 32);
+}
+
+TEST_F(MainWindowTest, TooltipTextsAnswerEachButton) {
+  Open();
+  const Texts expected = {"フォルダを選択し読込",
+                          "DWGサブフォルダ内も読込",
+                          "DWGフォルダ単位読込",
+                          "DXFフォルダ単位読込",
+                          "１枚単位の読込",
+                          "リストから削除",
+                          "スタート",
+                          "プリンタと用紙の列挙",
+                          "初期設定",
+                          "リスト一行編集",
+                          "リスト一行コピー",
+                          "リスト一行貼り付け",
+                          "リスト一列編集",
+                          "下降",
+                          "上昇",
+                          "ヘルプ",
+                          "終了"};
+  const HWND tips = reinterpret_cast<HWND>(SendMessageA(Child(IDC_TOOLBAR), TB_GETTOOLTIPS, 0, 0));
+  for (int k = 0; k < 17; ++k) {
+    NMTTDISPINFOA info{};
+    info.hdr.hwndFrom = tips;
+    info.hdr.idFrom = 330 + k;
+    info.hdr.code = TTN_GETDISPINFOA;
+    SendMessageA(window_, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    const char* text = info.lpszText ? info.lpszText : info.szText;
+    EXPECT_EQ(std::string(text), expected[k]) << 330 + k;
+  }
+}
+
+TEST_F(MainWindowTest, DrawingListIsAReportWithGridAndRowIcons) {
+  Open();
+  const HWND list = Child(IDC_DRAWING_LIST);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list, app_.drawing_list);
+  EXPECT_EQ(GetWindowLongPtrA(list, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
+  EXPECT_NE(GetWindowLongPtrA(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+  const LRESULT extended = SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+  EXPECT_EQ(extended & (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT),
+            LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  const auto icons =
+      reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+  ASSERT_NE(icons, nullptr);
+  EXPECT_EQ(ImageList_GetImageCount(icons), 2);
+  int width = 0;
+  int height = 0;
+  ImageList_GetIconSize(icons, &width, &height);
+  EXPECT_EQ(width, 12);
+  EXPECT_EQ(height, 12);
+
+  const HWND status = Child(IDC_STATUS_BAR);
+  ASSERT_NE(status, nullptr);
+  EXPECT_NE(GetWindowLongPtrA(status, GWL_STYLE) & SBARS_SIZEGRIP, 0);
+}
+
+TEST_F(MainWindowTest, EditorFontIs12PixelMsGothicShiftJis) {
+  Open();
+  ASSERT_NE(app_.editor_font, nullptr);
+  LOGFONTA font{};
+  ASSERT_NE(GetObjectA(app_.editor_font, sizeof font, &font), 0);
+  EXPECT_STREQ(font.lfFaceName, "ＭＳゴシック");
+  EXPECT_EQ(font.lfHeight, 12);
+  EXPECT_EQ(font.lfWidth, 0);
+  EXPECT_EQ(font.lfWeight, FW_NORMAL);
+  EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+  EXPECT_FALSE(font.lfItalic || font.lfUnderline || font.lfStrikeOut);
+}
+
+TEST_F(MainWindowTest, ResizingPlacesTheListBetweenToolbarAndStatusBar) {
+  Open();
+  RECT wanted{0, 0, 600, 400};
+  AdjustWindowRectEx(&wanted, WS_OVERLAPPEDWINDOW, TRUE, 0);
+  SetWindowPos(window_, nullptr, 0, 0, wanted.right - wanted.left, wanted.bottom - wanted.top,
+               SWP_NOMOVE | SWP_NOZORDER);
+  RECT client{};
+  GetClientRect(window_, &client);
+  ASSERT_EQ(client.right, 600);
+  ASSERT_EQ(client.bottom, 400);
+
+  RECT list{};
+  GetWindowRect(Child(IDC_DRAWING_LIST), &list);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&list), 2);
+  EXPECT_EQ(list.left, 0);
+  EXPECT_EQ(list.top, 40);
+  EXPECT_EQ(list.right - list.left, 600);
+  EXPECT_EQ(list.bottom - list.top, 340);
+
+  RECT status{};
+  GetWindowRect(Child(IDC_STATUS_BAR), &status);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&status), 2);
+  EXPECT_EQ(status.bottom, 400);  // the status bar lays itself out along the bottom
+  EXPECT_EQ(status.right, 600);
+}
+
+// ---- Notifications and commands ------------------------------------------------------------
+
+class LoadedWindowTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    WritePreparedSettings(folder_);
+    WriteList(folder_, {"b.dwg", "A.dwg", "c.dwg"});
+    Open();
+  }
+  void Select(int row) { app_.rows->SetRowState(row, kStateSelected, kStateSelected); }
+};
+
+TEST_F(LoadedWindowTest, AClickOnTheFirstHeaderSortsDescendingThroughTheControl) {
+  const HWND header =
+      reinterpret_cast<HWND>(SendMessageA(Child(IDC_DRAWING_LIST), LVM_GETHEADER, 0, 0));
+  RECT item{};
+  ASSERT_TRUE(SendMessageA(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)));
+  ShowWindow(window_, SW_SHOWNOACTIVATE);  // the header takes clicks only when visible
+  const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(header, WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(FirstCells(), (Texts{"c.dwg", "b.dwg", "A.dwg"}));
+  SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(header, WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(FirstCells(), (Texts{"A.dwg", "b.dwg", "c.dwg"}));
+  EXPECT_TRUE(prompter_.shown.empty());
+}
+
+TEST_F(LoadedWindowTest, LeftClickMarksTheSelectedRowsAndUnmarksTheRest) {
+  // As after a control-click on row 2: rows 0 and 2 selected, row 2 focused; row 1 was
+  // marked before and is no longer selected.
+  Select(0);
+  app_.rows->SetRowState(1, kStateDropHighlighted, kStateDropHighlighted);
+  app_.rows->SetRowState(2, kStateSelected | kStateFocused, kStateSelected | kStateFocused);
+  NMITEMACTIVATE click{};
+  click.hdr.code = NM_CLICK;
+  click.iItem = 2;
+  NotifyFromList(click.hdr);
+  const unsigned selected_and_dropped = kStateSelected | kStateDropHighlighted;
+  EXPECT_EQ(app_.rows->GetRowState(0, selected_and_dropped), selected_and_dropped);
+  EXPECT_EQ(app_.rows->GetRowState(1, kMarkStates), 0u);
+  EXPECT_EQ(app_.rows->GetRowState(2, kMarkStates), kMarkStates);  // the focus ends here
+}
+
+TEST_F(LoadedWindowTest, RightClickRecordsTheColumn) {
+  NMITEMACTIVATE click{};
+  click.hdr.code = NM_RCLICK;
+  click.iItem = 1;
+  click.iSubItem = 2;
+  NotifyFromList(click.hdr);
+  EXPECT_EQ(app_.edit_column, 2);
+}
+
+TEST_F(LoadedWindowTest, MenuDeleteSelectedWarnsWhenNothingIsSelected) {
+  Command(IDM_DELETE_SELECTED);
+  ASSERT_EQ(prompter_.shown.size(), 1u);
+  EXPECT_EQ(prompter_.shown[0].text, "ファイルが選択していません");
+  EXPECT_EQ(prompter_.shown[0].title, "選択ミス");
+  EXPECT_EQ(prompter_.shown[0].owner, reinterpret_cast<WindowRef>(window_));
+  EXPECT_EQ(app_.rows->RowCount(), 3);
+}
+
+TEST_F(LoadedWindowTest, ToolbarDeleteRemovesEveryRowWhenNoneIsSelected) {
+  Command(IDT_DELETE_ROWS);
+  EXPECT_EQ(app_.rows->RowCount(), 0);
+  EXPECT_TRUE(prompter_.shown.empty());
+}
+
+TEST_F(LoadedWindowTest, ToolbarDeleteRemovesOnlyTheSelectedRows) {
+  Select(1);
+  Command(IDT_DELETE_ROWS);
+  EXPECT_EQ(FirstCells(), (Texts{"b.dwg", "c.dwg"}));
+}
+
+TEST_F(LoadedWindowTest, MarkAllAndClearMarks) {
+  Command(IDM_MARK_ALL);
+  EXPECT_EQ(app_.rows->SelectedCount(), 3);
+  Command(IDM_CLEAR_MARKS);
+  EXPECT_EQ(app_.rows->SelectedCount(), 0);
+}
+
+TEST_F(LoadedWindowTest, MoveDownTakesTheSelectedRowOnePlaceDown) {
+  Select(0);
+  Command(IDT_MOVE_DOWN);
+  EXPECT_EQ(FirstCells(), (Texts{"A.dwg", "b.dwg", "c.dwg"}));
+  Command(IDT_MOVE_UP);
+  EXPECT_EQ(FirstCells(), (Texts{"b.dwg", "A.dwg", "c.dwg"}));
+}
+
+TEST_F(LoadedWindowTest, CopyWithoutASelectedRowSaysSo) {
+  Command(IDT_COPY_ROW);
+  ASSERT_EQ(prompter_.shown.size(), 1u);
+  EXPECT_EQ(prompter_.shown[0].title, "一行COPY");
+}
+
+TEST_F(LoadedWindowTest, ScriptSettingsAreRefusedWhileTheListHasRows) {
+  Command(IDM_SCRIPT_SETTINGS);
+  ASSERT_EQ(prompter_.shown.size(), 1u);
+  EXPECT_EQ(prompter_.shown[0].text, "リストを全部削除してから実行して下さい。");
+  EXPECT_EQ(prompter_.shown[0].title, "残念！");
+  EXPECT_EQ(prompter_.shown[0].buttons, Buttons::kOk);
+  EXPECT_EQ(prompter_.shown[0].icon, Icon::kNone);
+  EXPECT_EQ(prompter_.shown[0].owner, reinterpret_cast<WindowRef>(window_));
+}
+
+TEST_F(LoadedWindowTest, ScriptSettingsOnAnEmptyListFollowTheCurrentSet) {
+  Command(IDM_DELETE_ALL);
+  app_.settings.autocad_type = '0';  // as the dialog would leave it
+  Command(IDM_SCRIPT_SETTINGS);
+  EXPECT_TRUE(prompter_.shown.empty());
+  EXPECT_EQ(ColumnTitles(), (Texts{"ゼロ"}));
+  EXPECT_EQ(StatusText(1), "最初のセット");
+}
+
+TEST_F(LoadedWindowTest, HelpAndHomePageOpenTheMakersPages) {
+  Command(IDM_HELP);
+  Command(IDT_HELP);
+  Command(IDM_HOME_PAGE);
+  ASSERT_EQ(opened_.size(), 3u);
+  EXPECT_TRUE(opened_[0].ends_with("/Dw-HELP00.htm")) << opened_[0];
+  EXPECT_EQ(opened_[1], opened_[0]);
+  EXPECT_TRUE(opened_[0].starts_with(opened_[2])) << opened_[2];
+}
+
+TEST_F(LoadedWindowTest, CommandsWithoutTheirOperationDoNothing) {
+  for (const int id :
+       {IDM_DWG_FILE, IDM_RUN_ALL, IDT_RUN_SCRIPT, IDM_ABOUT, IDM_ENVIRONMENT, 12345}) {
+    Command(id);
+  }
+  EXPECT_TRUE(prompter_.shown.empty());
+  EXPECT_EQ(app_.rows->RowCount(), 3);
+  EXPECT_TRUE(IsWindow(window_));
+}
+
+TEST_F(LoadedWindowTest, QuitDestroysTheWindowAndSavesTheList) {
+  Command(IDM_DELETE_SELECTED);  // nothing selected: the list stays
+  prompter_.shown.clear();
+  Select(2);
+  Command(IDM_DELETE_SELECTED);
+  Command(IDT_QUIT);
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_TRUE(folder_.Read(kListFileName).starts_with("max_cont=2\r\nb.dwg;"))
+      << Visible(folder_.Read(kListFileName));
+  MSG quit{};
+  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 0u);
+}
+
+// ---- The whole run -------------------------------------------------------------------------
+
+// Records, for every box, which of the files written at the end exist at that moment.
+class SnapshotPrompter : public Prompter {
+ public:
+  explicit SnapshotPrompter(const TempFolder& folder) : folder_(folder) {}
+  Answer Show(const Message& message) override {
+    std::string seen = message.title + ":";
+    for (const char* name : {"plot_set.ini", "drwlt_set2.ini"}) {
+      if (folder_.Exists(name)) seen += std::string(" ") + name;
+    }
+    if (message.owner != 0 && IsWindow(reinterpret_cast<HWND>(message.owner))) seen += " window";
+    boxes.push_back(seen);
+    return Answer::kOk;
+  }
+  Texts boxes;
+
+ private:
+  const TempFolder& folder_;
+};
+
+void CALLBACK CloseMainWindow(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND window = FindWindowA(kMainWindowClass, nullptr);
+  if (!window) return;
+  KillTimer(nullptr, timer);
+  PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDM_QUIT, 0), 0);
+}
+
+TEST(DrawlotRun, WritesTheListOnDestroyThenTheThreeSettingsFilesInOrder) {
+  TempFolder folder("終了順");
+  // These two cannot be written (they are folders), so their writers say so: each box shows
+  // which of the other files existed at that moment.
+  folder.MakeFolder(kListFileName);
+  folder.MakeFolder(kSetTitleFileName);
+  SnapshotPrompter prompter(folder);
+  Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  SetTimer(nullptr, 0, 10, CloseMainWindow);
+  EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
+  UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+
+  EXPECT_EQ(prompter.boxes, (Texts{"初期設定１: window", "初期設定１: window", "初期設定２: window",
+                                   "ﾌｧｲﾙｴﾗｰ: window", "ﾌｧｲﾙｴﾗｰ: plot_set.ini"}));
+  EXPECT_TRUE(folder.Exists(kItemSetFileName));
+  EXPECT_TRUE(folder.Exists(kEnvironmentFileName));
+}
+
+TEST(DrawlotRun, EndsAtOnceWhenTheClassCannotBeRegistered) {
+  ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));  // taken already
+  TempFolder folder;
+  RecordingPrompter prompter;
+  Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
+  EXPECT_EQ(app.main_window, nullptr);
+  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_FALSE(folder.Exists(kEnvironmentFileName));
+  UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+}
+
+}  // namespace
+}  // namespace drawlot::testing
