@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <array>
+#include <new>
+#include <stdexcept>
 #include <string>
 
 #include "core/items/item_set_files.h"
@@ -138,6 +140,15 @@ HWND CreateStatusBar(const Application& app) {
   return status;
 }
 
+// A list file larger than memory allows keeps the rows that got in; the program still starts.
+void LoadSavedList(Application& app) {
+  try {
+    LoadList(*app.rows, ListFilePath(app), app.tags);
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+}
+
 // The window's create message: the settings files, the controls and the list, in this order.
 bool OnCreate(Application& app) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
@@ -152,7 +163,7 @@ bool OnCreate(Application& app) {
   app.editor_font = CreateEditorFont();
   app.status_bar = CreateStatusBar(app);
   app.row_buffer.Clear();
-  LoadList(*app.rows, ListFilePath(app), app.tags);
+  LoadSavedList(app);
   return true;
 }
 

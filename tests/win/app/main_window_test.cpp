@@ -185,6 +185,14 @@ TEST_F(MainWindowTest, PreparedFolderGivesTheCurrentSetsColumnsAndTheSavedList) 
   EXPECT_EQ(app_.rows->IconOf(1), kIconDxf);
 }
 
+TEST_F(MainWindowTest, AListFileClaimingMoreRowsThanItHoldsLoadsWhatItHolds) {
+  WritePreparedSettings(folder_);
+  folder_.Write(kListFileName, "max_cont=2147483647\r\nx.dwg;d\r\ny.dxf;d\r\n");
+  Open();
+  EXPECT_EQ(FirstCells(), (Texts{"x.dwg", "y.dxf"}));
+  EXPECT_TRUE(prompter_.shown.empty());
+}
+
 TEST_F(MainWindowTest, StatusBarHasFourPartsWithFolderSetTitleAndBrand) {
   WritePreparedSettings(folder_);
   Open();

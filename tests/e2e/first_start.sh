@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Starts the real Drawlot.exe under Wine in an empty folder, answers its start-up boxes from
+# outside, quits it through the menu bar, and checks the boxes, the exit code and the four
+# files it wrote.
+#
+#   first_start.sh WINE_RUN DRAWLOT_EXE BOX_ANSWERER_EXE
+set -u
+wine_run=$1 drawlot=$2 answerer=$3
+folder=$(mktemp -d "${TMPDIR:-/tmp}/drawlot-e2e.XXXXXX")
+trap 'rm -rf "$folder"' EXIT
+cd "$folder" || exit 1
+
+"$wine_run" "$drawlot" &
+drawlot_pid=$!
+"$wine_run" "$answerer" 3
+answerer_status=$?
+wait "$drawlot_pid"
+drawlot_status=$?
+
+failed=0
+fail() { echo "FAILED: $*"; failed=1; }
+[ "$answerer_status" -eq 0 ] || fail "the main window did not come and go (answerer $answerer_status)"
+[ "$drawlot_status" -eq 0 ] || fail "Drawlot exited with $drawlot_status"
+
+expected=$(printf '%s\n' \
+  "初期設定１|カラム設定ファイルがありません。初期値にします。" \
+  "初期設定１|カラム設定ファイルがありません。初期値にします。" \
+  "初期設定２|設定ファイルがありません。環境設定をし直して下さい。")
+boxes=$(iconv -f CP932 -t UTF-8 boxes.txt 2>/dev/null)
+[ "$boxes" = "$expected" ] || fail "boxes were:
+$boxes"
+
+# With no set files the item table is empty, and so are the two set files written back.
+for name in listview.ini plot_set.ini drwlt_set1.ini drwlt_set2.ini; do
+  [ -f "$name" ] || fail "$name was not written"
+done
+[ "$(head -c 11 listview.ini)" = $'max_cont=0\r' ] || fail "listview.ini: $(head -c 40 listview.ini | od -c)"
+grep -q $'^file_folder=' plot_set.ini || fail "plot_set.ini has no file_folder line"
+
+[ "$failed" -eq 0 ] && echo "first start in an empty folder: passed"
+exit "$failed"
