@@ -15,6 +15,7 @@
 #include "core/text/file_io.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_commands.h"
+#include "win/list/list_redraw_pause.h"
 
 namespace drawlot {
 
@@ -142,6 +143,7 @@ HWND CreateStatusBar(const Application& app) {
 
 // A list file larger than memory allows keeps the rows that got in; the program still starts.
 void LoadSavedList(Application& app) {
+  const ListRedrawPause pause(app.drawing_list);
   try {
     LoadList(*app.rows, ListFilePath(app), app.tags);
   } catch (const std::bad_alloc&) {
