@@ -1,0 +1,86 @@
+#include "core/script/script_files.h"
+
+#include "core/script/file_extension.h"
+#include "core/script/list_file.h"
+#include "core/text/cp932.h"
+
+namespace drawlot {
+namespace {
+
+constexpr std::string_view kSaveTitle = "ファイル書込";
+constexpr std::string_view kLoadTitle = "ファイル読込";
+
+// The name field's first text: every file of the type in the start-up folder. Paths the user
+// sees always use "\", whatever the platform the core runs on.
+std::string FolderPattern(std::string_view folder, std::string_view pattern) {
+  std::string name(folder);
+  if (!EndsWithBackslash(name)) name.push_back('\\');
+  name.append(pattern);
+  return name;
+}
+
+FileDialogRequest Request(WindowRef owner, FileDialogKind kind, std::string_view title,
+                          FileFilter type, std::string_view startup_folder) {
+  FileDialogRequest request;
+  request.owner = owner;
+  request.kind = kind;
+  request.title = title;
+  request.initial_name = FolderPattern(startup_folder, type.pattern);
+  request.filters = {std::move(type), FileFilter{"AllFile(*.*)", "*.*"}};
+  return request;
+}
+
+}  // namespace
+
+FileDialogRequest ScriptFileDialog(WindowRef owner, std::string_view startup_folder) {
+  return Request(owner, FileDialogKind::kSave, kSaveTitle, FileFilter{"ScrFile(*.scr)", "*.scr"},
+                 startup_folder);
+}
+
+FileDialogRequest ListFileDialog(WindowRef owner, FileDialogKind kind,
+                                 std::string_view startup_folder) {
+  return Request(owner, kind, kind == FileDialogKind::kSave ? kSaveTitle : kLoadTitle,
+                 FileFilter{"IniFile(*.ini)", "*.ini"}, startup_folder);
+}
+
+bool SaveScriptFile(WindowRef owner, RowStore& rows, ScriptRowScope scope,
+                    std::string_view startup_folder, FilePicker& picker, const ItemSlots& items,
+                    const EnvironmentSettings& settings, Prompter& prompter) {
+  const auto chosen = picker.PickFile(ScriptFileDialog(owner, startup_folder));
+  if (!chosen) return false;
+  return WriteScript(owner, rows, scope, ForceExtension(*chosen, kScriptExtension), items, settings,
+                     prompter);
+}
+
+void SaveListToFile(WindowRef owner, const RowStore& rows, std::string_view startup_folder,
+                    FilePicker& picker, Prompter& prompter) {
+  const auto chosen = picker.PickFile(ListFileDialog(owner, FileDialogKind::kSave, startup_folder));
+  if (!chosen) return;
+  SaveList(owner, rows, ForceExtension(*chosen, kListExtension), prompter);
+}
+
+bool LoadListFromFile(WindowRef owner, RowStore& rows, std::string_view startup_folder,
+                      FilePicker& picker, RowTagSource& tags) {
+  const auto chosen = picker.PickFile(ListFileDialog(owner, FileDialogKind::kOpen, startup_folder));
+  if (!chosen) return false;
+  rows.DeleteAllRows();
+  LoadList(rows, *chosen, tags);
+  return true;
+}
+
+std::string NotepadCommandLine(std::string_view script_path) {
+  std::string line(kNotepadCommand);
+  line.append(" \"");
+  line.append(script_path);
+  line.push_back('"');
+  return line;
+}
+
+void EditScriptFile(WindowRef owner, const EnvironmentSettings& settings, Launcher& launcher,
+                    Prompter& prompter) {
+  if (launcher.Start(NotepadCommandLine(settings.temp_file.view()))) return;
+  prompter.Tell(owner, std::string(kNotepadMissingText), std::string(kNotepadMissingTitle),
+                Icon::kNone);
+}
+
+}  // namespace drawlot

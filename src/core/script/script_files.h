@@ -1,0 +1,55 @@
+// Scripts and lists under names the user chooses, and the script file opened in Notepad.
+#pragma once
+
+#include <string_view>
+
+#include "core/env/environment_settings.h"
+#include "core/items/script_item.h"
+#include "core/list/row_store.h"
+#include "core/platform/file_picker.h"
+#include "core/platform/launcher.h"
+#include "core/platform/prompter.h"
+#include "core/script/script_writer.h"
+
+namespace drawlot {
+
+inline constexpr std::string_view kScriptSavedText = "スクリプトファイル作成完了！";
+inline constexpr std::string_view kScriptSavedTitle = "Quillon";
+inline constexpr std::string_view kNotepadCommand = "notepad.exe";
+inline constexpr std::string_view kNotepadMissingText = "notepad.exeが見つかりませんでした。";
+inline constexpr std::string_view kNotepadMissingTitle = "スクリプトファイル編集";
+
+// The save dialog of scripts: "ファイル書込", "ScrFile(*.scr)" then "AllFile(*.*)", the name
+// field preset to the start-up folder and "\*.scr".
+FileDialogRequest ScriptFileDialog(WindowRef owner, std::string_view startup_folder);
+
+// The dialogs of list files: "ファイル書込" to save, "ファイル読込" to load, "IniFile(*.ini)"
+// then "AllFile(*.*)", the name field preset to the start-up folder and "\*.ini".
+FileDialogRequest ListFileDialog(WindowRef owner, FileDialogKind kind,
+                                 std::string_view startup_folder);
+
+// Asks for a file name, forces ".scr" onto it and writes the script of the rows of `scope`
+// (0 or 1) there. False when the dialog was cancelled or the script was not written.
+bool SaveScriptFile(WindowRef owner, RowStore& rows, ScriptRowScope scope,
+                    std::string_view startup_folder, FilePicker& picker, const ItemSlots& items,
+                    const EnvironmentSettings& settings, Prompter& prompter);
+
+// Asks for a file name, forces ".ini" onto it and saves the list there. Nothing happens when
+// the dialog is cancelled.
+void SaveListToFile(WindowRef owner, const RowStore& rows, std::string_view startup_folder,
+                    FilePicker& picker, Prompter& prompter);
+
+// Asks for a list file and replaces the rows with the file's. A cancelled dialog keeps the
+// rows; a file that cannot be read leaves the list empty. The start-up folder, where the
+// settings and "listview.ini" are written, stays as it is. False when cancelled.
+bool LoadListFromFile(WindowRef owner, RowStore& rows, std::string_view startup_folder,
+                      FilePicker& picker, RowTagSource& tags);
+
+// `notepad.exe "<temp_file>"`: Notepad, found through the search path, on the script file.
+std::string NotepadCommandLine(std::string_view script_path);
+
+// Opens `temp_file` in Notepad without waiting for it; a box when Notepad cannot be started.
+void EditScriptFile(WindowRef owner, const EnvironmentSettings& settings, Launcher& launcher,
+                    Prompter& prompter);
+
+}  // namespace drawlot
