@@ -20,48 +20,50 @@ std::string FolderPattern(std::string_view folder, std::string_view pattern) {
 }
 
 FileDialogRequest Request(WindowRef owner, FileDialogKind kind, std::string_view title,
-                          FileFilter type, std::string_view startup_folder) {
+                          FileTypeFilter type, std::string_view startup_folder) {
   FileDialogRequest request;
   request.owner = owner;
   request.kind = kind;
   request.title = title;
   request.initial_name = FolderPattern(startup_folder, type.pattern);
-  request.filters = {std::move(type), FileFilter{"AllFile(*.*)", "*.*"}};
+  request.filters = {std::move(type), FileTypeFilter{"AllFile(*.*)", "*.*"}};
   return request;
 }
 
 }  // namespace
 
 FileDialogRequest ScriptFileDialog(WindowRef owner, std::string_view startup_folder) {
-  return Request(owner, FileDialogKind::kSave, kSaveTitle, FileFilter{"ScrFile(*.scr)", "*.scr"},
-                 startup_folder);
+  return Request(owner, FileDialogKind::kSave, kSaveTitle,
+                 FileTypeFilter{"ScrFile(*.scr)", "*.scr"}, startup_folder);
 }
 
 FileDialogRequest ListFileDialog(WindowRef owner, FileDialogKind kind,
                                  std::string_view startup_folder) {
   return Request(owner, kind, kind == FileDialogKind::kSave ? kSaveTitle : kLoadTitle,
-                 FileFilter{"IniFile(*.ini)", "*.ini"}, startup_folder);
+                 FileTypeFilter{"IniFile(*.ini)", "*.ini"}, startup_folder);
 }
 
 bool SaveScriptFile(WindowRef owner, RowStore& rows, ScriptRowScope scope,
-                    std::string_view startup_folder, FilePicker& picker, const ItemSlots& items,
+                    std::string_view startup_folder, FileNamePicker& picker, const ItemSlots& items,
                     const EnvironmentSettings& settings, Prompter& prompter) {
-  const auto chosen = picker.PickFile(ScriptFileDialog(owner, startup_folder));
+  const auto chosen = picker.PickFileName(ScriptFileDialog(owner, startup_folder));
   if (!chosen) return false;
   return WriteScript(owner, rows, scope, ForceExtension(*chosen, kScriptExtension), items, settings,
                      prompter);
 }
 
 void SaveListToFile(WindowRef owner, const RowStore& rows, std::string_view startup_folder,
-                    FilePicker& picker, Prompter& prompter) {
-  const auto chosen = picker.PickFile(ListFileDialog(owner, FileDialogKind::kSave, startup_folder));
+                    FileNamePicker& picker, Prompter& prompter) {
+  const auto chosen =
+      picker.PickFileName(ListFileDialog(owner, FileDialogKind::kSave, startup_folder));
   if (!chosen) return;
   SaveList(owner, rows, ForceExtension(*chosen, kListExtension), prompter);
 }
 
 bool LoadListFromFile(WindowRef owner, RowStore& rows, std::string_view startup_folder,
-                      FilePicker& picker, RowTagSource& tags) {
-  const auto chosen = picker.PickFile(ListFileDialog(owner, FileDialogKind::kOpen, startup_folder));
+                      FileNamePicker& picker, RowTagSource& tags) {
+  const auto chosen =
+      picker.PickFileName(ListFileDialog(owner, FileDialogKind::kOpen, startup_folder));
   if (!chosen) return false;
   rows.DeleteAllRows();
   LoadList(rows, *chosen, tags);

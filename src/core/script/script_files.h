@@ -6,7 +6,7 @@
 #include "core/env/environment_settings.h"
 #include "core/items/script_item.h"
 #include "core/list/row_store.h"
-#include "core/platform/file_picker.h"
+#include "core/platform/file_name_picker.h"
 #include "core/platform/launcher.h"
 #include "core/platform/prompter.h"
 #include "core/script/script_writer.h"
@@ -31,19 +31,19 @@ FileDialogRequest ListFileDialog(WindowRef owner, FileDialogKind kind,
 // Asks for a file name, forces ".scr" onto it and writes the script of the rows of `scope`
 // (0 or 1) there. False when the dialog was cancelled or the script was not written.
 bool SaveScriptFile(WindowRef owner, RowStore& rows, ScriptRowScope scope,
-                    std::string_view startup_folder, FilePicker& picker, const ItemSlots& items,
+                    std::string_view startup_folder, FileNamePicker& picker, const ItemSlots& items,
                     const EnvironmentSettings& settings, Prompter& prompter);
 
 // Asks for a file name, forces ".ini" onto it and saves the list there. Nothing happens when
 // the dialog is cancelled.
 void SaveListToFile(WindowRef owner, const RowStore& rows, std::string_view startup_folder,
-                    FilePicker& picker, Prompter& prompter);
+                    FileNamePicker& picker, Prompter& prompter);
 
 // Asks for a list file and replaces the rows with the file's. A cancelled dialog keeps the
 // rows; a file that cannot be read leaves the list empty. The start-up folder, where the
 // settings and "listview.ini" are written, stays as it is. False when cancelled.
 bool LoadListFromFile(WindowRef owner, RowStore& rows, std::string_view startup_folder,
-                      FilePicker& picker, RowTagSource& tags);
+                      FileNamePicker& picker, RowTagSource& tags);
 
 // `notepad.exe "<temp_file>"`: Notepad, found through the search path, on the script file.
 std::string NotepadCommandLine(std::string_view script_path);

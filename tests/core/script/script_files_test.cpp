@@ -11,7 +11,7 @@
 #include "core/text/file_io.h"
 #include "support/recording_launcher.h"
 #include "support/recording_prompter.h"
-#include "support/scripted_file_picker.h"
+#include "support/scripted_file_name_picker.h"
 #include "support/temp_folder.h"
 
 namespace drawlot {
@@ -20,7 +20,7 @@ namespace {
 using testing::ColumnTexts;
 using testing::RecordingLauncher;
 using testing::RecordingPrompter;
-using testing::ScriptedFilePicker;
+using testing::ScriptedFileNamePicker;
 using testing::TempFolder;
 
 constexpr WindowRef kOwner = 0x77;
@@ -81,7 +81,7 @@ class ScriptFilesTest : public ::testing::Test {
   RowTagSource tags;
   ItemSlots items{};
   EnvironmentSettings settings{};
-  ScriptedFilePicker picker;
+  ScriptedFileNamePicker picker;
   RecordingPrompter prompter;
   RecordingLauncher launcher;
 };

@@ -1,5 +1,6 @@
-// The system's file dialogs behind one small interface, so that every operation that asks the
-// user for a file name can be tested with a scripted answer.
+// The system's save and open dialogs for one file name (scripts and list files) behind one
+// small interface, so that the operations that ask for a name can be tested with a scripted
+// answer.
 #pragma once
 
 #include <optional>
@@ -13,7 +14,7 @@ namespace drawlot {
 enum class FileDialogKind { kOpen, kSave };
 
 // One entry of a dialog's type list: the text shown and its wildcard pattern.
-struct FileFilter {
+struct FileTypeFilter {
   std::string label;    // "ScrFile(*.scr)"
   std::string pattern;  // "*.scr"
 };
@@ -22,15 +23,15 @@ struct FileDialogRequest {
   WindowRef owner = 0;
   FileDialogKind kind = FileDialogKind::kOpen;
   std::string title;
-  std::vector<FileFilter> filters;  // the first entry is preselected
-  std::string initial_name;         // what the name field holds when the dialog opens
+  std::vector<FileTypeFilter> filters;  // the first entry is preselected
+  std::string initial_name;             // what the name field holds when the dialog opens
 };
 
-class FilePicker {
+class FileNamePicker {
  public:
-  virtual ~FilePicker() = default;
+  virtual ~FileNamePicker() = default;
   // The full path of the one file chosen, or nullopt when the dialog was cancelled.
-  virtual std::optional<std::string> PickFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> PickFileName(const FileDialogRequest& request) = 0;
 };
 
 }  // namespace drawlot

@@ -1,4 +1,4 @@
-// A FilePicker that records each dialog it was asked for and answers from a queue: a path,
+// A FileNamePicker that records each dialog it was asked for and answers from a queue: a path,
 // or nullopt for Cancel (Cancel too when the queue is empty).
 #pragma once
 
@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/file_picker.h"
+#include "core/platform/file_name_picker.h"
 
 namespace drawlot::testing {
 
-class ScriptedFilePicker : public FilePicker {
+class ScriptedFileNamePicker : public FileNamePicker {
  public:
-  std::optional<std::string> PickFile(const FileDialogRequest& request) override {
+  std::optional<std::string> PickFileName(const FileDialogRequest& request) override {
     asked.push_back(request);
     if (answers.empty()) return std::nullopt;
     std::optional<std::string> answer = answers.front();
