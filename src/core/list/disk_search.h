@@ -1,0 +1,25 @@
+// The search of the fixed disks for a drawing by its file name, and adding what it found.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/list/add_drawings.h"
+#include "core/platform/file_system.h"
+
+namespace drawlot {
+
+// Searches the tree of every fixed drive, a:\ to z:\ in letter order, for a file named `name`;
+// the first drive with a hit gives the path.
+std::optional<std::string> FindOnFixedDrives(const FileSystem& files, std::string_view name);
+
+// Appends the row of the file at `path` (split at its last backslash into folder and name),
+// or warns when it cannot be listed.
+void AddFoundDrawing(AddingContext& context, std::string_view path);
+
+// What the disk search does with the entered text: find it on the fixed drives and add it, or
+// tell the user that no disk holds it. Neither the last folder nor the file-name rules change.
+void FindAndAddOnDisks(AddingContext& context, std::string_view name);
+
+}  // namespace drawlot

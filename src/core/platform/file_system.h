@@ -1,0 +1,62 @@
+// The file system as the drawing list sees it: directory listings with a pattern, drive types
+// and the tree search for a file. The Win32 shell implements it over FindFirstFileA,
+// GetDriveTypeA and imagehlp; tests use the in-memory file system (in_memory_file_system.h).
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/list/list_rows.h"
+
+namespace drawlot {
+
+// Attribute bits, with the values of the Win32 FILE_ATTRIBUTE_* constants.
+inline constexpr unsigned kAttributeReadOnly = 0x01;
+inline constexpr unsigned kAttributeHidden = 0x02;
+inline constexpr unsigned kAttributeSystem = 0x04;
+inline constexpr unsigned kAttributeDirectory = 0x10;
+inline constexpr unsigned kAttributeArchive = 0x20;
+inline constexpr unsigned kAttributeNormal = 0x80;
+
+// Drive types, with the values GetDriveTypeA returns.
+enum class DriveType : int {
+  kUnknown = 0,
+  kNoRootDirectory = 1,
+  kRemovable = 2,
+  kFixed = 3,
+  kRemote = 4,
+  kCdRom = 5,
+  kRamDisk = 6,
+};
+
+// Paths are kept in 260-byte buffers: 259 bytes of text.
+inline constexpr std::size_t kMaxPathBytes = 259;
+
+// One entry of a directory listing.
+struct DirectoryEntry {
+  std::string name;  // as the file system stores it
+  unsigned attributes = 0;
+  LocalFileTime last_write;  // already in local time
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // The entries that match `pattern` (a folder, a backslash and a name with wildcards), in the
+  // order the system returns them. Empty when nothing matches or the folder cannot be listed.
+  virtual std::vector<DirectoryEntry> List(std::string_view pattern) const = 0;
+
+  // The type of the drive whose letter is `letter` (a to z).
+  virtual DriveType TypeOfDrive(char letter) const = 0;
+
+  // Searches the tree below `root` (a drive root such as "c:\") for a file named `name` and
+  // gives its full path, or nothing.
+  virtual std::optional<std::string> SearchTree(std::string_view root,
+                                                std::string_view name) const = 0;
+};
+
+}  // namespace drawlot
