@@ -13,6 +13,7 @@
 #include "core/env/environment_settings.h"
 #include "core/items/item_set_files.h"
 #include "core/list/in_memory_row_store.h"
+#include "core/list/list_test_support.h"
 #include "core/script/list_file.h"
 #include "resources/resource_ids.h"
 #include "support/recording_prompter.h"
@@ -27,15 +28,6 @@ using Texts = std::vector<std::string>;
 constexpr char kColumnsMissing[] = "カラム設定ファイルがありません。初期値にします。";
 constexpr char kSettingsMissing[] = "設定ファイルがありません。環境設定をし直して下さい。";
 
-ScriptItem Item(const char* title, int display_mode, int width) {
-  ScriptItem item;
-  item.present = 1;
-  item.title = title;
-  item.display_mode = display_mode;
-  item.width = width;
-  return item;
-}
-
 // Set 2 is current: file name, a hidden item, folder, an initial value.
 void WritePreparedSettings(const TempFolder& folder) {
   ScriptItemTable table{};
@@ -44,12 +36,9 @@ void WritePreparedSettings(const TempFolder& folder) {
   table.sets[0].title = "最初のセット";
   table.sets[1].title = "二番目";
   table.sets[2].title = "印刷セット";
-  table.sets[0].items[0] = Item("ゼロ", 1, 50);
-  ItemSlots& items = table.sets[2].items;
-  items[0] = Item("ファイル名", 1, 120);
-  items[1] = Item("隠し", 0, 70);
-  items[2] = Item("フォルダ", 2, 200);
-  items[3] = Item("プリンタ", 4, 90);
+  table.sets[0].items = Slots({Item("ゼロ", 1, 0, "", 50)});
+  table.sets[2].items = Slots({Item("ファイル名", 1, 0, "", 120), Item("隠し", 0, 0, "", 70),
+                               Item("フォルダ", 2, 0, "", 200), Item("プリンタ", 4, 3, "PDF", 90)});
   folder.Write(kSetTitleFileName, SerializeSetTitles(table));
   folder.Write(kItemSetFileName, SerializeItemSets(table));
 
