@@ -6,6 +6,8 @@
   drawlot.ico   the window icon (32 x 32 and 16 x 16), resources 12 and 13
   dxf.ico       the icon of DXF rows (12 x 12 and 16 x 16), resource 300
   dwg.ico       the icon of DWG rows (12 x 12 and 16 x 16), resource 301
+  folder_*.ico  the folder-selection dialog's seven row icons (12 x 12 and 16 x 16), resources
+                310 to 316: dot entry, folder, fixed drive, CD-ROM, removable, network, RAM disk
 
 Run it again after changing a picture and commit what it wrote:  python3 tools/make_images.py
 """
@@ -140,6 +142,39 @@ def icon(commands, sizes, path, work):
     subprocess.run(["convert", *frames, path], check=True)
 
 
+def drive(body, mark):
+    # A drive box in the kind's colour with a mark of its own.
+    return [f"fill {body} stroke rgb(40,40,40) stroke-width 2", "roundrectangle 2,9 30,25 3,3",
+            "fill rgb(60,220,60) stroke none", "rectangle 23,19 27,22"] + mark
+
+
+# The folder-selection dialog's row icons, in image-list order (resources 310 to 316).
+FOLDER_ICONS = [
+    ("folder_dot.ico", ["fill rgb(200,200,200) stroke rgb(100,100,100) stroke-width 1.5",
+                        "path 'M 2,8 L 11,8 L 13,11 L 29,11 L 29,27 L 2,27 Z'",
+                        "fill rgb(30,110,200) stroke none", "polygon 16,12 25,21 19,21 19,26 "
+                        "13,26 13,21 7,21"]),
+    ("folder.ico", FOLDER),
+    ("folder_fixed.ico", drive("rgb(150,150,160)", [])),
+    ("folder_cdrom.ico", ["fill rgb(230,230,240) stroke rgb(60,60,60) stroke-width 2",
+                          "circle 16,16 16,2", "fill rgb(170,200,240)", "circle 16,16 16,11",
+                          "fill rgb(255,255,255)", "circle 16,16 16,14"]),
+    ("folder_removable.ico", drive("rgb(190,190,200)", ["fill rgb(40,40,40)",
+                                                        "rectangle 6,15 20,18"])),
+    ("folder_network.ico", drive("rgb(150,150,160)", ["stroke rgb(20,70,170) stroke-width 3",
+                                                      "line 16,25 16,31 line 6,31 26,31"])),
+    ("folder_ramdisk.ico", ["fill rgb(20,120,60) stroke rgb(10,60,30) stroke-width 1.5",
+                            "rectangle 2,8 30,22", "fill rgb(40,40,40) stroke none",
+                            "rectangle 5,11 11,19 rectangle 13,11 19,19 rectangle 21,11 27,19",
+                            "fill rgb(220,180,40)", "rectangle 4,23 28,27"]),
+]
+
+
+def folder_icons(work):
+    for name, commands in FOLDER_ICONS:
+        icon(commands, [12, 16], os.path.join(OUT, name), work)
+
+
 def main():
     if len(TOOLBAR) != 17:
         sys.exit("the toolbar has 17 buttons")
@@ -160,6 +195,7 @@ def main():
         icon(window, [32, 16], os.path.join(OUT, "drawlot.ico"), work)
         icon(drawing_icon("rgb(0,130,50)", "X"), [12, 16], os.path.join(OUT, "dxf.ico"), work)
         icon(drawing_icon("rgb(20,70,170)", "W"), [12, 16], os.path.join(OUT, "dwg.ico"), work)
+        folder_icons(work)
 
 
 if __name__ == "__main__":

@@ -77,3 +77,31 @@
 #define IDC_CELL_SELECT_BOX 952
 #define IDT_TIMER_CELL_COMMIT 1
 #define IDT_TIMER_TIMED_RUN 2
+
+// ---- Searching window (dialog 7: statics 101 - 103) -------------------------------------------
+#define IDD_SEARCHING 7
+#define IDC_SEARCHING_TITLE 101
+#define IDC_SEARCHING_WAIT 102
+#define IDC_SEARCHING_DURATION 103
+
+// ---- Search dialog (dialog 8: controls 102, 103) ----------------------------------------------
+#define IDD_SEARCH 8
+#define IDC_SEARCH_START 102
+#define IDC_SEARCH_TEXT 103
+
+// ---- Folder-selection dialog (dialog 9: controls 101 - 106, 173, 174, 904; icons 310 - 316) ---
+#define IDD_FOLDER_SELECTION 9
+#define IDC_FOLDER_KIND_DWG 101
+#define IDC_FOLDER_KIND_LABEL 104
+#define IDC_FOLDER_LOAD 105
+#define IDC_FOLDER_CURRENT 106
+#define IDC_FOLDER_KIND_DXF 173
+#define IDC_FOLDER_KIND_BOTH 174
+#define IDC_FOLDER_LIST 904
+#define IDI_FOLDER_DOT_NAME 310   // image 0: a name beginning with "."
+#define IDI_FOLDER_PLAIN 311      // image 1: any other folder entry
+#define IDI_FOLDER_FIXED 312      // image 2: a fixed drive
+#define IDI_FOLDER_CDROM 313      // image 3: a CD-ROM drive
+#define IDI_FOLDER_REMOVABLE 314  // image 4: a removable drive
+#define IDI_FOLDER_NETWORK 315    // image 5: a network drive
+#define IDI_FOLDER_RAMDISK 316    // image 6: a RAM disk
