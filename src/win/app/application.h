@@ -13,8 +13,13 @@
 #include "core/items/script_item.h"
 #include "core/list/list_sort.h"
 #include "core/list/row_store.h"
+#include "core/platform/file_name_picker.h"
+#include "core/platform/launcher.h"
 #include "core/platform/prompter.h"
+#include "core/script/autocad_run.h"
 #include "win/list/list_view_row_store.h"
+#include "win/platform/common_file_name_picker.h"
+#include "win/platform/process_launcher.h"
 
 namespace drawlot {
 
@@ -47,6 +52,13 @@ struct Application {
 
   // Opens a web page with the shell; tests put a recorder here.
   std::function<void(const std::string& address)> open_web_page;
+
+  // AutoCAD and Notepad are started through the launcher; script and list file names come
+  // from the picker. Tests put recorders here.
+  std::unique_ptr<Launcher> launcher = std::make_unique<ProcessLauncher>();
+  std::unique_ptr<FileNamePicker> file_name_picker = std::make_unique<CommonFileNamePicker>();
+  // The timed run, paced by timer 2 of the main window.
+  TimedRun timed_run;
 
   WindowRef owner() const { return reinterpret_cast<WindowRef>(main_window); }
   const ItemSlots& current_items() const { return CurrentSet(items, settings).items; }
