@@ -60,14 +60,9 @@ void SaveListToFile(WindowRef owner, const RowStore& rows, std::string_view star
   SaveList(owner, rows, ForceExtension(*chosen, kListExtension), prompter);
 }
 
-bool LoadListFromFile(WindowRef owner, RowStore& rows, std::string_view startup_folder,
-                      FileNamePicker& picker, RowTagSource& tags) {
-  const auto chosen =
-      picker.PickFileName(ListFileDialog(owner, FileDialogKind::kOpen, startup_folder));
-  if (!chosen) return false;
+void ReplaceListFromFile(RowStore& rows, const std::string& path, RowTagSource& tags) {
   rows.DeleteAllRows();
-  LoadList(rows, *chosen, tags);
-  return true;
+  LoadList(rows, path, tags);
 }
 
 std::string NotepadCommandLine(std::string_view script_path) {

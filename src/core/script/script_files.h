@@ -39,11 +39,10 @@ bool SaveScriptFile(WindowRef owner, RowStore& rows, ScriptRowScope scope,
 void SaveListToFile(WindowRef owner, const RowStore& rows, std::string_view startup_folder,
                     FileNamePicker& picker, Prompter& prompter);
 
-// Asks for a list file and replaces the rows with the file's. A cancelled dialog keeps the
-// rows; a file that cannot be read leaves the list empty. The start-up folder, where the
-// settings and "listview.ini" are written, stays as it is. False when cancelled.
-bool LoadListFromFile(WindowRef owner, RowStore& rows, std::string_view startup_folder,
-                      FileNamePicker& picker, RowTagSource& tags);
+// The rows replaced by those of the list file at `path` (the one the load dialog gave). A file
+// that cannot be read leaves the list empty. The start-up folder, where the settings and
+// "listview.ini" are written, has no part in it and stays as it is.
+void ReplaceListFromFile(RowStore& rows, const std::string& path, RowTagSource& tags);
 
 // `notepad.exe "<temp_file>"`: Notepad, found through the search path, on the script file.
 std::string NotepadCommandLine(std::string_view script_path);

@@ -114,35 +114,22 @@ TEST_F(ScriptFilesTest, CancelledListSaveWritesNothing) {
   EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(ScriptFilesTest, CancelledLoadKeepsTheRows) {
-  AddRow("a.dwg");
-  AddRow("b.dwg");
-  EXPECT_FALSE(LoadListFromFile(kOwner, rows, kStartup, picker, tags));
-  ASSERT_EQ(picker.asked.size(), 1u);
-  EXPECT_EQ(picker.asked[0].kind, FileDialogKind::kOpen);
-  EXPECT_EQ(ColumnTexts(rows, 0), (std::vector<std::string>{"a.dwg", "b.dwg"}));
-}
-
 TEST_F(ScriptFilesTest, LoadReplacesTheRowsWithTheFilesRows) {
   AddRow("old.dwg");
   folder.Write("saved.ini", "max_cont=2\r\nx.dxf;C:\\x\r\ny.dwg;C:\\y\r\n");
-  picker.answers.push_back(folder.File("saved.ini"));
-  EXPECT_TRUE(LoadListFromFile(kOwner, rows, kStartup, picker, tags));
+  ReplaceListFromFile(rows, folder.File("saved.ini"), tags);
   EXPECT_EQ(ColumnTexts(rows, 0), (std::vector<std::string>{"x.dxf", "y.dwg"}));
   EXPECT_EQ(ColumnTexts(rows, 1), (std::vector<std::string>{"C:\\x", "C:\\y"}));
 }
 
-TEST_F(ScriptFilesTest, LoadOfAFileWithoutTheCountEmptiesTheList) {
+TEST_F(ScriptFilesTest, LoadOfAFileWithoutTheCountOrOfNoFileEmptiesTheList) {
   AddRow("old.dwg");
   folder.Write("other.ini", "something else\r\n");
-  picker.answers.push_back(folder.File("other.ini"));
-  EXPECT_TRUE(LoadListFromFile(kOwner, rows, kStartup, picker, tags));
+  ReplaceListFromFile(rows, folder.File("other.ini"), tags);
   EXPECT_EQ(rows.RowCount(), 0);
-  picker.answers.push_back(folder.File("missing.ini"));
   AddRow("old.dwg");
-  EXPECT_TRUE(LoadListFromFile(kOwner, rows, kStartup, picker, tags));
+  ReplaceListFromFile(rows, folder.File("missing.ini"), tags);
   EXPECT_EQ(rows.RowCount(), 0);
-  EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST_F(ScriptFilesTest, NotepadIsStartedOnTheQuotedScriptPathWithoutWaiting) {

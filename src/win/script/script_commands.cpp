@@ -1,0 +1,82 @@
+#include "win/script/script_commands.h"
+
+#include <windows.h>
+
+#include "core/script/autocad_run.h"
+#include "core/script/script_files.h"
+#include "resources/resource_ids.h"
+#include "win/list/list_redraw_pause.h"
+
+namespace drawlot {
+namespace {
+
+// Timer 2 of the main window paces the timed run.
+class WindowRunTimer : public RunTimer {
+ public:
+  explicit WindowRunTimer(HWND window) : window_(window) {}
+  void Start(int milliseconds) override {
+    SetTimer(window_, IDT_TIMER_TIMED_RUN, static_cast<UINT>(milliseconds), nullptr);
+  }
+  void Stop() override { KillTimer(window_, IDT_TIMER_TIMED_RUN); }
+
+ private:
+  HWND window_;
+};
+
+RunContext ContextOf(Application& app) {
+  return RunContext{app.owner(),  *app.rows,     app.current_items(),
+                    app.settings, *app.launcher, app.prompter};
+}
+
+}  // namespace
+
+void RunScriptCommand(Application& app, ScriptRowScope scope) {
+  WriteScriptAndLaunch(ContextOf(app), scope);
+}
+
+void RunPerRowCommand(Application& app) {
+  RunPerRow(ContextOf(app));
+}
+
+void StartTimedRunCommand(Application& app) {
+  WindowRunTimer timer(app.main_window);
+  StartTimedRun(app.timed_run, timer, ContextOf(app));
+}
+
+void TimedRunTickCommand(Application& app) {
+  WindowRunTimer timer(app.main_window);
+  TimedRunTick(app.timed_run, timer, ContextOf(app));
+}
+
+void EndTimedRunCommand(Application& app) {
+  WindowRunTimer timer(app.main_window);
+  EndTimedRun(app.timed_run, timer);
+}
+
+void SaveScriptFileCommand(Application& app, ScriptRowScope scope) {
+  if (!SaveScriptFile(app.owner(), *app.rows, scope, app.startup_folder, *app.file_name_picker,
+                      app.current_items(), app.settings, app.prompter)) {
+    return;
+  }
+  app.prompter.Tell(app.owner(), std::string(kScriptSavedText), std::string(kScriptSavedTitle),
+                    Icon::kNone);
+}
+
+void SaveListToFileCommand(Application& app) {
+  SaveListToFile(app.owner(), *app.rows, app.startup_folder, *app.file_name_picker, app.prompter);
+}
+
+// The list stops repainting while the rows go in, not while the dialog is open over it.
+void LoadListFromFileCommand(Application& app) {
+  const auto chosen = app.file_name_picker->PickFileName(
+      ListFileDialog(app.owner(), FileDialogKind::kOpen, app.startup_folder));
+  if (!chosen) return;  // the rows stay
+  const ListRedrawPause pause(app.drawing_list);
+  ReplaceListFromFile(*app.rows, *chosen, app.tags);
+}
+
+void EditScriptFileCommand(Application& app) {
+  EditScriptFile(app.owner(), app.settings, *app.launcher, app.prompter);
+}
+
+}  // namespace drawlot
