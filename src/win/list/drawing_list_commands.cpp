@@ -1,0 +1,59 @@
+#include "win/list/drawing_list_commands.h"
+
+#include "core/list/disk_search.h"
+#include "core/list/list_search.h"
+#include "win/app/main_window.h"
+#include "win/list/folder_selection_dialog.h"
+#include "win/list/search_dialog.h"
+#include "win/list/searching_window.h"
+
+namespace drawlot {
+
+AddingContext MainListContext(Application& app, DrawingSources& sources) {
+  return AddingContext{*app.rows,      app.current_items(), app.tags,   app.settings,
+                       *sources.files, app.prompter,        app.owner()};
+}
+
+void AddFolderDrawingsCommand(Application& app, DrawingSources& sources, DrawingKind kind) {
+  AddingContext context = MainListContext(app, sources);
+  AddFolderDrawings(context, *sources.folder_browser, kind);
+  RefreshStatusBar(app);  // the last folder is shown there
+}
+
+void AddFolderTreeDrawingsCommand(Application& app, DrawingSources& sources, DrawingKind kind) {
+  AddingContext context = MainListContext(app, sources);
+  AddFolderTreeDrawings(context, *sources.folder_browser, kind);
+  RefreshStatusBar(app);
+}
+
+void AddDrawingFilesCommand(Application& app, DrawingSources& sources, DrawingKind kind) {
+  AddingContext context = MainListContext(app, sources);
+  AddDrawingFiles(context, *sources.file_picker, kind);
+  RefreshStatusBar(app);
+}
+
+void ChooseFoldersCommand(Application& app, DrawingSources& sources) {
+  const int first_new_row = app.rows->RowCount();
+  RunFolderSelectionDialog(app, sources);
+  AddingContext context = MainListContext(app, sources);
+  ApplyRulesOnAdding(context, first_new_row);
+  RefreshStatusBar(app);
+}
+
+void SearchInListCommand(Application& app, DrawingSources& sources) {
+  // Closed without the button, the dialog leaves the previous text, and that is searched.
+  RunSearchDialog(app.instance, app.main_window, sources.search);
+  SearchInList(*app.rows, sources.search.text.view());
+}
+
+void SearchOnDisks(Application& app, DrawingSources& sources) {
+  sources.search.text.Clear();
+  RunSearchDialog(app.instance, app.main_window, sources.search);
+  if (sources.search.text.empty()) return;
+  const HWND searching = ShowSearchingWindow(app.instance, app.main_window);
+  AddingContext context = MainListContext(app, sources);
+  FindAndAddOnDisks(context, sources.search.text.view());
+  CloseSearchingWindow(searching);
+}
+
+}  // namespace drawlot

@@ -1,0 +1,84 @@
+#include "win/platform/drawing_pickers.h"
+
+#include <windows.h>
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace drawlot {
+namespace {
+
+// "description\0pattern\0" for every filter, and one more NUL at the end.
+std::string FilterText(const std::vector<FileFilter>& filters) {
+  std::string text;
+  for (const FileFilter& filter : filters) {
+    text += filter.description;
+    text += '\0';
+    text += filter.pattern;
+    text += '\0';
+  }
+  text += '\0';
+  return text;
+}
+
+// The filled part of the result buffer: up to the first pair of NULs (one path, or a folder
+// and names each ended by a NUL).
+std::string FilledResult(const std::vector<char>& buffer) {
+  std::size_t end = 0;
+  while (end + 1 < buffer.size() && !(buffer[end] == '\0' && buffer[end + 1] == '\0')) ++end;
+  return std::string(buffer.data(), end + 1);
+}
+
+// Chooses the last folder as soon as the browser has opened.
+int CALLBACK PreselectFolder(HWND browser, UINT message, LPARAM, LPARAM folder) {
+  if (message == BFFM_INITIALIZED && folder != 0) {
+    SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, folder);
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::optional<PickedFiles> DrawingPickers::OpenFiles(const OpenFilesRequest& request) {
+  if (request.buffer_size < 2) return std::nullopt;
+  const std::string filter = FilterText(request.filters);
+  std::vector<char> buffer(request.buffer_size + 1, '\0');  // one NUL more than the dialog sees
+  // A preset name that does not fit is left out rather than cut into another one.
+  if (request.initial_name.size() < request.buffer_size) {
+    std::memcpy(buffer.data(), request.initial_name.data(), request.initial_name.size());
+  }
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = reinterpret_cast<HWND>(request.owner);
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(request.buffer_size);
+  dialog.lpstrTitle = request.title.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY;
+  if (!GetOpenFileNameA(&dialog)) return std::nullopt;
+  return PickedFiles{FilledResult(buffer), dialog.nFileOffset};
+}
+
+std::string DrawingPickers::ChooseFolder(std::string_view title, std::string_view preselected) {
+  const std::string title_text(title);
+  const std::string preselected_text(preselected);
+  char display_name[MAX_PATH] = {};
+  BROWSEINFOA browse{};
+  browse.hwndOwner = nullptr;
+  browse.pszDisplayName = display_name;
+  browse.lpszTitle = title_text.c_str();
+  browse.ulFlags = BIF_RETURNONLYFSDIRS;
+  browse.lpfn = PreselectFolder;
+  browse.lParam = reinterpret_cast<LPARAM>(preselected_text.c_str());
+  const LPITEMIDLIST chosen = SHBrowseForFolderA(&browse);
+  if (!chosen) return {};
+  char path[MAX_PATH] = {};
+  const BOOL has_path = SHGetPathFromIDListA(chosen, path);
+  ILFree(chosen);
+  return has_path ? std::string(path) : std::string();
+}
+
+}  // namespace drawlot
