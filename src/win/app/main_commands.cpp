@@ -9,6 +9,7 @@
 #include "core/list/row_marks.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_window.h"
+#include "win/script/script_commands.h"
 
 namespace drawlot {
 
@@ -77,6 +78,36 @@ void RunCommand(Application& app, int command_id, int /*notification_code*/) {
       break;
     case IDM_APPLY_NAME_RULES:
       ApplyFileNameRules(*app.rows, app.settings.file_set, 0);
+      break;
+    case IDM_RUN_ALL:
+      RunScriptCommand(app, ScriptRowScope::kAll);
+      break;
+    case IDM_RUN_SELECTED:
+      RunScriptCommand(app, ScriptRowScope::kSelected);
+      break;
+    case IDT_RUN_SCRIPT:
+      RunScriptCommand(app, ScriptRowScope::kSelectedOrAll);
+      break;
+    case IDM_RUN_PER_ROW:
+      RunPerRowCommand(app);
+      break;
+    case IDM_RUN_TIMED:
+      StartTimedRunCommand(app);
+      break;
+    case IDM_SAVE_LIST:
+      SaveListToFileCommand(app);
+      break;
+    case IDM_LOAD_LIST:
+      LoadListFromFileCommand(app);
+      break;
+    case IDM_SAVE_SCRIPT_ALL:
+      SaveScriptFileCommand(app, ScriptRowScope::kAll);
+      break;
+    case IDM_SAVE_SCRIPT_SELECTED:
+      SaveScriptFileCommand(app, ScriptRowScope::kSelected);
+      break;
+    case IDM_EDIT_SCRIPT:
+      EditScriptFileCommand(app);
       break;
     case IDM_SCRIPT_SETTINGS:
       OpenScriptSettings(app);

@@ -16,6 +16,7 @@
 #include "resources/resource_ids.h"
 #include "win/app/main_commands.h"
 #include "win/list/list_redraw_pause.h"
+#include "win/script/script_commands.h"
 
 namespace drawlot {
 
@@ -191,6 +192,7 @@ void OnPaint(Application& app) {
 }
 
 void OnDestroy(Application& app) {
+  EndTimedRunCommand(app);  // an armed timed run ends here, with no tick after the window
   if (app.rows) SaveList(app.owner(), *app.rows, ListFilePath(app), app.prompter);
   PostQuitMessage(0);
 }
@@ -248,6 +250,10 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
       return 0;
     case WM_NOTIFY:
       return OnNotify(app, window, wparam, lparam);
+    case WM_TIMER:
+      if (wparam != IDT_TIMER_TIMED_RUN) return DefWindowProcA(window, message, wparam, lparam);
+      TimedRunTickCommand(app);
+      return 0;
     case WM_DESTROY:
       OnDestroy(app);
       return 0;

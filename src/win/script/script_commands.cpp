@@ -44,6 +44,7 @@ void StartTimedRunCommand(Application& app) {
 }
 
 void TimedRunTickCommand(Application& app) {
+  if (!app.rows) return;  // a tick before the list exists has no run to pace
   WindowRunTimer timer(app.main_window);
   TimedRunTick(app.timed_run, timer, ContextOf(app));
 }
