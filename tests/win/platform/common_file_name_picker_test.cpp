@@ -6,77 +6,14 @@
 
 #include <windows.h>
 
-#include <commdlg.h>
-#include <dlgs.h>
-
 #include <string>
 
 #include "core/script/script_files.h"
 #include "support/temp_folder.h"
+#include "win/support/file_dialog_answerer.h"
 
 namespace drawlot::testing {
 namespace {
-
-struct DialogAnswer {
-  std::string type_name;  // typed into the name field before OK
-  bool cancel = false;
-  // What the dialog showed.
-  bool seen = false;
-  std::string title;
-  std::string name_field;
-  std::string folder;
-  std::string first_type;
-  std::string second_type;
-  LRESULT chosen_type = -1;
-  HWND owner = nullptr;
-};
-
-DialogAnswer* g_answer = nullptr;  // timer procedures have no parameter of their own
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
-std::string TypeText(HWND types, int index) {
-  char text[128] = {};
-  SendMessageA(types, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
-void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
-  if (!dialog || !g_answer) return;
-  KillTimer(nullptr, timer);
-  DialogAnswer& answer = *g_answer;
-  answer.seen = true;
-  char text[300] = {};
-  GetWindowTextA(dialog, text, sizeof text);
-  answer.title = text;
-  // The name field is a combo box (cmb13) in newer templates and an edit box (edt1) in older.
-  HWND name = GetDlgItem(dialog, cmb13);
-  if (!name) name = GetDlgItem(dialog, edt1);
-  GetWindowTextA(name, text, sizeof text);
-  answer.name_field = text;
-  char folder[MAX_PATH + 1] = {};
-  SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
-  answer.folder = folder;
-  const HWND types = GetDlgItem(dialog, cmb1);
-  answer.first_type = TypeText(types, 0);
-  answer.second_type = TypeText(types, 1);
-  answer.chosen_type = SendMessageA(types, CB_GETCURSEL, 0, 0);
-  answer.owner = GetWindow(dialog, GW_OWNER);
-  if (answer.cancel) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    return;
-  }
-  SetWindowTextA(name, answer.type_name.c_str());
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-}
 
 class CommonFileNamePickerTest : public ::testing::Test {
  protected:
@@ -88,12 +25,8 @@ class CommonFileNamePickerTest : public ::testing::Test {
   void TearDown() override { DestroyWindow(owner_); }
 
   std::optional<std::string> Pick(const FileDialogRequest& request, DialogAnswer& answer) {
-    g_answer = &answer;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerDialog);
-    const auto chosen = picker_.PickFileName(request);
-    KillTimer(nullptr, timer);
-    g_answer = nullptr;
-    return chosen;
+    const FileDialogAnswerer answerer(answer);
+    return picker_.PickFileName(request);
   }
   WindowRef Owner() const { return reinterpret_cast<WindowRef>(owner_); }
 
