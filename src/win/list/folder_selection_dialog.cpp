@@ -7,6 +7,7 @@
 
 #include "core/text/cp932.h"
 #include "resources/resource_ids.h"
+#include "win/list/list_redraw_pause.h"
 
 namespace drawlot {
 namespace {
@@ -152,7 +153,11 @@ void OnLoad(FolderSelection& selection, HWND dialog) {
     SendMessageA(selection.list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
   }
   AddingContext context = ContextOf(selection, dialog);
-  const int position = LoadSelectedFolders(context, current, names, selection.sources.folder_kind);
+  int position = first_new_row;
+  {
+    ListRedrawPause pause(selection.app.drawing_list);
+    position = LoadSelectedFolders(context, current, names, selection.sources.folder_kind);
+  }
   if (position == first_new_row) {
     selection.app.prompter.Tell(reinterpret_cast<WindowRef>(dialog), "読込出来ません！",
                                 "フォルダ選択", Icon::kWarning);

@@ -77,11 +77,12 @@ inline std::string WindowText(HWND window) {
 }
 
 // Answers the next visible dialog of this thread whose caption is `title` (any caption when
-// empty): `script` runs once on it from a timer inside the dialog's modal loop.
+// empty): `script` runs once on it from a timer inside the dialog's modal loop, `settle_ticks`
+// ticks of 30 ms after the dialog was first seen (the folder browser fills its tree in steps).
 class DialogAnswerer {
  public:
-  DialogAnswerer(std::string title, std::function<void(HWND)> script)
-      : title_(std::move(title)), script_(std::move(script)) {
+  DialogAnswerer(std::string title, std::function<void(HWND)> script, int settle_ticks = 0)
+      : title_(std::move(title)), script_(std::move(script)), settle_ticks_(settle_ticks) {
     current_ = this;
     timer_ = SetTimer(nullptr, 0, 30, Tick);
   }
@@ -107,7 +108,7 @@ class DialogAnswerer {
     if (!current_ || current_->answered_) return;
     HWND dialog = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), Find, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog) return;
+    if (!dialog || current_->settle_ticks_-- > 0) return;
     current_->answered_ = true;
     KillTimer(nullptr, current_->timer_);
     current_->timer_ = 0;
@@ -117,6 +118,7 @@ class DialogAnswerer {
   static inline DialogAnswerer* current_ = nullptr;
   std::string title_;
   std::function<void(HWND)> script_;
+  int settle_ticks_ = 0;
   UINT_PTR timer_ = 0;
   bool answered_ = false;
 };
