@@ -17,6 +17,7 @@
 #include "core/platform/launcher.h"
 #include "core/platform/prompter.h"
 #include "core/script/autocad_run.h"
+#include "win/list/drawing_sources.h"
 #include "win/list/list_view_row_store.h"
 #include "win/platform/common_file_name_picker.h"
 #include "win/platform/process_launcher.h"
@@ -59,6 +60,8 @@ struct Application {
   std::unique_ptr<FileNamePicker> file_name_picker = std::make_unique<CommonFileNamePicker>();
   // The timed run, paced by timer 2 of the main window.
   TimedRun timed_run;
+  // Where added drawings come from (disks, open dialog, folder browser) and the search texts.
+  DrawingSources drawing_sources;
 
   WindowRef owner() const { return reinterpret_cast<WindowRef>(main_window); }
   const ItemSlots& current_items() const { return CurrentSet(items, settings).items; }

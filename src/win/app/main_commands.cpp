@@ -9,6 +9,7 @@
 #include "core/list/row_marks.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_window.h"
+#include "win/list/drawing_list_commands.h"
 #include "win/script/script_commands.h"
 
 namespace drawlot {
@@ -25,6 +26,18 @@ void Delete(Application& app, DeleteMode mode) {
 
 void Move(Application& app, MoveDirection direction) {
   MoveRow(*app.rows, app.current_items(), app.tags, direction, app.prompter, app.owner());
+}
+
+void AddFiles(Application& app, DrawingKind kind) {
+  AddDrawingFilesCommand(app, app.drawing_sources, kind);
+}
+
+void AddFolder(Application& app, DrawingKind kind) {
+  AddFolderDrawingsCommand(app, app.drawing_sources, kind);
+}
+
+void AddFolderTree(Application& app, DrawingKind kind) {
+  AddFolderTreeDrawingsCommand(app, app.drawing_sources, kind);
 }
 
 void OpenWebPage(Application& app, const std::string& address) {
@@ -47,6 +60,38 @@ void OpenScriptSettings(Application& app) {
 void RunCommand(Application& app, int command_id, int /*notification_code*/) {
   if (!app.rows) return;
   switch (command_id) {
+    case IDM_DWG_FILE:
+    case IDT_DWG_FILE:
+      AddFiles(app, DrawingKind::kDwg);
+      break;
+    case IDM_DXF_FILE:
+      AddFiles(app, DrawingKind::kDxf);
+      break;
+    case IDM_DWG_FOLDER:
+    case IDT_DWG_FOLDER:
+      AddFolder(app, DrawingKind::kDwg);
+      break;
+    case IDM_DXF_FOLDER:
+    case IDT_DXF_FOLDER:
+      AddFolder(app, DrawingKind::kDxf);
+      break;
+    case IDM_DWG_TREE:
+    case IDT_DWG_TREE:
+      AddFolderTree(app, DrawingKind::kDwg);
+      break;
+    case IDM_DXF_TREE:
+      AddFolderTree(app, DrawingKind::kDxf);
+      break;
+    case IDM_CHOOSE_FOLDERS:
+    case IDT_CHOOSE_FOLDERS:
+      ChooseFoldersCommand(app, app.drawing_sources);
+      break;
+    case IDM_SEARCH_LIST:
+      SearchInListCommand(app, app.drawing_sources);
+      break;
+    case IDM_SEARCH_DISKS:
+      SearchOnDisks(app, app.drawing_sources);
+      break;
     case IDM_DELETE_SELECTED:
       Delete(app, DeleteMode::kSelected);
       break;

@@ -488,8 +488,47 @@ TEST_F(LoadedWindowTest, HelpAndHomePageOpenTheMakersPages) {
   EXPECT_TRUE(opened_[0].starts_with(opened_[2])) << opened_[2];
 }
 
+// A folder browser that always answers the same folder, and an open dialog that is cancelled;
+// both record that they were asked.
+class AnsweringSources : public FolderBrowser, public FilePicker {
+ public:
+  std::string ChooseFolder(std::string_view, std::string_view) override {
+    ++folder_questions;
+    return folder;
+  }
+  std::optional<PickedFiles> OpenFiles(const OpenFilesRequest& request) override {
+    opened_with.push_back(request.filters.empty() ? "" : request.filters[0].pattern);
+    return std::nullopt;
+  }
+  std::string folder;
+  int folder_questions = 0;
+  Texts opened_with;
+};
+
+TEST_F(LoadedWindowTest, AddingCommandsReachTheirOperationWithTheirKind) {
+  TempFolder drawings("図面");
+  drawings.Write("a.dwg", "x");
+  drawings.Write("b.dxf", "x");
+  AnsweringSources sources;
+  sources.folder = drawings.path();
+  app_.drawing_sources.folder_browser = &sources;
+  app_.drawing_sources.file_picker = &sources;
+  Command(IDM_DELETE_ALL);
+
+  for (const int id : {IDM_DWG_FOLDER, IDT_DWG_FOLDER, IDM_DXF_FOLDER, IDT_DXF_FOLDER, IDM_DWG_TREE,
+                       IDT_DWG_TREE, IDM_DXF_TREE}) {
+    Command(id);
+  }
+  EXPECT_EQ(sources.folder_questions, 7);
+  EXPECT_EQ(FirstCells(), (Texts{"a.dwg", "a.dwg", "b.dxf", "b.dxf", "a.dwg", "a.dwg", "b.dxf"}));
+
+  for (const int id : {IDM_DWG_FILE, IDT_DWG_FILE, IDM_DXF_FILE}) Command(id);
+  EXPECT_EQ(sources.opened_with, (Texts{"*.dwg", "*.dwg", "*.dxf"}));
+  EXPECT_EQ(app_.rows->RowCount(), 7);
+}
+
 TEST_F(LoadedWindowTest, CommandsWithoutTheirOperationDoNothing) {
-  for (const int id : {IDM_DWG_FILE, IDM_ABOUT, IDM_ENVIRONMENT, 12345}) {
+  for (const int id : {IDM_ABOUT, IDM_ENVIRONMENT, 12345}) {
     Command(id);
   }
   EXPECT_TRUE(prompter_.shown.empty());
