@@ -368,18 +368,6 @@ TEST_F(FileCommandsTest, CancelledScriptSaveSaysNothing) {
   EXPECT_TRUE(prompter_.shown.empty());
 }
 
-TEST_F(FileCommandsTest, ListSaveForcesIniAfterAFolderWithAPeriod) {
-  AddRows({"a.dwg"});
-  chosen_.MakeFolder("my.dir");
-  picker_->answers.push_back(chosen_.File("my.dir") + "\\list");
-  Command(IDM_SAVE_LIST);
-  ASSERT_EQ(picker_->asked.size(), 1u);
-  EXPECT_EQ(picker_->asked[0].title, "ファイル書込");
-  EXPECT_EQ(picker_->asked[0].initial_name, folder_.path() + "\\*.ini");
-  EXPECT_EQ(chosen_.Read("my.dir\\list.ini"), SerializeList(*app_.rows));
-  EXPECT_TRUE(chosen_.Read("my.dir\\list.ini").starts_with("max_cont=1\r\na.dwg;C:\\図面\\表;A3;"));
-}
-
 TEST_F(FileCommandsTest, ListLoadReplacesTheRowsAndCancelKeepsThem) {
   AddRows({"old.dwg"});
   chosen_.Write("saved.ini", "max_cont=2\r\nx.dxf;C:\\x;A4\r\ny.dwg;C:\\y;A1\r\n");
