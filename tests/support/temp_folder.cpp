@@ -81,18 +81,24 @@ int ProcessId() {
 }  // namespace
 
 TempFolder::TempFolder(std::string_view leaf) {
+  // Process ids repeat (under Wine they are small and soon reused), and a run that was killed
+  // leaves its folders behind: take the next free name rather than fail.
   static int counter = 0;
-  const std::string base =
-      JoinPath(SystemTemp(), "dlt" + std::to_string(ProcessId()) + "_" + std::to_string(++counter));
-  if (!MakeDir(base)) throw std::runtime_error("cannot create " + base);
+  std::string base;
+  for (int attempt = 0;; ++attempt) {
+    base = JoinPath(SystemTemp(),
+                    "dlt" + std::to_string(ProcessId()) + "_" + std::to_string(++counter));
+    if (MakeDir(base)) break;
+    if (attempt == 10000) throw std::runtime_error("cannot create " + base);
+  }
+  base_ = base;
   path_ = JoinPath(base, leaf);
   if (!MakeDir(path_)) throw std::runtime_error("cannot create " + path_);
 }
 
 TempFolder::~TempFolder() {
   // The parent folder made for this instance goes too.
-  const std::size_t cut = path_.size() - (path_.size() - path_.rfind(kPathSeparator));
-  RemoveTree(path_.substr(0, cut));
+  RemoveTree(base_);
 }
 
 std::string TempFolder::File(std::string_view name) const {

@@ -24,6 +24,7 @@ class TempFolder {
   void MakeFolder(std::string_view name) const;
 
  private:
+  std::string base_;  // made for this instance alone; removed with everything in it
   std::string path_;
 };
 
