@@ -48,7 +48,14 @@ void RemoveTree(const std::string& path) {
 int ProcessId() {
   return static_cast<int>(GetCurrentProcessId());
 }
+// A folder that is the current directory cannot be removed: the file dialogs move it there.
+void LeaveFolder(const std::string& path) {
+  char current[MAX_PATH + 1] = {};
+  GetCurrentDirectoryA(sizeof current, current);
+  if (std::string(current).starts_with(path)) SetCurrentDirectoryA(SystemTemp().c_str());
+}
 #else
+void LeaveFolder(const std::string&) {}
 std::string SystemTemp() {
   const char* tmp = std::getenv("TMPDIR");
   return tmp && *tmp ? tmp : "/tmp";
@@ -98,6 +105,7 @@ TempFolder::TempFolder(std::string_view leaf) {
 
 TempFolder::~TempFolder() {
   // The parent folder made for this instance goes too.
+  LeaveFolder(base_);
   RemoveTree(base_);
 }
 
