@@ -50,6 +50,9 @@ ctest --preset win64 -V --no-tests=error >"$logs/test-win64.log" 2>&1 || { statu
 grep -E '^[0-9]+: \[==========\] [0-9]+ tests? from .* ran' "$logs/test-win64.log" | sed 's/^/   /'
 tail -n 3 "$logs/test-win64.log"
 count_gtest "$logs/test-win64.log"
+# The end-to-end runs under Wine are not GoogleTest suites: each counts as one test.
+passed=$((passed + $(grep -cE 'Test +#[0-9]+: e2e_[^ ]+ \.+ +Passed' "$logs/test-win64.log")))
+failed=$((failed + $(grep -cE 'Test +#[0-9]+: e2e_[^ ]+ \.+\*+' "$logs/test-win64.log")))
 # A suite that crashed before its summary counts as one failure.
 grep -qE '\*\*\*(Exception|Failed|Timeout)' "$logs/test-win64.log" && [ "$failed" -eq 0 ] && failed=1
 
