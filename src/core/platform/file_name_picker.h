@@ -7,24 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/file_filter.h"
 #include "core/platform/prompter.h"
 
 namespace drawlot {
 
 enum class FileDialogKind { kOpen, kSave };
 
-// One entry of a dialog's type list: the text shown and its wildcard pattern.
-struct FileTypeFilter {
-  std::string label;    // "ScrFile(*.scr)"
-  std::string pattern;  // "*.scr"
-};
-
 struct FileDialogRequest {
   WindowRef owner = 0;
   FileDialogKind kind = FileDialogKind::kOpen;
   std::string title;
-  std::vector<FileTypeFilter> filters;  // the first entry is preselected
-  std::string initial_name;             // what the name field holds when the dialog opens
+  std::vector<FileFilter> filters;  // the first entry is preselected
+  std::string initial_name;         // what the name field holds when the dialog opens
 };
 
 class FileNamePicker {

@@ -8,14 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/platform/file_filter.h"
 #include "core/platform/prompter.h"
 
 namespace drawlot {
-
-struct FileFilter {
-  std::string description;  // "DwgFile(*.dwg)"
-  std::string pattern;      // "*.dwg"
-};
 
 // An explorer-style open dialog in which several files may be selected.
 struct OpenFilesRequest {

@@ -20,27 +20,27 @@ std::string FolderPattern(std::string_view folder, std::string_view pattern) {
 }
 
 FileDialogRequest Request(WindowRef owner, FileDialogKind kind, std::string_view title,
-                          FileTypeFilter type, std::string_view startup_folder) {
+                          FileFilter type, std::string_view startup_folder) {
   FileDialogRequest request;
   request.owner = owner;
   request.kind = kind;
   request.title = title;
   request.initial_name = FolderPattern(startup_folder, type.pattern);
-  request.filters = {std::move(type), FileTypeFilter{"AllFile(*.*)", "*.*"}};
+  request.filters = {std::move(type), FileFilter{"AllFile(*.*)", "*.*"}};
   return request;
 }
 
 }  // namespace
 
 FileDialogRequest ScriptFileDialog(WindowRef owner, std::string_view startup_folder) {
-  return Request(owner, FileDialogKind::kSave, kSaveTitle,
-                 FileTypeFilter{"ScrFile(*.scr)", "*.scr"}, startup_folder);
+  return Request(owner, FileDialogKind::kSave, kSaveTitle, FileFilter{"ScrFile(*.scr)", "*.scr"},
+                 startup_folder);
 }
 
 FileDialogRequest ListFileDialog(WindowRef owner, FileDialogKind kind,
                                  std::string_view startup_folder) {
   return Request(owner, kind, kind == FileDialogKind::kSave ? kSaveTitle : kLoadTitle,
-                 FileTypeFilter{"IniFile(*.ini)", "*.ini"}, startup_folder);
+                 FileFilter{"IniFile(*.ini)", "*.ini"}, startup_folder);
 }
 
 bool SaveScriptFile(WindowRef owner, RowStore& rows, ScriptRowScope scope,

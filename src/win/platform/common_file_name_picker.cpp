@@ -12,11 +12,11 @@ namespace {
 
 constexpr std::size_t kNameBufferBytes = 260;
 
-// "label\0pattern\0" for every type, and one more NUL at the end.
-std::string FilterText(const std::vector<FileTypeFilter>& filters) {
+// "description\0pattern\0" for every type, and one more NUL at the end.
+std::string FilterText(const std::vector<FileFilter>& filters) {
   std::string text;
-  for (const FileTypeFilter& filter : filters) {
-    text.append(filter.label);
+  for (const FileFilter& filter : filters) {
+    text.append(filter.description);
     text.push_back('\0');
     text.append(filter.pattern);
     text.push_back('\0');

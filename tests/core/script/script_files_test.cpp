@@ -29,9 +29,9 @@ constexpr char kStartup[] = "C:\\Drawlot 起動";
 void ExpectFilters(const FileDialogRequest& request, std::string_view label,
                    std::string_view pattern) {
   ASSERT_EQ(request.filters.size(), 2u);
-  EXPECT_EQ(request.filters[0].label, label);
+  EXPECT_EQ(request.filters[0].description, label);
   EXPECT_EQ(request.filters[0].pattern, pattern);
-  EXPECT_EQ(request.filters[1].label, "AllFile(*.*)");
+  EXPECT_EQ(request.filters[1].description, "AllFile(*.*)");
   EXPECT_EQ(request.filters[1].pattern, "*.*");
 }
 
