@@ -7,23 +7,12 @@
 #include <array>
 #include <cstring>
 
+#include "win/platform/common_file_dialog.h"
+
 namespace drawlot {
 namespace {
 
 constexpr std::size_t kNameBufferBytes = 260;
-
-// "description\0pattern\0" for every type, and one more NUL at the end.
-std::string FilterText(const std::vector<FileFilter>& filters) {
-  std::string text;
-  for (const FileFilter& filter : filters) {
-    text.append(filter.description);
-    text.push_back('\0');
-    text.append(filter.pattern);
-    text.push_back('\0');
-  }
-  text.push_back('\0');
-  return text;
-}
 
 std::string CurrentFolder() {
   std::array<char, MAX_PATH + 1> buffer{};
@@ -34,21 +23,14 @@ std::string CurrentFolder() {
 }  // namespace
 
 std::optional<std::string> CommonFileNamePicker::PickFileName(const FileDialogRequest& request) {
-  const std::string filter = FilterText(request.filters);
+  const std::string filter = CommonDialogFilter(request.filters);
   std::array<char, kNameBufferBytes> name{};
   // A preset name that does not fit the buffer is left out rather than cut into another one.
   if (request.initial_name.size() < name.size()) {
     std::memcpy(name.data(), request.initial_name.data(), request.initial_name.size());
   }
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = reinterpret_cast<HWND>(request.owner);
-  dialog.lpstrFilter = filter.c_str();
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = name.data();
-  dialog.nMaxFile = name.size();
-  dialog.lpstrTitle = request.title.c_str();
-  dialog.Flags = OFN_EXPLORER;
+  OPENFILENAMEA dialog =
+      CommonDialogSetup(request.owner, filter, request.title, name.data(), name.size(), 0);
 
   const std::string folder = CurrentFolder();
   const BOOL chosen =

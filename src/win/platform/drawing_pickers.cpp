@@ -7,21 +7,10 @@
 
 #include <cstring>
 
+#include "win/platform/common_file_dialog.h"
+
 namespace drawlot {
 namespace {
-
-// "description\0pattern\0" for every filter, and one more NUL at the end.
-std::string FilterText(const std::vector<FileFilter>& filters) {
-  std::string text;
-  for (const FileFilter& filter : filters) {
-    text += filter.description;
-    text += '\0';
-    text += filter.pattern;
-    text += '\0';
-  }
-  text += '\0';
-  return text;
-}
 
 // The filled part of the result buffer: up to the first pair of NULs (one path, or a folder
 // and names each ended by a NUL).
@@ -43,21 +32,15 @@ int CALLBACK PreselectFolder(HWND browser, UINT message, LPARAM, LPARAM folder) 
 
 std::optional<PickedFiles> DrawingPickers::OpenFiles(const OpenFilesRequest& request) {
   if (request.buffer_size < 2) return std::nullopt;
-  const std::string filter = FilterText(request.filters);
+  const std::string filter = CommonDialogFilter(request.filters);
   std::vector<char> buffer(request.buffer_size + 1, '\0');  // one NUL more than the dialog sees
   // A preset name that does not fit is left out rather than cut into another one.
   if (request.initial_name.size() < request.buffer_size) {
     std::memcpy(buffer.data(), request.initial_name.data(), request.initial_name.size());
   }
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = reinterpret_cast<HWND>(request.owner);
-  dialog.lpstrFilter = filter.c_str();
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = buffer.data();
-  dialog.nMaxFile = static_cast<DWORD>(request.buffer_size);
-  dialog.lpstrTitle = request.title.c_str();
-  dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY;
+  OPENFILENAMEA dialog = CommonDialogSetup(request.owner, filter, request.title, buffer.data(),
+                                           static_cast<DWORD>(request.buffer_size),
+                                           OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY);
   if (!GetOpenFileNameA(&dialog)) return std::nullopt;
   return PickedFiles{FilledResult(buffer), dialog.nFileOffset};
 }

@@ -1,0 +1,32 @@
+#include "win/platform/common_file_dialog.h"
+
+namespace drawlot {
+
+std::string CommonDialogFilter(const std::vector<FileFilter>& filters) {
+  std::string text;
+  for (const FileFilter& filter : filters) {
+    text += filter.description;
+    text += '\0';
+    text += filter.pattern;
+    text += '\0';
+  }
+  text += '\0';
+  return text;
+}
+
+OPENFILENAMEA CommonDialogSetup(WindowRef owner, const std::string& filter,
+                                const std::string& title, char* name, DWORD name_size,
+                                DWORD flags) {
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = reinterpret_cast<HWND>(owner);
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = name;
+  dialog.nMaxFile = name_size;
+  dialog.lpstrTitle = title.c_str();
+  dialog.Flags = OFN_EXPLORER | flags;
+  return dialog;
+}
+
+}  // namespace drawlot
