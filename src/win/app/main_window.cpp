@@ -16,6 +16,7 @@
 #include "resources/resource_ids.h"
 #include "win/app/main_commands.h"
 #include "win/list/list_redraw_pause.h"
+#include "win/platform/callback_guard.h"
 #include "win/script/script_commands.h"
 
 namespace drawlot {
@@ -275,12 +276,9 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wparam, L
   }
   Application* app = AppOf(window);
   if (!app) return DefWindowProcA(window, message, wparam, lparam);
-  try {
-    return Dispatch(*app, window, message, wparam, lparam);
-  } catch (...) {
-    // Nothing may unwind through the system's window code; the message is dropped.
-    return message == WM_CREATE ? -1 : 0;
-  }
+  // Nothing may unwind through the system's window code; the message is dropped.
+  return CallOrFallback<LRESULT>(message == WM_CREATE ? -1 : 0,
+                                 [&] { return Dispatch(*app, window, message, wparam, lparam); });
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "core/text/cp932.h"
 #include "resources/resource_ids.h"
 #include "win/list/list_redraw_pause.h"
+#include "win/platform/callback_guard.h"
 
 namespace drawlot {
 namespace {
@@ -218,11 +219,8 @@ INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
 }  // namespace
 
 INT_PTR CALLBACK FolderSelectionProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  try {
-    return Dispatch(dialog, message, wparam, lparam);
-  } catch (...) {
-    return FALSE;  // nothing may unwind through the system's dialog code
-  }
+  // Nothing may unwind through the system's dialog code.
+  return CallOrFallback<INT_PTR>(FALSE, [&] { return Dispatch(dialog, message, wparam, lparam); });
 }
 
 void RunFolderSelectionDialog(Application& app, DrawingSources& sources) {

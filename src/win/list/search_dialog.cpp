@@ -1,6 +1,7 @@
 #include "win/list/search_dialog.h"
 
 #include "resources/resource_ids.h"
+#include "win/platform/callback_guard.h"
 
 namespace drawlot {
 namespace {
@@ -51,11 +52,8 @@ INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
 }  // namespace
 
 INT_PTR CALLBACK SearchDialogProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  try {
-    return Dispatch(dialog, message, wparam, lparam);
-  } catch (...) {
-    return FALSE;  // nothing may unwind through the system's dialog code
-  }
+  // Nothing may unwind through the system's dialog code.
+  return CallOrFallback<INT_PTR>(FALSE, [&] { return Dispatch(dialog, message, wparam, lparam); });
 }
 
 bool RunSearchDialog(HINSTANCE instance, HWND owner, SearchState& state) {
