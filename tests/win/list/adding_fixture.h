@@ -77,12 +77,15 @@ inline std::string WindowText(HWND window) {
 }
 
 // Answers the next visible dialog of this thread whose caption is `title` (any caption when
-// empty): `script` runs once on it from a timer inside the dialog's modal loop, `settle_ticks`
-// ticks of 30 ms after the dialog was first seen (the folder browser fills its tree in steps).
+// empty): `script` runs once on it from a timer (30 ms) inside the dialog's modal loop.
 class DialogAnswerer {
  public:
-  DialogAnswerer(std::string title, std::function<void(HWND)> script, int settle_ticks = 0)
-      : title_(std::move(title)), script_(std::move(script)), settle_ticks_(settle_ticks) {
+  // `ready`, when given, holds the answer back until the dialog has settled into the state
+  // the test needs (the folder browser selects its start folder some time after it shows).
+  // After about ten seconds the answer goes anyway, so a test fails rather than hangs.
+  DialogAnswerer(std::string title, std::function<void(HWND)> script,
+                 std::function<bool(HWND)> ready = nullptr)
+      : title_(std::move(title)), script_(std::move(script)), ready_(std::move(ready)) {
     current_ = this;
     timer_ = SetTimer(nullptr, 0, 30, Tick);
   }
@@ -108,7 +111,8 @@ class DialogAnswerer {
     if (!current_ || current_->answered_) return;
     HWND dialog = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), Find, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog || current_->settle_ticks_-- > 0) return;
+    if (!dialog) return;
+    if (current_->ready_ && !current_->ready_(dialog) && ++current_->waited_ticks_ < 330) return;
     current_->answered_ = true;
     KillTimer(nullptr, current_->timer_);
     current_->timer_ = 0;
@@ -118,10 +122,31 @@ class DialogAnswerer {
   static inline DialogAnswerer* current_ = nullptr;
   std::string title_;
   std::function<void(HWND)> script_;
-  int settle_ticks_ = 0;
+  std::function<bool(HWND)> ready_;
+  int waited_ticks_ = 0;
   UINT_PTR timer_ = 0;
   bool answered_ = false;
 };
+
+// The text of the selected item of the first tree view in `dialog` (the folder browser's).
+inline std::string SelectedTreeText(HWND dialog) {
+  HWND tree = FindWindowExA(dialog, nullptr, "SysTreeView32", nullptr);
+  for (HWND child = GetWindow(dialog, GW_CHILD); !tree && child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    tree = FindWindowExA(child, nullptr, "SysTreeView32", nullptr);
+  }
+  if (!tree) return {};
+  const auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (!item) return {};
+  char text[MAX_PATH] = {};
+  TVITEMA data{};
+  data.mask = TVIF_TEXT;
+  data.hItem = item;
+  data.pszText = text;
+  data.cchTextMax = sizeof text;
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+  return text;
+}
 
 // Sets a file's last-write time to a local time.
 inline bool SetLocalWriteTime(const std::string& path, WORD year, WORD month, WORD day, WORD hour,
