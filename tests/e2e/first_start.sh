@@ -34,8 +34,18 @@ $boxes"
 for name in listview.ini plot_set.ini drwlt_set1.ini drwlt_set2.ini; do
   [ -f "$name" ] || fail "$name was not written"
 done
-[ "$(head -c 11 listview.ini)" = $'max_cont=0\r' ] || fail "listview.ini: $(head -c 40 listview.ini | od -c)"
-grep -q $'^file_folder=' plot_set.ini || fail "plot_set.ini has no file_folder line"
+[ "$(od -An -c listview.ini | tr -s ' ')" = "$(printf 'max_cont=0\r\n' | od -An -c | tr -s ' ')" ] ||
+  fail "listview.ini: $(od -c listview.ini | head -3)"
+[ -f drwlt_set1.ini ] && [ ! -s drwlt_set1.ini ] || fail "drwlt_set1.ini is not empty"
+[ -f drwlt_set2.ini ] && [ ! -s drwlt_set2.ini ] || fail "drwlt_set2.ini is not empty"
+# The defaults: 43 lines, the script beside the program, flags never set written as one NUL.
+[ "$(grep -c $'\r$' plot_set.ini)" -eq 43 ] || fail "plot_set.ini does not have 43 lines"
+windows_folder="Z:$(tr '/' '\\' <<<"$folder")"
+grep -qxF "temp_file=$windows_folder\\atcprint.scr"$'\r' plot_set.ini ||
+  fail "plot_set.ini: $(grep -a temp_file plot_set.ini)"
+[ "$(grep -a '^file_set.ps=' plot_set.ini | od -An -tx1 | tr -d ' \n')" = "66696c655f7365742e70733d000d0a" ] ||
+  fail "file_set.ps is not a single NUL"
+ls "$folder"/*.tmp >/dev/null 2>&1 && fail "a temporary file was left behind"
 
 [ "$failed" -eq 0 ] && echo "first start in an empty folder: passed"
 exit "$failed"
