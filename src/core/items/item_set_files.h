@@ -13,8 +13,10 @@ namespace drawlot {
 inline constexpr std::string_view kSetTitleFileName = "drwlt_set1.ini";
 inline constexpr std::string_view kItemSetFileName = "drwlt_set2.ini";
 
-// Item lines (and partial-script lines) are read in pieces of at most this many bytes.
-inline constexpr std::size_t kItemLineBytes = 255;
+// Item lines (and partial-script lines) are read whole. The writer can make a line longer
+// than the 255 bytes the reader once had room for (every text full, a wide or negative
+// number); read in pieces, its tail became an item of its own, usually set 0's slot 0.
+inline constexpr std::size_t kItemLineBytes = std::string_view::npos;
 
 // The formats, over bytes in memory.
 void ParseSetTitles(ScriptItemTable& table, std::string_view bytes);

@@ -156,15 +156,34 @@ TEST(ItemSetFiles, MalformedItemLinesStayInsideTheirFields) {
   EXPECT_EQ(longer.command, "a;b");
 }
 
-TEST(ItemSetFiles, LinesOverTheLimitContinueAsNextLine) {
+TEST(ItemSetFiles, AnItemLineLongerThan255BytesReadsBackWhole) {
+  // Every text full and wide numbers: the writer's line passes 255 bytes. It must come back as
+  // the same item, not as a cut item followed by its tail read as set 0's slot 0.
   ScriptItemTable table;
   ClearTable(table);
-  // 255 bytes are read, the rest of the physical line ("1;1;tail...") is a line of its own.
-  std::string first = "0;0;t;0;1;0;5;;;;;;;";
-  first += std::string(255 - first.size(), 'x');
-  ParseItemSets(table, first + "1;1;tail;0;1;0;5;;;;;;\r\n");
-  EXPECT_EQ(table.sets[0].items[0].command.size(), 15u);
-  EXPECT_EQ(table.sets[1].items[1].title, "tail");
+  table.sets[0].present = 1;
+  table.sets[0].title = "s";
+  table.sets[0].items[0] = Item("first", 0, 1, 0, 5);
+  table.sets[19].present = 0;
+  ScriptItem& full = table.sets[0].items[1];
+  full =
+      Item("TTTTTTTTTTTTTTT", -2147483647 - 1, -2147483647 - 1, -2147483647 - 1, -2147483647 - 1);
+  for (auto& select : full.select) select = "SSSSSSSSSSSSSSS";
+  full.initial_value = std::string(127, 'I');
+  full.command = "CCCCCCCCCCCCCCC";
+  const std::string bytes = SerializeItemSets(table);
+  ASSERT_GT(bytes.find("\r\n", bytes.find("\r\n") + 2), 255u + bytes.find("\r\n") + 2);
+
+  ScriptItemTable read;
+  ClearTable(read);
+  ParseItemSets(read, bytes);
+  EXPECT_TRUE(read.sets[0].items == table.sets[0].items);
+  EXPECT_EQ(read.sets[0].items[0].title, "first");
+
+  ItemSlots slots = table.sets[0].items;
+  ItemSlots read_slots;
+  ParsePartialScript(read_slots, SerializePartialScript(slots));
+  EXPECT_TRUE(read_slots == slots);
 }
 
 TEST(ItemSetFiles, FilesInTheStartupFolder) {
