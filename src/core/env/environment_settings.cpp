@@ -108,6 +108,18 @@ struct LineReaderVisitor {
   }
 };
 
+// `base`\`name`. A path cut to the field would name another file (".\endfile." for
+// "...\endfile.dwg"), so one that does not fit falls back to the start-up folder, and when
+// that does not fit either the path stays empty for the user to set.
+std::string DefaultFilePath(std::string_view base, std::string_view startup_folder,
+                            std::string_view name) {
+  for (std::string_view folder : {base, startup_folder}) {
+    std::string path = std::string(folder) + "\\" + std::string(name);
+    if (path.size() <= FixedText<260>::kCapacity) return path;
+  }
+  return std::string();
+}
+
 }  // namespace
 
 int CurrentSetIndex(const EnvironmentSettings& settings) {
@@ -132,8 +144,8 @@ void ApplyEnvironmentDefaults(EnvironmentSettings& settings, std::string_view st
   const auto hint = ReadFileHead(JoinPath(startup_folder, kBaseFolderHintFileName), kHintReadBytes);
   const std::string base =
       hint ? BaseFolderFromHint(*hint, startup_folder) : std::string(startup_folder);
-  settings.temp_file = base + "\\atcprint.scr";
-  settings.end_file_dwg = base + "\\endfile.dwg";
+  settings.temp_file = DefaultFilePath(base, startup_folder, "atcprint.scr");
+  settings.end_file_dwg = DefaultFilePath(base, startup_folder, "endfile.dwg");
 
   settings.file_folder = kDefaultFileFolder;
   settings.autocad_file = kDefaultAutoCadFile;

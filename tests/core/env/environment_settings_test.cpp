@@ -83,6 +83,29 @@ TEST(EnvironmentDefaults, BaseFolderHint) {
   EXPECT_EQ(BaseFolderFromHint("a=" + std::string(300, 'v') + "\r\n", "S"), std::string(256, 'v'));
 }
 
+TEST(EnvironmentDefaults, PathsThatWouldNotFitAreNeverCut) {
+  // 246 bytes of folder and "\atcprint.scr" make exactly the 259 bytes a path field holds.
+  const std::string fits(246, 'f');
+  EnvironmentSettings s;
+  ApplyEnvironmentDefaults(s, fits);
+  EXPECT_EQ(s.temp_file, fits + "\\atcprint.scr");
+  EXPECT_EQ(s.end_file_dwg, fits + "\\endfile.dwg");
+  // One byte more: the script path would be cut, so it stays empty; the end drawing fits.
+  const std::string longer(247, 'l');
+  ApplyEnvironmentDefaults(s, longer);
+  EXPECT_TRUE(s.temp_file.empty());
+  EXPECT_EQ(s.end_file_dwg, longer + "\\endfile.dwg");
+}
+
+TEST(EnvironmentDefaults, AHintTooLongForThePathsFallsBackToTheStartupFolder) {
+  TempFolder folder;
+  folder.Write("atc_print.ini", "PATH=" + std::string(256, 'h') + "\r\n");
+  EnvironmentSettings s;
+  ApplyEnvironmentDefaults(s, folder.path());
+  EXPECT_EQ(s.temp_file, folder.path() + "\\atcprint.scr");
+  EXPECT_EQ(s.end_file_dwg, folder.path() + "\\endfile.dwg");
+}
+
 TEST(EnvironmentDefaults, HintFileInTheStartupFolder) {
   TempFolder folder;
   folder.Write("atc_print.ini", "PATH=E:\\Acad\\\r\n");
