@@ -11,6 +11,7 @@
 #include "core/list/list_click.h"
 #include "core/list/list_rows.h"
 #include "core/list/list_sort.h"
+#include "core/platform/settings_file.h"
 #include "core/script/list_file.h"
 #include "core/text/file_io.h"
 #include "resources/resource_ids.h"
@@ -192,9 +193,21 @@ void OnPaint(Application& app) {
   EndPaint(app.main_window, &paint);
 }
 
+void SaveListAtClose(Application& app) {
+  if (!app.rows) return;
+  try {
+    SaveList(app.owner(), *app.rows, ListFilePath(app), app.prompter);
+  } catch (const std::exception&) {
+    // Out of memory building the file: the old file stays, and the user is told as for any
+    // list that cannot be saved. The quit must still be posted, or the settings are lost too.
+    app.prompter.Tell(app.owner(), std::string(kCannotSaveText), std::string(kCannotSaveTitle),
+                      Icon::kWarning);
+  }
+}
+
 void OnDestroy(Application& app) {
   EndTimedRunCommand(app);  // an armed timed run ends here, with no tick after the window
-  if (app.rows) SaveList(app.owner(), *app.rows, ListFilePath(app), app.prompter);
+  SaveListAtClose(app);
   PostQuitMessage(0);
 }
 

@@ -2,6 +2,7 @@
 // everything it keeps lives in the folder it is started in.
 #include <windows.h>
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -31,8 +32,13 @@ void OpenWithShell(const std::string& address) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
+  // The folder browser and the shell's "open" are COM underneath; they want the thread set up.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   drawlot::MessageBoxPrompter prompter;
   auto app = std::make_unique<drawlot::Application>(CurrentFolder(), prompter, instance);
   app->open_web_page = OpenWithShell;
-  return drawlot::RunDrawlot(*app, show_command);
+  const int exit_code = drawlot::RunDrawlot(*app, show_command);
+  app.reset();
+  if (SUCCEEDED(com)) CoUninitialize();
+  return exit_code;
 }
