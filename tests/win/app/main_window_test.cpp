@@ -7,6 +7,8 @@
 
 #include <commctrl.h>
 
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -545,6 +547,28 @@ TEST_F(LoadedWindowTest, QuitDestroysTheWindowAndSavesTheList) {
   EXPECT_FALSE(IsWindow(window_));
   EXPECT_TRUE(folder_.Read(kListFileName).starts_with("max_cont=2\r\nb.dwg;"))
       << Visible(folder_.Read(kListFileName));
+  MSG quit{};
+  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 0u);
+}
+
+// A list view store that runs out of memory when asked for a cell, as saving a huge list can.
+class OutOfMemoryRowStore : public ListViewRowStore {
+ public:
+  using ListViewRowStore::ListViewRowStore;
+  std::string GetCell(int, int, std::size_t) const override { throw std::bad_alloc(); }
+};
+
+TEST_F(LoadedWindowTest, AListThatCannotBeSavedAtCloseStillEndsTheRun) {
+  const std::string old_list = folder_.Read(kListFileName);
+  app_.rows = std::make_unique<OutOfMemoryRowStore>(Child(IDC_DRAWING_LIST));
+  prompter_.shown.clear();
+  Command(IDT_QUIT);
+  EXPECT_FALSE(IsWindow(window_));
+  ASSERT_EQ(prompter_.shown.size(), 1u);
+  EXPECT_EQ(prompter_.shown[0].text, "保存出来ません");
+  EXPECT_EQ(prompter_.shown[0].title, "ﾌｧｲﾙｴﾗｰ");
+  EXPECT_EQ(folder_.Read(kListFileName), old_list);  // the old list stays whole
   MSG quit{};
   ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(quit.wParam, 0u);
