@@ -10,6 +10,7 @@
 
 #include "core/list/add_drawings.h"
 #include "core/text/decimal.h"
+#include "timing_list.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/list/list_view_row_store.h"
 #include "win/platform/win32_file_system.h"
@@ -63,14 +64,7 @@ void RemoveFolder(const std::string& folder) {
 }  // namespace
 
 int main() {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  const HWND parent = CreateWindowExA(0, "STATIC", "timing", WS_OVERLAPPEDWINDOW, 0, 0, 800, 560,
-                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  const HWND list = CreateWindowExA(
-      WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 40, 800, 500,
-      parent, reinterpret_cast<HMENU>(300), GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  const HWND list = drawlot::timing::CreateTimingList();
   drawlot::ListViewRowStore rows(list);
   drawlot::ItemSlots items{};
   items[0] = Item("ファイル名", 1);
@@ -126,6 +120,6 @@ int main() {
   std::printf("AddMatchingFiles into list view: %d rows in %.1f ms\n", added, adding_ms);
   std::printf("  the same with repainting paused:    %.1f ms\n", paused_ms);
   RemoveFolder(folder);
-  DestroyWindow(parent);
+  DestroyWindow(GetParent(list));
   return 0;
 }

@@ -11,6 +11,7 @@
 #include "core/list/list_sort.h"
 #include "core/script/list_file.h"
 #include "core/text/decimal.h"
+#include "timing_list.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/list/list_view_row_store.h"
 
@@ -52,14 +53,7 @@ std::string ListFileBytes() {
 }  // namespace
 
 int main() {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  const HWND parent = CreateWindowExA(0, "STATIC", "timing", WS_OVERLAPPEDWINDOW, 0, 0, 800, 560,
-                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  const HWND list = CreateWindowExA(
-      WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 40, 800, 500,
-      parent, reinterpret_cast<HMENU>(300), GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  const HWND list = drawlot::timing::CreateTimingList();
   drawlot::ListViewRowStore rows(list);
   for (int column = 0; column < 11; ++column) rows.InsertColumn(column, "c", 80);
 
@@ -103,6 +97,6 @@ int main() {
   std::printf("sort by the first column (text): %.1f ms\n", text_sort_ms);
   std::printf("sort by the fourth column (numbers): %.1f ms\n", number_sort_ms);
   DeleteFileA(path.c_str());
-  DestroyWindow(parent);
+  DestroyWindow(GetParent(list));
   return loaded == kRows ? 0 : 1;
 }

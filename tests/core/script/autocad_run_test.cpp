@@ -7,6 +7,7 @@
 
 #include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
+#include "core/script/script_test_items.h"
 #include "core/text/file_io.h"
 #include "support/recording_launcher.h"
 #include "support/recording_prompter.h"
@@ -15,6 +16,7 @@
 namespace drawlot {
 namespace {
 
+using testing::OutputItem;
 using testing::RecordingLauncher;
 using testing::RecordingPrompter;
 using testing::SelectedRows;
@@ -26,18 +28,9 @@ constexpr WindowRef kOwner = 0x4321;
 constexpr char kProgram[] = "C:\\Program Files\\ACAD LT 2000\\aclt.exe";
 constexpr std::string_view kTrailer = "open \"C:\\END\\end.dwg\"\r\nquit\r\n";
 
-ScriptItem Item(int display_mode, int output_mode, std::string_view command = "") {
-  ScriptItem item;
-  item.present = 1;
-  item.display_mode = display_mode;
-  item.output_mode = output_mode;
-  item.command = command;
-  return item;
-}
-
 // File name and folder columns, and a hidden item that opens the drawing.
 ItemSlots OpenSlots() {
-  return Slots({Item(1, 0), Item(2, 0), Item(0, 1, "open")});
+  return Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(0, 1, "open")});
 }
 
 std::string OpenLine(std::string_view name) {

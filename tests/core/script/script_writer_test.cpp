@@ -7,6 +7,7 @@
 
 #include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
+#include "core/script/script_test_items.h"
 #include "core/text/file_io.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
@@ -14,6 +15,7 @@
 namespace drawlot {
 namespace {
 
+using testing::OutputItem;
 using testing::RecordingPrompter;
 using testing::Slots;
 using testing::TempFolder;
@@ -22,19 +24,11 @@ using testing::Visible;
 constexpr WindowRef kOwner = 0x1234;
 constexpr std::string_view kTrailer = "open \"C:\\END\\end.dwg\"\r\nquit\r\n";
 
-ScriptItem Item(int display_mode, int output_mode, std::string_view command = "") {
-  ScriptItem item;
-  item.present = 1;
-  item.display_mode = display_mode;
-  item.output_mode = output_mode;
-  item.command = command;
-  return item;
-}
-
 // The set of the worked example: file name, folder, a hidden "open" item, a displayed
 // whole-text item and a hidden empty command.
 ItemSlots ExampleSlots() {
-  return Slots({Item(1, 0), Item(2, 0), Item(0, 1, "open"), Item(4, 4), Item(0, 2)});
+  return Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(0, 1, "open"), OutputItem(4, 4),
+                OutputItem(0, 2)});
 }
 
 void AddColumns(InMemoryRowStore& rows, int count) {
@@ -97,7 +91,7 @@ TEST_F(ScriptWriterTest, WorkedExampleByteForByte) {
 TEST_F(ScriptWriterTest, ReplacesAnOldScriptWhole) {
   folder.Write("run.scr", std::string(5000, 'x'));
   AddRow(rows, {"A.dwg", "C:\\DWG", "Y"});
-  EXPECT_EQ(ScriptOf(Slots({Item(1, 0), Item(2, 0), Item(0, 2, "zoom")})),
+  EXPECT_EQ(ScriptOf(Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(0, 2, "zoom")})),
             "zoom\r\n" + std::string(kTrailer));
   EXPECT_FALSE(folder.Exists("run.scr.tmp"));
 }
@@ -116,20 +110,20 @@ TEST(DrawingPathTest, SeparatorFollowsTheLeadByteRule) {
 
 TEST_F(ScriptWriterTest, FolderEndingInHyoGetsItsSeparatorInTheScript) {
   AddRow(rows, {"平面.dwg", "D:\\図面\\一覧表", ""});
-  EXPECT_EQ(ScriptOf(Slots({Item(1, 0), Item(2, 0), Item(0, 1, "open")})),
+  EXPECT_EQ(ScriptOf(Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(0, 1, "open")})),
             "open \"D:\\図面\\一覧表\\平面.dwg\"\r\n" + std::string(kTrailer));
 }
 
 TEST_F(ScriptWriterTest, OutputModesOfTheCellColumn) {
   AddRow(rows, {"YES", "表示", ""});
   const std::string script = ScriptOf(Slots({
-      Item(4, 3),           // column 0, first byte
-      Item(4, 3),           // column 1, first byte of a double-byte character: its lead byte
-      Item(4, 4),           // column 2, empty cell: an empty line
-      Item(0, 2),           // empty command: an empty line
-      Item(0, 2, "-plot"),  // the command verbatim
-      Item(4, 0),           // column 3 exists only in the set: nothing
-      Item(4, 7),           // a mode outside the table writes nothing
+      OutputItem(4, 3),           // column 0, first byte
+      OutputItem(4, 3),           // column 1, first byte of a double-byte character: its lead byte
+      OutputItem(4, 4),           // column 2, empty cell: an empty line
+      OutputItem(0, 2),           // empty command: an empty line
+      OutputItem(0, 2, "-plot"),  // the command verbatim
+      OutputItem(4, 0),           // column 3 exists only in the set: nothing
+      OutputItem(4, 7),           // a mode outside the table writes nothing
   }));
   EXPECT_EQ(Visible(script), Visible("Y\r\n\x95\r\n\r\n\r\n-plot\r\n" + std::string(kTrailer)));
 }
@@ -139,19 +133,19 @@ TEST_F(ScriptWriterTest, WholeTextIsCutTo127BytesOnACharacterBoundary) {
   const std::string straddling = std::string(126, 'b') + "表x";  // 表 would be bytes 127-128
   AddRow(rows, {long_text, straddling, ""});
   EXPECT_EQ(
-      ScriptOf(Slots({Item(4, 4), Item(4, 4)})),
+      ScriptOf(Slots({OutputItem(4, 4), OutputItem(4, 4)})),
       std::string(127, 'a') + "\r\n" + std::string(126, 'b') + "\r\n" + std::string(kTrailer));
 }
 
 TEST_F(ScriptWriterTest, HiddenItemsReadTheColumnOfTheLastDisplayedItemBeforeThem) {
   AddRow(rows, {"A.dwg", "second", "third"});
   const std::string script = ScriptOf(Slots({
-      Item(0, 4),              // no displayed item yet: the counter is -1, an empty line
-      Item(0, 3), Item(1, 0),  // column 0
-      Item(3, 0),              // column 1
-      Item(0, 4),              // reads column 1
-      Item(4, 3),              // column 2
-      Item(0, 4),              // reads column 2
+      OutputItem(0, 4),  // no displayed item yet: the counter is -1, an empty line
+      OutputItem(0, 3), OutputItem(1, 0),  // column 0
+      OutputItem(3, 0),                    // column 1
+      OutputItem(0, 4),                    // reads column 1
+      OutputItem(4, 3),                    // column 2
+      OutputItem(0, 4),                    // reads column 2
   }));
   EXPECT_EQ(script, "\r\n\r\nsecond\r\nt\r\nthird\r\n" + std::string(kTrailer));
 }
@@ -160,24 +154,25 @@ TEST_F(ScriptWriterTest, LastFileNameAndFolderItemsMakeThePath) {
   AddRow(rows, {"old.dwg", "C:\\A", "new.dwg"});
   rows.InsertColumn(3, "d", 50);
   rows.SetCell(0, 3, "C:\\B");
-  EXPECT_EQ(ScriptOf(Slots({Item(1, 0), Item(2, 0), Item(1, 1, "open"), Item(2, 0)})),
+  EXPECT_EQ(ScriptOf(Slots(
+                {OutputItem(1, 0), OutputItem(2, 0), OutputItem(1, 1, "open"), OutputItem(2, 0)})),
             "open \"C:\\B\\new.dwg\"\r\n" + std::string(kTrailer));
 }
 
 TEST_F(ScriptWriterTest, PathWithoutAFolderOrFileNameColumn) {
   AddRow(rows, {"A.dwg", "C:\\DWG", ""});
   // No folder column: the file name alone, not a path below the drive root.
-  EXPECT_EQ(ScriptOf(Slots({Item(1, 0), Item(0, 1, "open")})),
+  EXPECT_EQ(ScriptOf(Slots({OutputItem(1, 0), OutputItem(0, 1, "open")})),
             "open \"A.dwg\"\r\n" + std::string(kTrailer));
   // No file-name column: the folder and its separator.
-  EXPECT_EQ(ScriptOf(Slots({Item(3, 0), Item(2, 0), Item(0, 1, "open")})),
+  EXPECT_EQ(ScriptOf(Slots({OutputItem(3, 0), OutputItem(2, 0), OutputItem(0, 1, "open")})),
             "open \"C:\\DWG\\\"\r\n" + std::string(kTrailer));
 }
 
 TEST_F(ScriptWriterTest, SetWithoutOutputWritesOnlyTheTrailer) {
   AddRow(rows, {"A.dwg", "C:\\DWG", "Y"});
   AddRow(rows, {"B.dwg", "C:\\DWG", "N"});
-  EXPECT_EQ(ScriptOf(Slots({Item(1, 0), Item(2, 0), Item(4, 0)})), kTrailer);
+  EXPECT_EQ(ScriptOf(Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(4, 0)})), kTrailer);
   EXPECT_EQ(ScriptOf(ItemSlots{}), kTrailer);
 }
 
@@ -186,7 +181,7 @@ class ScriptScopeTest : public ScriptWriterTest {
   ScriptScopeTest() {
     for (const char* name : {"0.dwg", "1.dwg", "2.dwg", "3.dwg"}) AddRow(rows, {name, "C:", ""});
   }
-  static ItemSlots NameOnly() { return Slots({Item(1, 4)}); }
+  static ItemSlots NameOnly() { return Slots({OutputItem(1, 4)}); }
   static std::string Lines(std::initializer_list<const char*> names) {
     std::string script;
     for (const char* name : names) script += std::string(name) + "\r\n";
