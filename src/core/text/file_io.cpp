@@ -47,16 +47,42 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   return ReadFileHead(path, std::string::npos);
 }
 
-bool SaveFileReplacing(const std::string& path, std::string_view bytes) {
-  const std::string temporary = path + ".tmp";
-  std::FILE* raw = std::fopen(temporary.c_str(), "wb");
-  if (!raw) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), raw) == bytes.size();
-  const bool flushed = std::fflush(raw) == 0;
-  const bool closed = std::fclose(raw) == 0;
-  if (written && flushed && closed && ReplaceFileAtomically(temporary, path)) return true;
-  std::remove(temporary.c_str());
+ReplacingFile::ReplacingFile(const std::string& path)
+    : path_(path), temporary_(path + ".tmp"), file_(std::fopen(temporary_.c_str(), "wb")) {}
+
+ReplacingFile::~ReplacingFile() {
+  Discard();
+}
+
+bool ReplacingFile::Write(std::string_view bytes) {
+  if (!file_ || failed_) return false;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+  return !failed_;
+}
+
+bool ReplacingFile::Commit() {
+  if (!file_ || failed_) {
+    Discard();
+    return false;
+  }
+  const bool flushed = std::fflush(file_) == 0;
+  const bool closed = std::fclose(file_) == 0;
+  file_ = nullptr;
+  if (flushed && closed && ReplaceFileAtomically(temporary_, path_)) return true;
+  std::remove(temporary_.c_str());
   return false;
+}
+
+void ReplacingFile::Discard() {
+  if (!file_) return;
+  std::fclose(file_);
+  file_ = nullptr;
+  std::remove(temporary_.c_str());
+}
+
+bool SaveFileReplacing(const std::string& path, std::string_view bytes) {
+  ReplacingFile file(path);
+  return file.Write(bytes) && file.Commit();
 }
 
 }  // namespace drawlot

@@ -2,6 +2,7 @@
 // are exactly what the formats say on every platform.
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,32 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 
 // Up to `max_bytes` from the start of the file, or nullopt when it cannot be opened.
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t max_bytes);
+
+// A file written in pieces to a temporary file beside `path`, which replaces `path` in one
+// step at Commit. Until then, and whenever a step fails, the old file stays as it was; a
+// ReplacingFile dropped without a successful Commit removes its temporary file.
+class ReplacingFile {
+ public:
+  explicit ReplacingFile(const std::string& path);
+  ~ReplacingFile();
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  // False when the temporary file could not be made.
+  bool IsOpen() const { return file_ != nullptr; }
+  // False when this or an earlier write failed.
+  bool Write(std::string_view bytes);
+  // Flushes, closes and replaces the target. False on any failure.
+  bool Commit();
+
+ private:
+  void Discard();
+
+  std::string path_;
+  std::string temporary_;
+  std::FILE* file_ = nullptr;
+  bool failed_ = false;
+};
 
 // Writes `bytes` to a temporary file beside `path` and then replaces `path` with it in one
 // step. On any failure the old file is left as it was, the temporary file is removed, and the

@@ -8,6 +8,7 @@
 #include "core/text/file_io.h"
 #include "core/text/fixed_text.h"
 #include "core/text/line_reader.h"
+#include "support/temp_folder.h"
 
 namespace drawlot {
 namespace {
@@ -124,6 +125,44 @@ TEST(JoinPath, AddsOneSeparatorJudgedByTheLeadByteRule) {
   // 表 ends in 5C, but it is no separator.
   EXPECT_EQ(JoinPath("C:\\表", "f.ini"), "C:\\表" + sep + "f.ini");
   EXPECT_EQ(JoinPath("", "f.ini"), "f.ini");
+}
+
+TEST(ReplacingFile, ReplacesTheTargetOnlyAtCommit) {
+  const testing::TempFolder folder;
+  const std::string target = folder.File("a.scr");
+  folder.Write("a.scr", "old");
+  {
+    ReplacingFile file(target);
+    ASSERT_TRUE(file.IsOpen());
+    EXPECT_TRUE(file.Write("first "));
+    EXPECT_TRUE(file.Write("second"));
+    EXPECT_EQ(folder.Read("a.scr"), "old");  // nothing seen before the commit
+    EXPECT_TRUE(file.Commit());
+  }
+  EXPECT_EQ(folder.Read("a.scr"), "first second");
+  EXPECT_FALSE(folder.Exists("a.scr.tmp"));
+
+  // Dropped without a commit: the old file stays and the temporary file goes.
+  {
+    ReplacingFile file(target);
+    EXPECT_TRUE(file.Write("half"));
+  }
+  EXPECT_EQ(folder.Read("a.scr"), "first second");
+  EXPECT_FALSE(folder.Exists("a.scr.tmp"));
+
+  // A target that cannot be replaced (a folder of that name): the commit fails, cleanly.
+  folder.MakeFolder("b.scr");
+  ReplacingFile blocked(folder.File("b.scr"));
+  EXPECT_TRUE(blocked.Write("text"));
+  EXPECT_FALSE(blocked.Commit());
+  EXPECT_FALSE(folder.Exists("b.scr.tmp"));
+  EXPECT_FALSE(blocked.Write("more"));
+
+  // No temporary file could be made: every step says so.
+  ReplacingFile nowhere(JoinPath(folder.File("missing"), "c.scr"));
+  EXPECT_FALSE(nowhere.IsOpen());
+  EXPECT_FALSE(nowhere.Write("text"));
+  EXPECT_FALSE(nowhere.Commit());
 }
 
 }  // namespace
