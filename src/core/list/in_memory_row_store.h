@@ -2,6 +2,9 @@
 // benchmarks. It passes the same conformance suite as the list view control.
 #pragma once
 
+#include <cstddef>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/list/row_store.h"
@@ -19,6 +22,7 @@ class InMemoryRowStore : public RowStore {
   int InsertRow(int position, std::string_view first_cell, int icon, std::int32_t tag) override;
   bool SetCell(int row, int column, std::string_view text) override;
   std::string GetCell(int row, int column, std::size_t buffer_size) const override;
+  std::size_t CopyCell(int row, int column, char* buffer, std::size_t buffer_size) const override;
   unsigned GetRowState(int row, unsigned mask) const override;
   void SetRowState(int row, unsigned state, unsigned mask) override;
   std::int32_t TagOf(int row) const override { return IsRow(row) ? rows_[row].tag : 0; }
@@ -43,13 +47,38 @@ class InMemoryRowStore : public RowStore {
     std::string title;
     int width = 0;
   };
+  // A row's cells in one block: where each cell's text ends, then the texts one after another.
+  // Reading a row touches a few neighbouring bytes instead of a string per cell. A row may hold
+  // fewer cells than there are columns.
+  class Cells {
+   public:
+    std::size_t Count() const { return count_; }
+    std::string_view Get(std::size_t column) const;
+    void Set(std::size_t column, std::string_view text);  // adds empty cells up to `column`
+    void InsertEmpty(std::size_t column);
+    void Erase(std::size_t column);
+
+   private:
+    using Ends = std::vector<std::uint32_t>;
+    std::uint32_t End(std::size_t column) const;
+    void SetEnd(std::size_t column, std::uint32_t end);
+    // The cells as separate ends and texts, for changing them, and back into the block.
+    Ends UnpackEnds() const;
+    std::string UnpackTexts() const;
+    void Pack(const Ends& ends, std::string_view texts);
+
+    std::string block_;
+    std::uint32_t count_ = 0;
+  };
   struct Row {
-    std::vector<std::string> cells;  // one per column; may be shorter than the column count
+    Cells cells;
     int icon = 0;
     std::int32_t tag = 0;
     unsigned state = 0;
   };
-  bool IsRow(int row) const { return row >= 0 && row < RowCount(); }
+  bool IsRow(int row) const { return row >= 0 && static_cast<std::size_t>(row) < rows_.size(); }
+  // The cell's text as GetCell cuts it, in place.
+  std::string_view CellText(int row, int column, std::size_t buffer_size) const;
 
   std::vector<Column> columns_;
   std::vector<Row> rows_;

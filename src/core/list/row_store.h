@@ -59,6 +59,16 @@ class RowStore {
   // The cell's text cut to `buffer_size` - 1 bytes (as a buffer of that size would hold it);
   // a column or row that does not exist reads as empty.
   virtual std::string GetCell(int row, int column, std::size_t buffer_size) const = 0;
+  // Copies what GetCell returns into `buffer` (`buffer_size` bytes, at least 1) and ends it
+  // with a NUL, as LVM_GETITEMTEXT fills a buffer; returns the number of bytes before the NUL.
+  // Readers of many cells (the script) copy straight into what they build; a store that holds
+  // its cells as text overrides this so no string is made for a cell.
+  virtual std::size_t CopyCell(int row, int column, char* buffer, std::size_t buffer_size) const {
+    const std::string text = GetCell(row, column, buffer_size);
+    text.copy(buffer, text.size());
+    buffer[text.size()] = '\0';
+    return text.size();
+  }
 
   virtual unsigned GetRowState(int row, unsigned mask) const = 0;
   virtual void SetRowState(int row, unsigned state, unsigned mask) = 0;

@@ -131,6 +131,47 @@ TEST_P(RowStoreConformance, CellsReadCutToTheBufferAndMissingOnesEmpty) {
   EXPECT_EQ(store().GetCell(0, 1, 260), "");
 }
 
+TEST_P(RowStoreConformance, CopiesCellsIntoABufferAsGetCellReadsThem) {
+  AddColumnsAndRows({"abcdef"});
+  ASSERT_TRUE(store().SetCell(0, 1, "表\\x"));
+  // Reads a cell into a buffer of `size` bytes with room to spare filled with '#': the text,
+  // its NUL, and nothing written after the NUL.
+  auto copy = [&](int row, int column, std::size_t size) {
+    std::string buffer(size + 4, '#');
+    const std::size_t length = store().CopyCell(row, column, buffer.data(), size);
+    EXPECT_EQ(buffer.substr(length + 1), std::string(buffer.size() - length - 1, '#'));
+    EXPECT_EQ(buffer[length], '\0');
+    return buffer.substr(0, length);
+  };
+  EXPECT_EQ(copy(0, 0, 260), "abcdef");
+  EXPECT_EQ(copy(0, 0, 4), "abc");
+  EXPECT_EQ(copy(0, 0, 1), "");
+  EXPECT_EQ(copy(0, 1, 3), "表");  // the buffer's cut, as GetCell makes it
+  EXPECT_EQ(copy(0, 1, 4), "表\\");
+  EXPECT_EQ(copy(0, 2, 260), "abcdef2");
+  EXPECT_EQ(copy(0, 3, 260), "");  // no such column
+  EXPECT_EQ(copy(1, 0, 260), "");  // no such row
+  EXPECT_EQ(copy(-1, 0, 260), "");
+}
+
+TEST_P(RowStoreConformance, ChangingACellLeavesTheOthersOfItsRow) {
+  AddColumnsAndRows({"a", "b"});
+  ASSERT_TRUE(store().SetCell(0, 1, "a much longer text than before"));
+  EXPECT_EQ(Column(0), (Texts{"a", "b"}));
+  EXPECT_EQ(Column(1), (Texts{"a much longer text than before", "b1"}));
+  EXPECT_EQ(Column(2), (Texts{"a2", "b2"}));
+  ASSERT_TRUE(store().SetCell(0, 1, "s"));
+  ASSERT_TRUE(store().SetCell(0, 0, ""));
+  EXPECT_EQ(Column(0), (Texts{"", "b"}));
+  EXPECT_EQ(Column(1), (Texts{"s", "b1"}));
+  EXPECT_EQ(Column(2), (Texts{"a2", "b2"}));
+  // A row that holds only its first cell takes a later one, the ones between stay empty.
+  ASSERT_EQ(store().InsertRow(2, "c", kIconDxf, 300), 2);
+  ASSERT_TRUE(store().SetCell(2, 2, "c2"));
+  EXPECT_EQ(Column(1), (Texts{"s", "b1", ""}));
+  EXPECT_EQ(Column(2), (Texts{"a2", "b2", "c2"}));
+}
+
 TEST_P(RowStoreConformance, StatesFollowTheirMasks) {
   AddColumnsAndRows({"a", "b", "c", "d"});
   const unsigned marked = kStateSelected | kStateDropHighlighted;
