@@ -1,5 +1,8 @@
 #include "core/script/script_writer.h"
 
+#include <cstring>
+#include <memory>
+
 #include "core/list/list_rows.h"
 #include "core/list/row_marks.h"
 #include "core/text/cp932.h"
@@ -12,6 +15,27 @@ namespace {
 // A whole-text item reads its cell as a 128-byte field; the drawing path reads the file-name
 // and folder cells as 260-byte fields (kCellReadLimit).
 constexpr std::size_t kWholeTextBytes = 127;
+
+// Cells are read one byte longer than they are kept, so a double-byte character cut by the store
+// shows as such and is dropped whole; the read also leaves a NUL after the text.
+constexpr std::size_t ReadBufferFor(std::size_t kept_bytes) {
+  return kept_bytes + 2;
+}
+
+// The drawing path is the folder, a backslash unless the folder already ends in one that is a
+// real separator (the folder is longer than one byte and the backslash is not the trail byte of
+// a character such as 表), then the file name.
+bool NeedsSeparator(std::string_view folder) {
+  return !(folder.size() > 1 && EndsWithBackslash(folder));
+}
+
+// Reads a cell into `out`, keeping at most `max_bytes` bytes without splitting a character.
+// `out` has room for ReadBufferFor(max_bytes) bytes. Returns the bytes kept.
+std::size_t CopyCellText(const RowStore& rows, int row, int column, std::size_t max_bytes,
+                         char* out) {
+  const std::size_t read = rows.CopyCell(row, column, out, ReadBufferFor(max_bytes));
+  return read <= max_bytes ? read : Cp932PrefixLength(std::string_view(out, read), max_bytes);
+}
 
 void ShowOpenError(WindowRef owner, Prompter& prompter) {
   prompter.Tell(owner, std::string(kScriptOpenErrorText), std::string(kScriptOpenErrorTitle),
@@ -49,15 +73,29 @@ void UnmarkRows(RowStore& rows, const std::vector<int>& written) {
   for (int row : written) UnmarkRow(rows, row);
 }
 
-// The script of `targets` followed by the trailer.
-std::string BuildScript(const RowStore& rows, const std::vector<int>& targets,
-                        const ItemSlots& items, const EnvironmentSettings& settings) {
+// The script is written in pieces of about this size: a piece stays in the processor's cache
+// while it is written, and a long list never needs its whole script in memory at once.
+constexpr std::size_t kScriptPieceBytes = 1024 * 1024;
+
+// Writes the script of `targets`, followed by the trailer, to `path` through a temporary
+// file, so a failure part-way leaves the old script as it was. False on any failure.
+bool SaveScript(const std::string& path, const RowStore& rows, const std::vector<int>& targets,
+                const ItemSlots& items, const EnvironmentSettings& settings) {
+  ReplacingFile file(path);
+  if (!file.IsOpen()) return false;
   const ScriptPlan plan(items);
-  std::string script;
-  script.reserve(targets.size() * 128 + 300);
-  for (int row : targets) plan.AppendRowBlock(script, rows, row);
-  AppendTrailer(script, settings.end_file_dwg.view());
-  return script;
+  const auto piece = std::make_unique_for_overwrite<char[]>(kScriptPieceBytes + plan.MaxRowBytes());
+  std::size_t used = 0;
+  for (int row : targets) {
+    used += plan.WriteRowBlock(piece.get() + used, rows, row);
+    if (used >= kScriptPieceBytes) {
+      if (!file.Write(std::string_view(piece.get(), used))) return false;
+      used = 0;
+    }
+  }
+  std::string trailer;
+  AppendTrailer(trailer, settings.end_file_dwg.view());
+  return file.Write(std::string_view(piece.get(), used)) && file.Write(trailer) && file.Commit();
 }
 
 }  // namespace
@@ -73,41 +111,24 @@ ScriptPlan::ScriptPlan(const ItemSlots& items) {
     if (item.display_mode == static_cast<std::int32_t>(DisplayMode::kFolder)) {
       folder_column_ = column;
     }
-    steps_.push_back(Step{item.output_mode, column, item.command.view()});
-  }
-}
-
-void ScriptPlan::AppendRowDrawingPath(std::string& script, const RowStore& rows, int row) const {
-  // Without a folder column the file name stands alone rather than below the drive root;
-  // without a file-name column the path ends in the folder's separator.
-  const std::string file_name =
-      file_name_column_ ? ReadCellText(rows, row, *file_name_column_, kCellReadLimit) : "";
-  if (!folder_column_) {
-    script.append(file_name);
-    return;
-  }
-  AppendDrawingPath(script, ReadCellText(rows, row, *folder_column_, kCellReadLimit), file_name);
-}
-
-void ScriptPlan::AppendRowBlock(std::string& script, const RowStore& rows, int row) const {
-  for (const Step& step : steps_) {
-    switch (static_cast<OutputMode>(step.output_mode)) {
+    switch (static_cast<OutputMode>(item.output_mode)) {
       case OutputMode::kCommandAndPath:
-        script.append(step.command);
-        script.append(" \"");
-        AppendRowDrawingPath(script, rows, row);
-        AppendLine(script, "\"");
+        AddText(item.command.view());
+        AddText(" \"");
+        AddCell(Cell::kDrawingPath, column);
+        AddText("\"\r\n");
         break;
       case OutputMode::kCommand:
-        AppendLine(script, step.command);
+        AddText(item.command.view());
+        AddText("\r\n");
         break;
       case OutputMode::kFirstCharacter:
-        // One byte, even of a double-byte character: the item answers a one-letter prompt.
-        // Before the first displayed item (column -1) the cell reads as empty.
-        AppendLine(script, rows.GetCell(row, step.column, 2));
+        AddCell(Cell::kFirstByte, column);
+        AddText("\r\n");
         break;
       case OutputMode::kWholeText:
-        AppendLine(script, ReadCellText(rows, row, step.column, kWholeTextBytes));
+        AddCell(Cell::kWholeText, column);
+        AddText("\r\n");
         break;
       default:  // kNone, and modes outside the table, write nothing
         break;
@@ -115,16 +136,72 @@ void ScriptPlan::AppendRowBlock(std::string& script, const RowStore& rows, int r
   }
 }
 
-void AppendDrawingPath(std::string& out, std::string_view folder, std::string_view file_name) {
-  out.append(folder);
-  if (!(folder.size() > 1 && EndsWithBackslash(folder))) out.push_back('\\');
-  out.append(file_name);
+void ScriptPlan::AddText(std::string_view text) {
+  if (pieces_.empty()) pieces_.push_back(Piece{Cell::kNone, -1, {}, 0});
+  Piece& piece = pieces_.back();
+  max_row_bytes_ -= piece.text.size();
+  piece.text.resize(piece.text_length);
+  piece.text.append(text);
+  piece.text_length = piece.text.size();
+  piece.text.resize((piece.text_length + kTextBlock - 1) / kTextBlock * kTextBlock, '\0');
+  max_row_bytes_ += piece.text.size();
 }
 
-std::string DrawingPath(std::string_view folder, std::string_view file_name) {
-  std::string path;
-  AppendDrawingPath(path, folder, file_name);
-  return path;
+void ScriptPlan::AddCell(Cell cell, int column) {
+  pieces_.push_back(Piece{cell, column, {}, 0});
+  switch (cell) {
+    case Cell::kDrawingPath:  // the folder, its separator, the file name
+      max_row_bytes_ += 2 * ReadBufferFor(kCellReadLimit);
+      break;
+    case Cell::kFirstByte:
+      max_row_bytes_ += 2;
+      break;
+    default:
+      max_row_bytes_ += ReadBufferFor(kWholeTextBytes);
+      break;
+  }
+}
+
+std::size_t ScriptPlan::WriteDrawingPath(char* out, const RowStore& rows, int row) const {
+  // Without a folder column the file name stands alone rather than below the drive root;
+  // without a file-name column the path ends in the folder's separator.
+  std::size_t length = 0;
+  if (folder_column_) {
+    length = CopyCellText(rows, row, *folder_column_, kCellReadLimit, out);
+    if (NeedsSeparator(std::string_view(out, length))) out[length++] = '\\';
+  }
+  if (file_name_column_) {
+    length += CopyCellText(rows, row, *file_name_column_, kCellReadLimit, out + length);
+  }
+  return length;
+}
+
+std::size_t ScriptPlan::WriteRowBlock(char* out, const RowStore& rows, int row) const {
+  char* at = out;
+  for (const Piece& piece : pieces_) {
+    switch (piece.cell) {
+      case Cell::kNone:
+        break;
+      case Cell::kDrawingPath:
+        // The path of the row, whichever item asks for it: the last folder and file-name
+        // items of the whole walk.
+        at += WriteDrawingPath(at, rows, row);
+        break;
+      case Cell::kFirstByte:
+        // One byte, even of a double-byte character: the item answers a one-letter prompt.
+        // Before the first displayed item (column -1) the cell reads as empty.
+        at += rows.CopyCell(row, piece.column, at, 2);
+        break;
+      case Cell::kWholeText:
+        at += CopyCellText(rows, row, piece.column, kWholeTextBytes, at);
+        break;
+    }
+    for (std::size_t i = 0; i < piece.text.size(); i += kTextBlock) {
+      std::memcpy(at + i, piece.text.data() + i, kTextBlock);
+    }
+    at += piece.text_length;
+  }
+  return static_cast<std::size_t>(at - out);
 }
 
 void AppendTrailer(std::string& script, std::string_view end_drawing) {
@@ -147,7 +224,7 @@ bool WriteScript(WindowRef owner, RowStore& rows, ScriptRowScope scope, const st
                                  prompter);
   }
   const std::vector<int> targets = selected.empty() ? AllRows(count) : selected;
-  if (!SaveFileReplacing(path, BuildScript(rows, targets, items, settings))) {
+  if (!SaveScript(path, rows, targets, items, settings)) {
     ShowOpenError(owner, prompter);
     return false;  // the selection stays, so the same rows can be written again
   }
@@ -168,7 +245,7 @@ RowScriptResult WriteRowScript(WindowRef owner, RowStore& rows, int row, const s
   if (row < 0 || row >= count) return RowScriptResult::kSkipped;
   const int first_selected = rows.NextSelectedRow();
   if (first_selected != kNoRow && first_selected != row) return RowScriptResult::kSkipped;
-  if (!SaveFileReplacing(path, BuildScript(rows, {row}, items, settings))) {
+  if (!SaveScript(path, rows, {row}, items, settings)) {
     ShowOpenError(owner, prompter);
     return RowScriptResult::kFailed;
   }

@@ -1,8 +1,9 @@
 // The AutoCAD script: for every drawing row, one line (or none) per script item of the current
-// set, then a trailer that opens the end drawing and quits. The whole script is built in memory
-// and saved in one step, so a failure never leaves half a script behind.
+// set, then a trailer that opens the end drawing and quits. The script goes to a temporary file
+// that replaces the old script in one step, so a failure never leaves half a script behind.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,38 +33,44 @@ inline constexpr std::string_view kEmptyListTitle = "実行エラー";
 inline constexpr std::string_view kNothingSelectedText = "ファイルが選択していません";
 inline constexpr std::string_view kNothingSelectedTitle = "選択ミス";
 
-// The items of a set prepared once for every row: what each item writes and from which column.
-// It refers to the items' commands, so it must not outlive `items`.
+// The items of a set prepared once for every row: the texts every row block repeats (commands,
+// quotes, line ends), merged where they follow one another, and the cells read between them.
+// Row blocks are written into a plain buffer with room for the largest block, so a long list
+// costs a copy per cell and nothing more.
 class ScriptPlan {
  public:
   explicit ScriptPlan(const ItemSlots& items);
 
-  // Appends the lines of one row.
-  void AppendRowBlock(std::string& script, const RowStore& rows, int row) const;
+  // The room WriteRowBlock needs: the largest block of any row, with the NUL a cell read may
+  // leave after the last byte.
+  std::size_t MaxRowBytes() const { return max_row_bytes_; }
 
-  // The list columns the drawing path is built from (the last file-name and the last folder
-  // item of the walk), or nullopt when the set displays no such item.
-  std::optional<int> file_name_column() const { return file_name_column_; }
-  std::optional<int> folder_column() const { return folder_column_; }
+  // Writes the lines of one row at `out`, which has room for MaxRowBytes() bytes. Returns the
+  // number of bytes of the block.
+  std::size_t WriteRowBlock(char* out, const RowStore& rows, int row) const;
 
  private:
-  struct Step {
-    std::int32_t output_mode;
-    int column;  // the column counter at this item: -1 before the first displayed item
-    std::string_view command;
+  enum class Cell { kNone, kDrawingPath, kFirstByte, kWholeText };
+  // A cell of the row (or none, for the texts before the first cell) and the text after it.
+  struct Piece {
+    Cell cell;
+    int column;        // the cell's column: the column counter at its item (-1: before any)
+    std::string text;  // padded with NULs to whole blocks of kTextBlock
+    std::size_t text_length;
   };
-  void AppendRowDrawingPath(std::string& script, const RowStore& rows, int row) const;
+  // Texts are copied in blocks of this many bytes, a fixed size the compiler copies without a
+  // call; the bytes after a text's end are overwritten by what follows it.
+  static constexpr std::size_t kTextBlock = 16;
 
-  std::vector<Step> steps_;
+  void AddText(std::string_view text);
+  void AddCell(Cell cell, int column);
+  std::size_t WriteDrawingPath(char* out, const RowStore& rows, int row) const;
+
+  std::vector<Piece> pieces_;
   std::optional<int> file_name_column_;
   std::optional<int> folder_column_;
+  std::size_t max_row_bytes_ = 0;
 };
-
-// The drawing path of a row: the folder, a backslash unless the folder already ends in one that
-// is a real separator (the folder is longer than one byte and the backslash is not the trail
-// byte of a character such as 表), then the file name.
-std::string DrawingPath(std::string_view folder, std::string_view file_name);
-void AppendDrawingPath(std::string& out, std::string_view folder, std::string_view file_name);
 
 // The two closing lines: open the end drawing, quit.
 void AppendTrailer(std::string& script, std::string_view end_drawing);

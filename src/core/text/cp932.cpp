@@ -26,7 +26,8 @@ std::size_t FindLastBackslash(std::string_view text) {
 }
 
 bool EndsWithBackslash(std::string_view text) {
-  return !text.empty() && FindLastBackslash(text) == text.size() - 1;
+  // Only a text whose last byte is 5C needs the walk that tells a backslash from a trail byte.
+  return !text.empty() && text.back() == '\\' && FindLastBackslash(text) == text.size() - 1;
 }
 
 }  // namespace drawlot

@@ -5,6 +5,12 @@
 #include <initializer_list>
 #include <string>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 #include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
 #include "core/script/script_test_items.h"
@@ -96,22 +102,97 @@ TEST_F(ScriptWriterTest, ReplacesAnOldScriptWhole) {
   EXPECT_FALSE(folder.Exists("run.scr.tmp"));
 }
 
-TEST(DrawingPathTest, SeparatorFollowsTheLeadByteRule) {
-  EXPECT_EQ(DrawingPath("C:\\DWG", "A.dwg"), "C:\\DWG\\A.dwg");
-  EXPECT_EQ(DrawingPath("C:\\DWG\\", "A.dwg"), "C:\\DWG\\A.dwg");
-  // A one-byte folder always gets a separator, even when it is one.
-  EXPECT_EQ(DrawingPath("\\", "A.dwg"), "\\\\A.dwg");
-  EXPECT_EQ(DrawingPath("", "A.dwg"), "\\A.dwg");
-  // 表 is 95 5C: its trail byte is not a separator.
-  EXPECT_EQ(DrawingPath("C:\\図表", "A.dwg"), "C:\\図表\\A.dwg");
-  EXPECT_EQ(std::string(DrawingPath("C:\\表", "a")), std::string("C:\\\x95\x5C\\a"));
-  EXPECT_EQ(DrawingPath("C:\\図表\\", "A.dwg"), "C:\\図表\\A.dwg");
+// Rows enough for a script of several megabytes, which the writer builds and writes in pieces:
+// row i has the file name "D<i>.dwg", a long folder whose end varies (a separator of its own,
+// a name ending in 表, plain) and an answer cut to 127 bytes every seventh row.
+class LongScriptTest : public ScriptWriterTest {
+ protected:
+  static constexpr int kRows = 30000;
+
+  LongScriptTest() {
+    const std::string base = "C:\\" + std::string(90, 'f');
+    for (int i = 0; i < kRows; ++i) {
+      const std::string name = "D" + std::to_string(i) + ".dwg";
+      const std::string folder = base + (i % 3 == 0 ? "\\" : i % 3 == 1 ? "\\一覧表" : "\\x");
+      const std::string answer = i % 7 == 0 ? std::string(130, 'a') : "A" + std::to_string(i);
+      AddRow(rows, {name, folder, answer});
+      // What the script must say for this row, put together here rather than by the writer.
+      const std::string path = folder + (i % 3 == 0 ? "" : "\\") + name;
+      expected += "open \"" + path + "\"\r\n" + answer.substr(0, 127) + "\r\n\r\n";
+    }
+    expected += kTrailer;
+  }
+
+  std::string expected;
+};
+
+TEST_F(LongScriptTest, ManyRowsByteForByte) {
+  const std::string script = ScriptOf(ExampleSlots());
+  ASSERT_GT(script.size(), 3'000'000u);
+  ASSERT_EQ(script.size(), expected.size());
+  EXPECT_TRUE(script == expected);  // (not printed: megabytes)
+  EXPECT_FALSE(folder.Exists("run.scr.tmp"));
 }
 
-TEST_F(ScriptWriterTest, FolderEndingInHyoGetsItsSeparatorInTheScript) {
-  AddRow(rows, {"平面.dwg", "D:\\図面\\一覧表", ""});
-  EXPECT_EQ(ScriptOf(Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(0, 1, "open")})),
-            "open \"D:\\図面\\一覧表\\平面.dwg\"\r\n" + std::string(kTrailer));
+#ifndef _WIN32
+// A file-size limit makes the write fail after the first megabyte, part-way through the rows.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed process
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, old_handler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*old_handler_)(int) = SIG_DFL;
+};
+
+TEST_F(LongScriptTest, AFailurePartWayKeepsTheOldScriptAndTheSelection) {
+  folder.Write("run.scr", "old script\r\n");
+  rows.SetRowState(kNoRow, kMarkStates, kMarkStates);
+  {
+    const FileSizeLimit limit(1'500'000);
+    EXPECT_FALSE(Write(ScriptRowScope::kSelected, ExampleSlots()));
+    EXPECT_EQ(folder.Read("run.scr"), "old script\r\n");
+    EXPECT_FALSE(folder.Exists("run.scr.tmp"));
+  }
+  ExpectOneBox("実行スクリプトファイルが開けません", "ファイルＯＰＥＮエラー");
+  EXPECT_EQ(rows.SelectedCount(), kRows);  // kept, so the same rows can be written again
+
+  prompter.shown.clear();
+  EXPECT_TRUE(Write(ScriptRowScope::kSelected, ExampleSlots()));
+  EXPECT_TRUE(folder.Read("run.scr") == expected);
+  EXPECT_EQ(rows.SelectedCount(), 0);
+  EXPECT_TRUE(prompter.shown.empty());
+}
+#endif
+
+TEST_F(ScriptWriterTest, PathSeparatorFollowsTheLeadByteRule) {
+  AddRow(rows, {"A.dwg", "C:\\DWG", ""});
+  AddRow(rows, {"A.dwg", "C:\\DWG\\", ""});
+  AddRow(rows, {"A.dwg", "\\", ""});  // a one-byte folder always gets a separator, even this one
+  AddRow(rows, {"A.dwg", "", ""});
+  AddRow(rows, {"A.dwg", "C:\\図表", ""});  // 表 is 95 5C: its trail byte is no separator
+  AddRow(rows, {"a", "C:\\表", ""});
+  AddRow(rows, {"A.dwg", "C:\\図表\\", ""});
+  EXPECT_EQ(
+      Visible(ScriptOf(Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(0, 1, "open")}))),
+      Visible("open \"C:\\DWG\\A.dwg\"\r\n"
+              "open \"C:\\DWG\\A.dwg\"\r\n"
+              "open \"\\\\A.dwg\"\r\n"
+              "open \"\\A.dwg\"\r\n"
+              "open \"C:\\図表\\A.dwg\"\r\n"
+              "open \"C:\\\x95\x5C\\a\"\r\n"
+              "open \"C:\\図表\\A.dwg\"\r\n" +
+              std::string(kTrailer)));
 }
 
 TEST_F(ScriptWriterTest, OutputModesOfTheCellColumn) {
