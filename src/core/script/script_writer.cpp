@@ -73,8 +73,8 @@ void UnmarkRows(RowStore& rows, const std::vector<int>& written) {
   for (int row : written) UnmarkRow(rows, row);
 }
 
-// The script is written in pieces of about this size: a piece stays in the processor's cache
-// while it is written, and a long list never needs its whole script in memory at once.
+// The script is written in pieces of about this size, so a long list never holds its whole
+// script in memory (100,000 rows of a plotting set make about 11 MB).
 constexpr std::size_t kScriptPieceBytes = 1024 * 1024;
 
 // Writes the script of `targets`, followed by the trailer, to `path` through a temporary
