@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -174,6 +175,35 @@ TEST_F(LongScriptTest, AFailurePartWayKeepsTheOldScriptAndTheSelection) {
   EXPECT_TRUE(prompter.shown.empty());
 }
 #endif
+
+// The largest block a row can make: all 50 items, 15-byte commands, and every cell longer than
+// any read (so each read fills its buffer) and full of double-byte characters where a cut
+// could fall. Written into a heap buffer of exactly MaxRowBytes(), so the sanitizer sees any
+// byte written past it; the block must also be the script's own lines.
+TEST_F(ScriptWriterTest, RowBlocksStayWithinTheRoomTheyAskFor) {
+  const std::string command = "123456789012345";
+  std::string long_cell;
+  for (int i = 0; i < 200; ++i) long_cell += "表";  // 400 bytes
+  AddColumns(rows, 47);                             // 50 in all
+  rows.InsertRow(0, long_cell, kIconDwg, 1);
+  for (int column = 1; column < 50; ++column) rows.SetCell(0, column, "x" + long_cell);
+  for (int mix = 0; mix < 5; ++mix) {
+    ItemSlots items{};
+    for (int slot = 0; slot < 50; ++slot) {
+      const int output_mode = mix < 4 ? mix + 1 : slot % 4 + 1;
+      const int display_mode = slot == 0 ? 1 : slot == 1 ? 2 : 4;
+      items[slot] = OutputItem(display_mode, output_mode, command);
+    }
+    ScriptPlan plan(items);
+    std::vector<char> block(plan.MaxRowBytes());
+    const std::size_t size = plan.WriteRowBlock(block.data(), rows, 0);
+    ASSERT_LE(size, block.size());
+    std::string script = ScriptOf(items);
+    ASSERT_GE(script.size(), kTrailer.size());
+    script.resize(script.size() - kTrailer.size());
+    EXPECT_TRUE(std::string(block.data(), size) == script) << "mix " << mix;
+  }
+}
 
 TEST_F(ScriptWriterTest, PathSeparatorFollowsTheLeadByteRule) {
   AddRow(rows, {"A.dwg", "C:\\DWG", ""});
