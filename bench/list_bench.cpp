@@ -135,7 +135,7 @@ void BM_BuildScript(benchmark::State& state) {
   const int rows = static_cast<int>(state.range(0));
   InMemoryRowStore store = FilledStore(slots, rows);
   const ScriptPlan plan(slots);
-  // Pieces of the writer's size, each dropped when full instead of written.
+  // Pieces of 256 KB, each dropped when full instead of written.
   constexpr std::size_t kPieceBytes = 256 * 1024;
   std::vector<char> piece(kPieceBytes + plan.MaxRowBytes());
   std::size_t total = 0;

@@ -138,6 +138,7 @@ std::string InMemoryRowStore::GetCell(int row, int column, std::size_t buffer_si
 
 std::size_t InMemoryRowStore::CopyCell(int row, int column, char* buffer,
                                        std::size_t buffer_size) const {
+  if (buffer_size == 0) return 0;  // no room even for the NUL
   const std::string_view text = CellText(row, column, buffer_size);
   CopyBytes(buffer, text.data(), text.size());
   buffer[text.size()] = '\0';

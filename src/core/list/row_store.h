@@ -64,6 +64,7 @@ class RowStore {
   // Readers of many cells (the script) copy straight into what they build; a store that holds
   // its cells as text overrides this so no string is made for a cell.
   virtual std::size_t CopyCell(int row, int column, char* buffer, std::size_t buffer_size) const {
+    if (buffer_size == 0) return 0;  // no room even for the NUL
     const std::string text = GetCell(row, column, buffer_size);
     text.copy(buffer, text.size());
     buffer[text.size()] = '\0';

@@ -1,5 +1,6 @@
 #include "core/script/script_writer.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -84,11 +85,13 @@ bool SaveScript(const std::string& path, const RowStore& rows, const std::vector
   ReplacingFile file(path);
   if (!file.IsOpen()) return false;
   const ScriptPlan plan(items);
-  const auto piece = std::make_unique_for_overwrite<char[]>(kScriptPieceBytes + plan.MaxRowBytes());
+  // A script of a few rows (one, for the runs that start AutoCAD once per row) needs no more.
+  const std::size_t piece_bytes = std::min(kScriptPieceBytes, targets.size() * plan.MaxRowBytes());
+  const auto piece = std::make_unique_for_overwrite<char[]>(piece_bytes + plan.MaxRowBytes());
   std::size_t used = 0;
   for (int row : targets) {
     used += plan.WriteRowBlock(piece.get() + used, rows, row);
-    if (used >= kScriptPieceBytes) {
+    if (used >= piece_bytes) {
       if (!file.Write(std::string_view(piece.get(), used))) return false;
       used = 0;
     }

@@ -152,6 +152,10 @@ TEST_P(RowStoreConformance, CopiesCellsIntoABufferAsGetCellReadsThem) {
   EXPECT_EQ(copy(0, 3, 260), "");  // no such column
   EXPECT_EQ(copy(1, 0, 260), "");  // no such row
   EXPECT_EQ(copy(-1, 0, 260), "");
+  // A buffer with no room even for the NUL is left as it was.
+  char untouched = '#';
+  EXPECT_EQ(store().CopyCell(0, 0, &untouched, 0), 0u);
+  EXPECT_EQ(untouched, '#');
 }
 
 TEST_P(RowStoreConformance, ChangingACellLeavesTheOthersOfItsRow) {
