@@ -1,5 +1,7 @@
 #include "core/list/add_drawings.h"
 
+#include <cstdio>
+
 #include "core/list/file_name_rules.h"
 #include "core/list/list_rows.h"
 #include "core/text/cp932.h"
@@ -29,7 +31,9 @@ void ScanFolder(const FileSystem& files, std::string_view folder, std::vector<Wa
   const auto pattern = JoinFolderPath(folder, "*");
   if (!pattern) return;
   const std::vector<DirectoryEntry> entries = files.List(*pattern);
-  for (std::size_t i = 1; i < entries.size() && table.size() < kFolderWalkLimit; ++i) {
+  // Every entry counts: "." and ".." fall out by their names, and a drive root, which has
+  // neither, keeps its first folder.
+  for (std::size_t i = 0; i < entries.size() && table.size() < kFolderWalkLimit; ++i) {
     if (!IsPlainFolder(entries[i])) continue;
     // A subfolder whose path would not fit is not walked, rather than walked under a cut path.
     if (auto path = JoinFolderPath(folder, entries[i].name)) table.push_back({*path, false});
@@ -44,12 +48,17 @@ WalkEntry* NextToScan(std::vector<WalkEntry>& table) {
   return nullptr;
 }
 
-// The chosen folder becomes the last folder; empty when the browser was cancelled.
-std::string ChooseFolder(AddingContext& context, FolderBrowser& browser, DrawingKind kind) {
-  std::string chosen =
-      browser.ChooseFolder(FolderBrowserTitle(kind), context.settings.file_folder.view());
-  if (!chosen.empty()) context.settings.file_folder = chosen;
-  return chosen;
+// The open dialog failed: too many files for its buffer, or an error of its own, by its code.
+std::string PickerErrorText(unsigned error) {
+  char code[16];
+  std::snprintf(code, sizeof code, "%04X", error);
+  if (error == kPickerBufferTooSmall) {
+    return std::string(
+               "選択したファイルが多すぎて読込出来ません！\n"
+               "一度に選ぶファイルを減らして下さい。（エラー ") +
+           code + "）";
+  }
+  return std::string("ファイル選択ダイアログのエラーで読込出来ません！（エラー ") + code + "）";
 }
 
 std::string UpToNul(std::string_view text) {
@@ -124,20 +133,33 @@ void ApplyRulesOnAdding(AddingContext& context, int first_row) {
   }
 }
 
-void AddFolderDrawings(AddingContext& context, FolderBrowser& browser, DrawingKind kind) {
+std::string ChooseDrawingFolder(AddingContext& context, FolderBrowser& browser, DrawingKind kind) {
+  std::string chosen =
+      browser.ChooseFolder(FolderBrowserTitle(kind), context.settings.file_folder.view());
+  if (!chosen.empty()) context.settings.file_folder = chosen;
+  return chosen;
+}
+
+void AddChosenFolder(AddingContext& context, std::string_view chosen, DrawingKind kind) {
   const int first_new_row = context.rows.RowCount();
-  const std::string chosen = ChooseFolder(context, browser, kind);
-  if (chosen.empty()) return;
   if (AddMatchingFiles(context, chosen, kind, first_new_row) == 0) {
     context.prompter.Tell(context.owner, kCannotRead, kFolderAddTitle, Icon::kWarning);
   }
   ApplyRulesOnAdding(context, first_new_row);
 }
 
+void AddFolderDrawings(AddingContext& context, FolderBrowser& browser, DrawingKind kind) {
+  const std::string chosen = ChooseDrawingFolder(context, browser, kind);
+  if (!chosen.empty()) AddChosenFolder(context, chosen, kind);
+}
+
 void AddFolderTreeDrawings(AddingContext& context, FolderBrowser& browser, DrawingKind kind) {
+  const std::string chosen = ChooseDrawingFolder(context, browser, kind);
+  if (!chosen.empty()) AddChosenFolderTree(context, chosen, kind);
+}
+
+void AddChosenFolderTree(AddingContext& context, std::string_view chosen, DrawingKind kind) {
   const int first_new_row = context.rows.RowCount();
-  const std::string chosen = ChooseFolder(context, browser, kind);
-  if (chosen.empty()) return;
   int position = first_new_row;
   for (const std::string& folder : ScannedFolders(context.files, chosen)) {
     const int next = AddMatchingFiles(context, folder, kind, position);
@@ -177,12 +199,26 @@ PickedNames SplitPickedFiles(const PickedFiles& picked) {
   return result;
 }
 
-void AddDrawingFiles(AddingContext& context, FilePicker& picker, DrawingKind kind) {
-  const int first_new_row = context.rows.RowCount();
-  const auto picked = picker.OpenFiles(
+std::optional<PickedFiles> PickDrawingFiles(AddingContext& context, FilePicker& picker,
+                                            DrawingKind kind) {
+  auto picked = picker.OpenFiles(
       OpenDrawingsRequest(kind, context.settings.file_folder.view(), context.owner));
-  if (!picked || picked->first_name_offset >= kFirstNameOffsetLimit) return;
-  const PickedNames files = SplitPickedFiles(*picked);
+  if (picked && picked->error != 0) {
+    context.prompter.Tell(context.owner, PickerErrorText(picked->error), kFileAddTitle,
+                          Icon::kWarning);
+    return std::nullopt;
+  }
+  if (!picked || picked->first_name_offset >= kFirstNameOffsetLimit) return std::nullopt;
+  return picked;
+}
+
+void AddDrawingFiles(AddingContext& context, FilePicker& picker, DrawingKind kind) {
+  if (const auto picked = PickDrawingFiles(context, picker, kind)) AddPickedFiles(context, *picked);
+}
+
+void AddPickedFiles(AddingContext& context, const PickedFiles& picked) {
+  const int first_new_row = context.rows.RowCount();
+  const PickedNames files = SplitPickedFiles(picked);
   int position = first_new_row;
   for (const std::string& name : files.names) {
     const auto path = JoinFolderPath(files.folder, name);

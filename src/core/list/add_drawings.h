@@ -49,18 +49,27 @@ int AddMatchingFiles(AddingContext& context, std::string_view folder, DrawingKin
 
 // The folders of the walk from `chosen` that were scanned, in table order: breadth-first, at
 // most 32 folders in the table, plain folders only (exactly the directory attribute, no name
-// beginning with "."), the first entry of every listing passed over.
+// beginning with ".", so "." and ".." are never walked).
 std::vector<std::string> ScannedFolders(const FileSystem& files, std::string_view chosen);
 
 // The folder browser's title for the kind.
 std::string_view FolderBrowserTitle(DrawingKind kind);
 
 // The drawings of one folder chosen in the folder browser. A cancelled browser changes nothing.
+// The same as ChooseDrawingFolder, then AddChosenFolder when a folder was chosen: the shell
+// calls the two apart, to hold the list's repainting only while rows go in.
 void AddFolderDrawings(AddingContext& context, FolderBrowser& browser, DrawingKind kind);
 
 // The drawings of a chosen folder and the folders below it (ScannedFolders). Nothing is shown
-// when nothing was found. A cancelled browser changes nothing.
+// when nothing was found. A cancelled browser changes nothing. In two steps, as above:
+// ChooseDrawingFolder, then AddChosenFolderTree.
 void AddFolderTreeDrawings(AddingContext& context, FolderBrowser& browser, DrawingKind kind);
+
+// The folder browser for the kind; a chosen folder becomes the last folder. Empty when
+// cancelled.
+std::string ChooseDrawingFolder(AddingContext& context, FolderBrowser& browser, DrawingKind kind);
+void AddChosenFolder(AddingContext& context, std::string_view chosen, DrawingKind kind);
+void AddChosenFolderTree(AddingContext& context, std::string_view chosen, DrawingKind kind);
 
 // The open dialog's request for the kind, starting in `last_folder`.
 OpenFilesRequest OpenDrawingsRequest(DrawingKind kind, std::string_view last_folder,
@@ -75,8 +84,16 @@ struct PickedNames {
 PickedNames SplitPickedFiles(const PickedFiles& picked);
 
 // Files picked in the open dialog; a file that cannot be found (or whose path would not fit
-// 259 bytes) is reported and passed over.
+// 259 bytes) is reported and passed over. In two steps, as above: PickDrawingFiles, then
+// AddPickedFiles.
 void AddDrawingFiles(AddingContext& context, FilePicker& picker, DrawingKind kind);
+
+// The open dialog's result; nothing when cancelled, when the first name lies beyond the
+// folder's room, or when the dialog failed, which is reported with its error code (more files
+// chosen than its buffer holds, for one).
+std::optional<PickedFiles> PickDrawingFiles(AddingContext& context, FilePicker& picker,
+                                            DrawingKind kind);
+void AddPickedFiles(AddingContext& context, const PickedFiles& picked);
 
 // The file-name rules on the rows from `first_row` on, when file_set.chg_on is on.
 void ApplyRulesOnAdding(AddingContext& context, int first_row);

@@ -28,12 +28,16 @@ struct OpenFilesRequest {
 struct PickedFiles {
   std::string buffer;
   std::size_t first_name_offset = 0;
+  unsigned error = 0;  // the dialog failed with this code: nothing was picked
 };
+
+// The open dialog's code for a selection that does not fit its buffer (FNERR_BUFFERTOOSMALL).
+inline constexpr unsigned kPickerBufferTooSmall = 0x3003;
 
 class FilePicker {
  public:
   virtual ~FilePicker() = default;
-  // Nothing when the user cancels or the dialog fails.
+  // Nothing when the user cancels; a failed dialog gives its error code and no files.
   virtual std::optional<PickedFiles> OpenFiles(const OpenFilesRequest& request) = 0;
 };
 

@@ -41,8 +41,12 @@ std::optional<PickedFiles> DrawingPickers::OpenFiles(const OpenFilesRequest& req
   OPENFILENAMEA dialog = CommonDialogSetup(request.owner, filter, request.title, buffer.data(),
                                            static_cast<DWORD>(request.buffer_size),
                                            OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY);
-  if (!GetOpenFileNameA(&dialog)) return std::nullopt;
-  return PickedFiles{FilledResult(buffer), dialog.nFileOffset};
+  if (!GetOpenFileNameA(&dialog)) {
+    const DWORD error = CommDlgExtendedError();  // 0: cancelled
+    if (error == 0) return std::nullopt;
+    return PickedFiles{{}, 0, static_cast<unsigned>(error)};
+  }
+  return PickedFiles{FilledResult(buffer), dialog.nFileOffset, 0};
 }
 
 std::string DrawingPickers::ChooseFolder(std::string_view title, std::string_view preselected) {

@@ -149,11 +149,11 @@ TEST_F(AddingTest, WalkTakesOnlyPlainFolders) {
             (Texts{"C:\\top", "C:\\top\\file.dwg", "C:\\top\\plain"}));
 }
 
-TEST_F(AddingTest, WalkPassesOverTheFirstEntryWhateverItIs) {
-  // In a drive root there is no "."; the first entry is a real folder and is passed over.
+TEST_F(AddingTest, WalkFromADriveRootKeepsItsFirstFolder) {
+  // In a drive root there is no "."; the first entry is a real folder and is walked.
   files.AddFolder("E:\\first");
   files.AddFolder("E:\\second");
-  EXPECT_EQ(ScannedFolders(files, "E:\\"), (Texts{"E:\\", "E:\\second"}));
+  EXPECT_EQ(ScannedFolders(files, "E:\\"), (Texts{"E:\\", "E:\\first", "E:\\second"}));
   EXPECT_EQ(files.listed_patterns.front(), "E:\\*");
 }
 
@@ -216,7 +216,7 @@ TEST_F(AddingTest, TreeWithoutDrawingsAddsNothingAndSaysNothing) {
 TEST_F(AddingTest, WalkFromADriveRootJoinsWithOneBackslash) {
   files.AddFile("F:\\a\\x.dwg");
   files.AddFolder("F:\\b");
-  EXPECT_EQ(ScannedFolders(files, "F:\\"), (Texts{"F:\\", "F:\\b"}));
+  EXPECT_EQ(ScannedFolders(files, "F:\\"), (Texts{"F:\\", "F:\\a", "F:\\b"}));
 }
 
 TEST_F(AddingTest, SubfolderWhosePathWouldNotFitIsNotWalked) {
@@ -229,13 +229,13 @@ TEST_F(AddingTest, SubfolderWhosePathWouldNotFitIsNotWalked) {
 // --- AddDrawingFiles --------------------------------------------------------------------------
 
 PickedFiles OnePath(std::string path, std::size_t offset) {
-  return PickedFiles{std::move(path), offset};
+  return PickedFiles{std::move(path), offset, 0};
 }
 
 PickedFiles SeveralFiles(const std::string& folder, const Texts& names) {
   std::string buffer = folder + '\0';
   for (const std::string& name : names) buffer += name + '\0';
-  return PickedFiles{buffer, folder.size() + 1};
+  return PickedFiles{buffer, folder.size() + 1, 0};
 }
 
 TEST_F(AddingTest, OpenDialogRequestFollowsTheKind) {
@@ -331,6 +331,25 @@ TEST_F(AddingTest, CancelOrAFirstNameBeyondTheFolderBufferChangesNothing) {
   EXPECT_EQ(rows.RowCount(), 0);
   EXPECT_TRUE(prompter.shown.empty());
   EXPECT_EQ(settings.file_folder.view(), "C:\\last");
+}
+
+TEST_F(AddingTest, AFailedOpenDialogIsReportedWithItsErrorAndAddsNothing) {
+  ScriptedFilePicker picker;
+  picker.answer = PickedFiles{{}, 0, kPickerBufferTooSmall};
+  AddDrawingFiles(context, picker, DrawingKind::kDwg);
+  picker.answer = PickedFiles{{}, 0, 0xFFFF};
+  AddDrawingFiles(context, picker, DrawingKind::kDxf);
+  EXPECT_EQ(rows.RowCount(), 0);
+  EXPECT_EQ(settings.file_folder.view(), "C:\\last");
+  EXPECT_EQ(BoxTexts(),
+            (Texts{"選択したファイルが多すぎて読込出来ません！\n"
+                   "一度に選ぶファイルを減らして下さい。（エラー 3003） / ファイル追加操作",
+                   "ファイル選択ダイアログのエラーで読込出来ません！（エラー FFFF） / "
+                   "ファイル追加操作"}));
+  for (const Message& box : prompter.shown) {
+    EXPECT_EQ(box.icon, Icon::kWarning);
+    EXPECT_EQ(box.owner, context.owner);
+  }
 }
 
 TEST_F(AddingTest, PickedFilesGetTheRulesWhenSwitchedOn) {
