@@ -24,7 +24,8 @@ class RecordingLauncher : public Launcher {
     if (on_run) on_run(runs.back());
     return programs_start;
   }
-  bool Start(const std::string& command_line) override {
+  bool Start(const std::string& program, const std::string& command_line) override {
+    started_programs.push_back(program);
     started.push_back(command_line);
     events.push_back("start");
     return programs_start;
@@ -38,6 +39,7 @@ class RecordingLauncher : public Launcher {
   std::function<void(const Run&)> on_run;
   std::vector<Run> runs;
   std::vector<std::string> started;
+  std::vector<std::string> started_programs;
   std::vector<int> pauses;
   std::vector<std::string> events;
 };

@@ -14,9 +14,9 @@ class Launcher {
   // sees, and returns once the started process has ended. False when it cannot be started.
   virtual bool RunAndWait(const std::string& program, const std::string& command_line) = 0;
 
-  // Starts the program that the first word of `command_line` names, found through the
-  // executable search path, and returns at once. False when it cannot be started.
-  virtual bool Start(const std::string& command_line) = 0;
+  // Starts `program` (a full path) with `command_line` and returns at once. False when it
+  // cannot be started.
+  virtual bool Start(const std::string& program, const std::string& command_line) = 0;
 
   // The pause between two runs of the blocking per-row loop.
   virtual void Pause(int milliseconds) = 0;

@@ -60,9 +60,22 @@ void SaveListToFile(WindowRef owner, const RowStore& rows, std::string_view star
   SaveList(owner, rows, ForceExtension(*chosen, kListExtension), prompter);
 }
 
-void ReplaceListFromFile(RowStore& rows, const std::string& path, RowTagSource& tags) {
-  rows.DeleteAllRows();
-  LoadList(rows, path, tags);
+void ReplaceListFromFile(WindowRef owner, RowStore& rows, const std::string& path,
+                         RowTagSource& tags, Prompter& prompter) {
+  switch (CheckListFile(path)) {
+    case ListFileStatus::kList:
+      rows.DeleteAllRows();
+      LoadList(rows, path, tags);
+      return;
+    case ListFileStatus::kNotAList:
+      prompter.Tell(owner, "リストファイルではありません。リストはそのままです。", "ファイル読込",
+                    Icon::kWarning);
+      return;
+    default:
+      prompter.Tell(owner, "ファイルを読込出来ません。リストはそのままです。", "ファイル読込",
+                    Icon::kWarning);
+      return;
+  }
 }
 
 std::string NotepadCommandLine(std::string_view script_path) {
@@ -73,9 +86,9 @@ std::string NotepadCommandLine(std::string_view script_path) {
   return line;
 }
 
-void EditScriptFile(WindowRef owner, const EnvironmentSettings& settings, Launcher& launcher,
-                    Prompter& prompter) {
-  if (launcher.Start(NotepadCommandLine(settings.temp_file.view()))) return;
+void EditScriptFile(WindowRef owner, const EnvironmentSettings& settings,
+                    const std::string& notepad_program, Launcher& launcher, Prompter& prompter) {
+  if (launcher.Start(notepad_program, NotepadCommandLine(settings.temp_file.view()))) return;
   prompter.Tell(owner, std::string(kNotepadMissingText), std::string(kNotepadMissingTitle),
                 Icon::kNone);
 }

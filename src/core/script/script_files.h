@@ -40,15 +40,19 @@ void SaveListToFile(WindowRef owner, const RowStore& rows, std::string_view star
                     FileNamePicker& picker, Prompter& prompter);
 
 // The rows replaced by those of the list file at `path` (the one the load dialog gave). A file
-// that cannot be read leaves the list empty. The start-up folder, where the settings and
-// "listview.ini" are written, has no part in it and stays as it is.
-void ReplaceListFromFile(RowStore& rows, const std::string& path, RowTagSource& tags);
+// that cannot be read, or that is no list file, gets a box owned by `owner` and leaves the
+// rows as they were. The start-up folder, where the settings and "listview.ini" are written,
+// has no part in it and stays as it is.
+void ReplaceListFromFile(WindowRef owner, RowStore& rows, const std::string& path,
+                         RowTagSource& tags, Prompter& prompter);
 
-// `notepad.exe "<temp_file>"`: Notepad, found through the search path, on the script file.
+// `notepad.exe "<temp_file>"`: the command line Notepad sees, on the script file.
 std::string NotepadCommandLine(std::string_view script_path);
 
-// Opens `temp_file` in Notepad without waiting for it; a box when Notepad cannot be started.
-void EditScriptFile(WindowRef owner, const EnvironmentSettings& settings, Launcher& launcher,
-                    Prompter& prompter);
+// Opens `temp_file` in the Notepad at `notepad_program` (the system's own, never one found
+// along the search path, which starts in the current folder) without waiting for it; a box
+// when Notepad cannot be started.
+void EditScriptFile(WindowRef owner, const EnvironmentSettings& settings,
+                    const std::string& notepad_program, Launcher& launcher, Prompter& prompter);
 
 }  // namespace drawlot

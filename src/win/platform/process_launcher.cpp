@@ -29,14 +29,19 @@ bool ProcessLauncher::RunAndWait(const std::string& program, const std::string& 
   return true;
 }
 
-bool ProcessLauncher::Start(const std::string& command_line) {
-  // Without a program of its own the system takes the first word of the command line and
-  // looks for it along the executable search path.
+bool ProcessLauncher::Start(const std::string& program, const std::string& command_line) {
   PROCESS_INFORMATION process{};
-  if (!CreateWithDefaults(nullptr, command_line, process)) return false;
+  if (!CreateWithDefaults(program.c_str(), command_line, process)) return false;
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return true;
+}
+
+std::string SystemNotepadPath() {
+  char folder[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryA(folder, sizeof folder);
+  if (length == 0 || length >= sizeof folder) return "C:\\Windows\\System32\\notepad.exe";
+  return std::string(folder, length) + "\\notepad.exe";
 }
 
 void ProcessLauncher::Pause(int milliseconds) {

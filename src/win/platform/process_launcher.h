@@ -1,6 +1,8 @@
 // The real Launcher: processes created with CreateProcessA.
 #pragma once
 
+#include <string>
+
 #include "core/platform/launcher.h"
 
 namespace drawlot {
@@ -10,8 +12,12 @@ class ProcessLauncher : public Launcher {
   // No handles inherited, normal priority, this process's environment and current directory,
   // default start-up information; waits without a time-out.
   bool RunAndWait(const std::string& program, const std::string& command_line) override;
-  bool Start(const std::string& command_line) override;
+  bool Start(const std::string& program, const std::string& command_line) override;
   void Pause(int milliseconds) override;
 };
+
+// The system's own Notepad, in the system folder. Found through the search path instead, a
+// "notepad.exe" in the current folder (a shared data folder, say) would run in its place.
+std::string SystemNotepadPath();
 
 }  // namespace drawlot

@@ -73,11 +73,11 @@ void LoadListFromFileCommand(Application& app) {
       ListFileDialog(app.owner(), FileDialogKind::kOpen, app.startup_folder));
   if (!chosen) return;  // the rows stay
   const ListRedrawPause pause(app.drawing_list);
-  ReplaceListFromFile(*app.rows, *chosen, app.tags);
+  ReplaceListFromFile(app.owner(), *app.rows, *chosen, app.tags, app.prompter);
 }
 
 void EditScriptFileCommand(Application& app) {
-  EditScriptFile(app.owner(), app.settings, *app.launcher, app.prompter);
+  EditScriptFile(app.owner(), app.settings, app.notepad_program, *app.launcher, app.prompter);
 }
 
 }  // namespace drawlot

@@ -25,6 +25,7 @@ using testing::TempFolder;
 
 constexpr WindowRef kOwner = 0x77;
 constexpr char kStartup[] = "C:\\Drawlot 起動";
+constexpr char kNotepad[] = "C:\\Windows\\system32\\notepad.exe";
 
 void ExpectFilters(const FileDialogRequest& request, std::string_view label,
                    std::string_view pattern) {
@@ -117,34 +118,53 @@ TEST_F(ScriptFilesTest, CancelledListSaveWritesNothing) {
 TEST_F(ScriptFilesTest, LoadReplacesTheRowsWithTheFilesRows) {
   AddRow("old.dwg");
   folder.Write("saved.ini", "max_cont=2\r\nx.dxf;C:\\x\r\ny.dwg;C:\\y\r\n");
-  ReplaceListFromFile(rows, folder.File("saved.ini"), tags);
+  ReplaceListFromFile(kOwner, rows, folder.File("saved.ini"), tags, prompter);
   EXPECT_EQ(ColumnTexts(rows, 0), (std::vector<std::string>{"x.dxf", "y.dwg"}));
   EXPECT_EQ(ColumnTexts(rows, 1), (std::vector<std::string>{"C:\\x", "C:\\y"}));
 }
 
-TEST_F(ScriptFilesTest, LoadOfAFileWithoutTheCountOrOfNoFileEmptiesTheList) {
+TEST_F(ScriptFilesTest, LoadOfAFileThatIsNoListSaysSoAndKeepsTheRows) {
   AddRow("old.dwg");
-  folder.Write("other.ini", "something else\r\n");
-  ReplaceListFromFile(rows, folder.File("other.ini"), tags);
-  EXPECT_EQ(rows.RowCount(), 0);
-  AddRow("old.dwg");
-  ReplaceListFromFile(rows, folder.File("missing.ini"), tags);
-  EXPECT_EQ(rows.RowCount(), 0);
+  folder.Write("other.ini", "something else\r\nmax_cont=1\r\n");
+  // A large file without a single line end: only a bounded head of it is ever held.
+  folder.Write("big.dwg", std::string(kListLineMaxBytes * 4, 'x'));
+  folder.MakeFolder("folder.ini");
+  const std::string not_a_list = "リストファイルではありません。リストはそのままです。";
+  const std::string unreadable = "ファイルを読込出来ません。リストはそのままです。";
+  const std::vector<std::pair<std::string, std::string>> cases = {{"other.ini", not_a_list},
+                                                                  {"big.dwg", not_a_list},
+                                                                  {"", not_a_list},
+                                                                  {"missing.ini", unreadable},
+                                                                  {"folder.ini", unreadable}};
+  folder.Write("empty.ini", "");
+  for (const auto& [name, text] : cases) {
+    prompter.shown.clear();
+    ReplaceListFromFile(kOwner, rows, folder.File(name.empty() ? "empty.ini" : name), tags,
+                        prompter);
+    EXPECT_EQ(ColumnTexts(rows, 0), std::vector<std::string>{"old.dwg"}) << name;
+    ASSERT_EQ(prompter.shown.size(), 1u) << name;
+    EXPECT_EQ(prompter.shown[0].text, text) << name;
+    EXPECT_EQ(prompter.shown[0].title, "ファイル読込");
+    EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
+    EXPECT_EQ(prompter.shown[0].owner, kOwner);
+  }
 }
 
 TEST_F(ScriptFilesTest, NotepadIsStartedOnTheQuotedScriptPathWithoutWaiting) {
-  EditScriptFile(kOwner, settings, launcher, prompter);
+  EditScriptFile(kOwner, settings, kNotepad, launcher, prompter);
+  EXPECT_EQ(launcher.started_programs, std::vector<std::string>{kNotepad});
   EXPECT_EQ(launcher.started,
             std::vector<std::string>{"notepad.exe \"C:\\作業 フォルダ\\表\\atcprint.scr\""});
   EXPECT_TRUE(launcher.runs.empty());
   EXPECT_TRUE(prompter.shown.empty());
-  EditScriptFile(kOwner, settings, launcher, prompter);  // a second window on the same file
+  EditScriptFile(kOwner, settings, kNotepad, launcher,
+                 prompter);  // a second window on the same file
   EXPECT_EQ(launcher.started.size(), 2u);
 }
 
 TEST_F(ScriptFilesTest, NotepadThatCannotStartShowsThePlainBox) {
   launcher.programs_start = false;
-  EditScriptFile(kOwner, settings, launcher, prompter);
+  EditScriptFile(kOwner, settings, kNotepad, launcher, prompter);
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].text, "notepad.exeが見つかりませんでした。");
   EXPECT_EQ(prompter.shown[0].title, "スクリプトファイル編集");

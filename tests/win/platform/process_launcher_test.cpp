@@ -52,16 +52,11 @@ TEST_F(ProcessLauncherTest, MissingProgramCannotBeRun) {
   EXPECT_FALSE(launcher.RunAndWait("", " /b \"x.scr\""));
 }
 
-TEST_F(ProcessLauncherTest, StartFindsTheProgramAlongTheSearchPathAndDoesNotWait) {
+TEST_F(ProcessLauncherTest, StartRunsTheGivenProgramAndDoesNotWait) {
   InstallStandIn(cad, "drawlot_editor.exe");
   MakeStandInWait(cad, 700);
-  char old_path[32768] = {};
-  GetEnvironmentVariableA("PATH", old_path, sizeof old_path);
-  SetEnvironmentVariableA("PATH", (cad.path() + ";" + old_path).c_str());
   const std::string line = "drawlot_editor.exe \"" + work.File("atc print.scr") + "\"";
-  const bool started = launcher.Start(line);
-  SetEnvironmentVariableA("PATH", old_path);
-  ASSERT_TRUE(started);
+  ASSERT_TRUE(launcher.Start(cad.File("drawlot_editor.exe"), line));
   // Back before the program ended: it is still waiting (or not even started).
   const auto early = StandInRuns(cad);
   EXPECT_TRUE(early.empty() || !early.back().ended);
@@ -72,8 +67,8 @@ TEST_F(ProcessLauncherTest, StartFindsTheProgramAlongTheSearchPathAndDoesNotWait
   EXPECT_EQ(runs[0].script, "(none)");  // the file need not exist
 }
 
-TEST_F(ProcessLauncherTest, StartOfAProgramNotOnTheSearchPathFails) {
-  EXPECT_FALSE(launcher.Start("drawlot_no_such_editor.exe \"x.scr\""));
+TEST_F(ProcessLauncherTest, StartOfAMissingProgramFails) {
+  EXPECT_FALSE(launcher.Start(cad.File("drawlot_no_such_editor.exe"), "editor \"x.scr\""));
 }
 
 }  // namespace

@@ -421,25 +421,31 @@ TEST_F(ScriptCommandsTest, RealSaveDialogsGetTheirExtensionsForced) {
 // ---- The script in Notepad
 // ------------------------------------------------------------------------
 
-TEST_F(ScriptCommandsTest, NotepadFoundAlongTheSearchPathGetsTheQuotedScriptPath) {
-  // The current folder comes before the system folder on the search path, so a stand-in
-  // called notepad.exe there is started in place of the real one.
-  TempFolder editor{"エディタ"};
-  InstallStandIn(editor, "notepad.exe");
-  MakeStandInWait(editor, 500);
+TEST_F(ScriptCommandsTest, TheSystemsNotepadGetsTheQuotedScriptPathNotOneInTheCurrentFolder) {
+  // The current folder comes first on the search path: a notepad.exe planted there must not
+  // run. A stand-in takes the place of the system's Notepad.
+  TempFolder planted{"共有データ"};
+  TempFolder system{"システム"};
+  InstallStandIn(planted, "notepad.exe");
+  InstallStandIn(system, "notepad.exe");
+  MakeStandInWait(system, 500);
+  // By default the program is the Notepad in the system folder, which is there.
+  EXPECT_NE(GetFileAttributesA(app_.notepad_program.c_str()), INVALID_FILE_ATTRIBUTES);
+  app_.notepad_program = system.File("notepad.exe");
   char before[MAX_PATH + 1] = {};
   GetCurrentDirectoryA(sizeof before, before);
-  SetCurrentDirectoryA(editor.path().c_str());
+  SetCurrentDirectoryA(planted.path().c_str());
   work_.Write("atc print.scr", "open \"a\"\r\n");
   Command(IDM_EDIT_SCRIPT);
   SetCurrentDirectoryA(before);
-  const auto early = StandInRuns(editor);
+  const auto early = StandInRuns(system);
   EXPECT_TRUE(early.empty() || !early.back().ended);  // the command did not wait
 
-  const auto runs = AwaitStandInRuns(editor, 1);
+  const auto runs = AwaitStandInRuns(system, 1);
   ASSERT_EQ(runs.size(), 1u);
   EXPECT_EQ(runs[0].command_line, "notepad.exe \"" + ScriptPath() + "\"");
   EXPECT_EQ(runs[0].script, "open \"a\"\r\n");
+  EXPECT_TRUE(StandInRuns(planted).empty());
   EXPECT_TRUE(prompter_.shown.empty());
 }
 
