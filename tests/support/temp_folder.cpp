@@ -1,5 +1,6 @@
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -18,6 +19,17 @@ namespace drawlot::testing {
 namespace {
 
 #ifdef _WIN32
+std::vector<std::string> List(const std::string& path) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    names.push_back(data.cFileName);
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  return names;
+}
 std::string SystemTemp() {
   char buffer[MAX_PATH + 1];
   const DWORD n = GetTempPathA(sizeof buffer, buffer);
@@ -55,6 +67,14 @@ void LeaveFolder(const std::string& path) {
   if (std::string(current).starts_with(path)) SetCurrentDirectoryA(SystemTemp().c_str());
 }
 #else
+std::vector<std::string> List(const std::string& path) {
+  std::vector<std::string> names;
+  if (DIR* dir = opendir(path.c_str())) {
+    while (dirent* entry = readdir(dir)) names.push_back(entry->d_name);
+    closedir(dir);
+  }
+  return names;
+}
 void LeaveFolder(const std::string&) {}
 std::string SystemTemp() {
   const char* tmp = std::getenv("TMPDIR");
@@ -130,6 +150,15 @@ bool TempFolder::Exists(std::string_view name) const {
 
 void TempFolder::MakeFolder(std::string_view name) const {
   if (!MakeDir(File(name))) throw std::runtime_error("cannot create " + File(name));
+}
+
+std::vector<std::string> TempFolder::Names() const {
+  std::vector<std::string> names;
+  for (std::string& name : List(path_)) {
+    if (name != "." && name != "..") names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::string Visible(std::string_view bytes) {

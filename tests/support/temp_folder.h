@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace drawlot::testing {
 
@@ -22,6 +23,8 @@ class TempFolder {
   std::string Read(std::string_view name) const;  // empty when missing
   bool Exists(std::string_view name) const;
   void MakeFolder(std::string_view name) const;
+  // The names of everything in the folder, sorted.
+  std::vector<std::string> Names() const;
 
  private:
   std::string base_;  // made for this instance alone; removed with everything in it

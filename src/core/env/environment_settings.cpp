@@ -175,10 +175,10 @@ std::string SerializeEnvironmentSettings(const EnvironmentSettings& settings) {
 
 int LoadEnvironmentSettings(EnvironmentSettings& settings, std::string_view startup_folder) {
   ApplyEnvironmentDefaults(settings, startup_folder);
-  const auto bytes = ReadFileBytes(JoinPath(startup_folder, kEnvironmentFileName));
-  if (!bytes) return 1;
-  ParseEnvironmentSettings(settings, *bytes);
-  return 0;
+  std::string bytes;
+  const int result = ReadSettingsFile(startup_folder, kEnvironmentFileName, bytes);
+  if (result == kSettingsRead) ParseEnvironmentSettings(settings, bytes);
+  return result;
 }
 
 void SaveEnvironmentSettings(const EnvironmentSettings& settings, std::string_view startup_folder,

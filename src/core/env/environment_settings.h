@@ -78,8 +78,8 @@ std::string BaseFolderFromHint(std::string_view hint_bytes, std::string_view fal
 void ParseEnvironmentSettings(EnvironmentSettings& settings, std::string_view bytes);
 std::string SerializeEnvironmentSettings(const EnvironmentSettings& settings);
 
-// Defaults, then "plot_set.ini" of `startup_folder` over them. 0 when the file was read, 1 when
-// it cannot be opened (the defaults stay).
+// Defaults, then "plot_set.ini" of `startup_folder` over them. kSettingsRead, or
+// kSettingsMissing / kSettingsUnreadable when it was not read (the defaults stay).
 int LoadEnvironmentSettings(EnvironmentSettings& settings, std::string_view startup_folder);
 // Writes "plot_set.ini" safely; a failure shows "保存出来ません" / "ﾌｧｲﾙｴﾗｰ" (no owner).
 void SaveEnvironmentSettings(const EnvironmentSettings& settings, std::string_view startup_folder,

@@ -97,15 +97,17 @@ std::string SerializeItemSets(const ScriptItemTable& table) {
 }
 
 int LoadSetTitles(ScriptItemTable& table, std::string_view folder) {
-  const auto bytes = ReadFileBytes(JoinPath(folder, kSetTitleFileName));
-  ParseSetTitles(table, bytes.value_or(std::string()));
-  return bytes ? 0 : 1;
+  std::string bytes;
+  const int result = ReadSettingsFile(folder, kSetTitleFileName, bytes);
+  ParseSetTitles(table, bytes);
+  return result;
 }
 
 int LoadItemSets(ScriptItemTable& table, std::string_view folder) {
-  const auto bytes = ReadFileBytes(JoinPath(folder, kItemSetFileName));
-  ParseItemSets(table, bytes.value_or(std::string()));
-  return bytes ? 0 : 1;
+  std::string bytes;
+  const int result = ReadSettingsFile(folder, kItemSetFileName, bytes);
+  ParseItemSets(table, bytes);
+  return result;
 }
 
 void SaveSetTitles(const ScriptItemTable& table, std::string_view folder, Prompter& prompter) {

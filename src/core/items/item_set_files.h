@@ -29,9 +29,9 @@ std::string SerializeItemSets(const ScriptItemTable& table);
 void ParseItemFields(ScriptItem& item, std::string_view fields_after_index);
 void AppendItemFields(std::string& line, const ScriptItem& item);
 
-// The files in `folder`. Loading clears its part of the table first and returns 0 when the
-// file was read, 1 when it cannot be opened. Saving reports a failure with "保存出来ません"
-// and leaves the old file whole.
+// The files in `folder`. Loading clears its part of the table first and returns
+// kSettingsRead, kSettingsMissing or kSettingsUnreadable (settings_file.h). Saving reports a
+// failure with "保存出来ません" and leaves the old file whole.
 int LoadSetTitles(ScriptItemTable& table, std::string_view folder);
 int LoadItemSets(ScriptItemTable& table, std::string_view folder);
 void SaveSetTitles(const ScriptItemTable& table, std::string_view folder, Prompter& prompter);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/list/list_rows.h"
+#include "core/text/file_io.h"  // kMaxPathBytes
 
 namespace drawlot {
 
@@ -31,9 +32,6 @@ enum class DriveType : int {
   kCdRom = 5,
   kRamDisk = 6,
 };
-
-// Paths are kept in 260-byte buffers: 259 bytes of text.
-inline constexpr std::size_t kMaxPathBytes = 259;
 
 // One entry of a directory listing.
 struct DirectoryEntry {

@@ -6,6 +6,19 @@
 
 namespace drawlot {
 
+int ReadSettingsFile(std::string_view folder, std::string_view name, std::string& bytes) {
+  FileContent content = ReadWholeFile(JoinPath(folder, name), kSettingsFileMaxBytes);
+  bytes = std::move(content.bytes);
+  switch (content.outcome) {
+    case ReadOutcome::kRead:
+      return kSettingsRead;
+    case ReadOutcome::kMissing:
+      return kSettingsMissing;
+    default:
+      return kSettingsUnreadable;
+  }
+}
+
 bool SaveSettingsFile(std::string_view folder, std::string_view name, std::string_view bytes,
                       Prompter& prompter) {
   if (SaveFileReplacing(JoinPath(folder, name), bytes)) return true;

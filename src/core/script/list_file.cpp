@@ -1,5 +1,7 @@
 #include "core/script/list_file.h"
 
+#include <functional>
+
 #include "core/list/list_rows.h"
 #include "core/platform/settings_file.h"
 #include "core/text/decimal.h"
@@ -12,8 +14,13 @@ namespace {
 
 // Lines are read whole. SaveList writes lines of up to 32 x 127 bytes and 31 separators,
 // longer than the 511 bytes the reader once had room for; a line read in pieces would turn its
-// tail into rows of their own and shift every row after it.
-constexpr std::size_t kWholeLine = std::string::npos;
+// tail into rows of their own and shift every row after it. A line beyond kListLineMaxBytes
+// ends the list.
+using NextLine = std::function<bool(std::string& line)>;
+
+bool StartsAsList(std::string_view first_line) {
+  return UpToNul(first_line).starts_with(kRowCountKey);
+}
 
 bool IsDxfLetter(char c, char lower) {
   return c == lower || c == lower - ('a' - 'A');
@@ -40,6 +47,20 @@ void InsertListedRow(RowStore& rows, int position, std::string_view line, RowTag
   }
 }
 
+// The rows of the lines that `next` gives, the first line being the row count.
+int ParseListLines(RowStore& rows, const NextLine& next, RowTagSource& tags) {
+  std::string line;
+  if (!next(line) || !StartsAsList(line)) return 0;
+  const std::int32_t count = ParseDecimal(UpToNul(line).substr(kRowCountKey.size()));
+  int row = 0;
+  // Fewer lines than the count: the list ends at the first empty line or the file's end.
+  while (row < count && next(line) && !UpToNul(line).empty()) {
+    InsertListedRow(rows, row, UpToNul(line), tags);
+    ++row;
+  }
+  return row;
+}
+
 }  // namespace
 
 std::string SerializeList(const RowStore& rows) {
@@ -53,18 +74,12 @@ std::string SerializeList(const RowStore& rows) {
 
 int ParseList(RowStore& rows, std::string_view bytes, RowTagSource& tags) {
   LineReader reader(bytes);
-  std::string line;
-  if (!reader.ReadLine(kWholeLine, line)) return 0;
-  const std::string_view first = UpToNul(line);
-  if (!first.starts_with(kRowCountKey)) return 0;
-  const std::int32_t count = ParseDecimal(first.substr(kRowCountKey.size()));
-  int row = 0;
-  // Fewer lines than the count: the list ends at the first empty line or the file's end.
-  while (row < count && reader.ReadLine(kWholeLine, line) && !UpToNul(line).empty()) {
-    InsertListedRow(rows, row, UpToNul(line), tags);
-    ++row;
-  }
-  return row;
+  return ParseListLines(
+      rows,
+      [&reader](std::string& line) {
+        return reader.ReadLine(kListLineMaxBytes + 1, line) && line.size() <= kListLineMaxBytes;
+      },
+      tags);
 }
 
 int IconOfListedName(std::string_view first_cell) {
@@ -81,9 +96,24 @@ bool SaveList(WindowRef owner, const RowStore& rows, const std::string& path, Pr
   return false;
 }
 
+ListFileStatus CheckListFile(const std::string& path) {
+  FileLines lines(path);
+  if (!lines.IsOpen()) {
+    return lines.OpenOutcome() == ReadOutcome::kMissing ? ListFileStatus::kMissing
+                                                        : ListFileStatus::kUnreadable;
+  }
+  std::string first;
+  if (lines.Next(kListLineMaxBytes, first)) {
+    return StartsAsList(first) ? ListFileStatus::kList : ListFileStatus::kNotAList;
+  }
+  return lines.Failed() ? ListFileStatus::kUnreadable : ListFileStatus::kNotAList;
+}
+
 int LoadList(RowStore& rows, const std::string& path, RowTagSource& tags) {
-  const auto bytes = ReadFileBytes(path);
-  return bytes ? ParseList(rows, *bytes, tags) : 0;
+  FileLines lines(path);
+  if (!lines.IsOpen()) return 0;
+  return ParseListLines(
+      rows, [&lines](std::string& line) { return lines.Next(kListLineMaxBytes, line); }, tags);
 }
 
 }  // namespace drawlot

@@ -15,6 +15,13 @@ inline constexpr std::string_view kListFileName = "listview.ini";
 inline constexpr std::string_view kRowCountKey = "max_cont=";
 inline constexpr int kListFieldCount = 32;
 inline constexpr std::size_t kListCellBytes = 127;
+// The longest row line read. The program writes at most 32 x 127 bytes and 31 separators; a
+// line far longer than that is no list line, and the reader ends the list there instead of
+// holding it in memory.
+inline constexpr std::size_t kListLineMaxBytes = 64u << 10;
+
+// What a file offered as a list holds.
+enum class ListFileStatus { kList, kMissing, kUnreadable, kNotAList };
 
 // The file's bytes for the rows of `rows`.
 std::string SerializeList(const RowStore& rows);
@@ -32,8 +39,12 @@ int IconOfListedName(std::string_view first_cell);
 // "保存出来ません" / "ﾌｧｲﾙｴﾗｰ" owned by `owner`, leaves an existing file whole and returns false.
 bool SaveList(WindowRef owner, const RowStore& rows, const std::string& path, Prompter& prompter);
 
-// Loads the list file at `path`; a file that cannot be read loads nothing, without a message.
-// Returns the number of rows read.
+// Whether the file at `path` can be opened and starts as a list file ("max_cont=" on a first
+// line of bounded length). Reads only that line.
+ListFileStatus CheckListFile(const std::string& path);
+
+// Loads the list file at `path`, line by line, so only one line is held at a time; a file that
+// cannot be read loads nothing, without a message. Returns the number of rows read.
 int LoadList(RowStore& rows, const std::string& path, RowTagSource& tags);
 
 }  // namespace drawlot

@@ -2,6 +2,7 @@
 // are exactly what the formats say on every platform.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -24,12 +25,65 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 // The whole file, or nullopt when it cannot be opened.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
+// What became of reading a file. A file that exists but could not be read (locked by another
+// program, access denied, a read error, larger than any file of ours) is not "missing": its
+// content was never seen, so it must not be replaced by what the program holds instead.
+enum class ReadOutcome { kRead, kMissing, kUnreadable };
+
+struct FileContent {
+  ReadOutcome outcome = ReadOutcome::kMissing;
+  std::string bytes;  // empty unless read
+};
+
+// The whole file when it holds at most `max_bytes`; a larger file is unreadable.
+FileContent ReadWholeFile(const std::string& path, std::size_t max_bytes);
+
+// The outcome of opening `path` for reading that failed just now, judged by errno.
+ReadOutcome OutcomeOfFailedOpen();
+
 // Up to `max_bytes` from the start of the file, or nullopt when it cannot be opened.
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t max_bytes);
 
-// A file written in pieces to a temporary file beside `path`, which replaces `path` in one
-// step at Commit. Until then, and whenever a step fails, the old file stays as it was; a
-// ReplacingFile dropped without a successful Commit removes its temporary file.
+// The lines of a file, read in blocks so that only one line is held at a time. A line ends at
+// LF, which is consumed; a CR right before that LF is dropped (as LineReader does).
+class FileLines {
+ public:
+  explicit FileLines(const std::string& path);
+  ~FileLines();
+  FileLines(const FileLines&) = delete;
+  FileLines& operator=(const FileLines&) = delete;
+
+  bool IsOpen() const { return file_ != nullptr; }
+  // Why the file did not open (meaningful when !IsOpen()).
+  ReadOutcome OpenOutcome() const { return open_outcome_; }
+  // The next line. False at the end of the file, on a read error (Failed) and for a line of
+  // more than `max_bytes` bytes, which is not kept.
+  bool Next(std::size_t max_bytes, std::string& line);
+  bool Failed() const { return failed_; }
+
+ private:
+  bool Refill();
+
+  std::FILE* file_ = nullptr;
+  ReadOutcome open_outcome_ = ReadOutcome::kRead;
+  std::string block_;
+  std::size_t pos_ = 0;
+  bool failed_ = false;
+};
+
+// The longest path the system's file functions take: paths are kept in 260-byte buffers, 259
+// bytes of text.
+inline constexpr std::size_t kMaxPathBytes = 259;
+
+// A name for a new temporary file in the folder of `target` whose full path is no longer than
+// the longest the target may have, so that any target the program accepts can be saved. It
+// starts with "~" and carries `random` in hexadecimal; the caller creates it exclusively.
+std::string TemporaryNameBeside(std::string_view target, std::uint64_t random);
+
+// A file written in pieces to a new temporary file beside `path` (a fresh name, created only
+// if no file of that name exists, so no file of the user's is ever overwritten or removed),
+// which replaces `path` in one step at Commit. Until then, and whenever a step fails, the old file
+// stays as it was; a ReplacingFile dropped without a successful Commit removes its temporary file.
 class ReplacingFile {
  public:
   explicit ReplacingFile(const std::string& path);
@@ -58,8 +112,10 @@ class ReplacingFile {
 // result is false.
 bool SaveFileReplacing(const std::string& path, std::string_view bytes);
 
-// The platform's replace-in-one-step (rename over an existing file). Implemented once for
+// The platform's replace-in-one-step (rename over an existing file) and its exclusive create
+// (nullptr when a file of that name exists or it cannot be made). Implemented once for
 // Windows and once for the native build.
 bool ReplaceFileAtomically(const std::string& from, const std::string& to);
+std::FILE* CreateNewFile(const std::string& path);
 
 }  // namespace drawlot

@@ -16,6 +16,7 @@
 #include "core/platform/file_name_picker.h"
 #include "core/platform/launcher.h"
 #include "core/platform/prompter.h"
+#include "core/platform/settings_file.h"
 #include "core/script/autocad_run.h"
 #include "win/list/drawing_sources.h"
 #include "win/list/list_view_row_store.h"
@@ -41,6 +42,8 @@ struct Application {
   RowTagSource tags;
   RowBuffer row_buffer{};
   SortDirections sort_directions;
+  // What the start-up reads found: the files written at exit depend on it.
+  StartupReads startup_reads;
   // The column of the last right click on the list: the column the cell editor edits.
   int edit_column = 0;
 
@@ -58,6 +61,7 @@ struct Application {
   // from the picker. Tests put recorders here.
   std::unique_ptr<Launcher> launcher = std::make_unique<ProcessLauncher>();
   std::unique_ptr<FileNamePicker> file_name_picker = std::make_unique<CommonFileNamePicker>();
+  std::string notepad_program = SystemNotepadPath();
   // The timed run, paced by timer 2 of the main window.
   TimedRun timed_run;
   // Where added drawings come from (disks, open dialog, folder browser) and the search texts.

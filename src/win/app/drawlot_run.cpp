@@ -26,9 +26,12 @@ int RunMessageLoop() {
 }  // namespace
 
 void SaveSettingsAtExit(Application& app) {
-  SaveEnvironmentSettings(app.settings, app.startup_folder, app.prompter);
-  SaveSetTitles(app.items, app.startup_folder, app.prompter);
-  SaveItemSets(app.items, app.startup_folder, app.prompter);
+  const StartupReads& reads = app.startup_reads;
+  if (reads.MayWrite(reads.environment)) {
+    SaveEnvironmentSettings(app.settings, app.startup_folder, app.prompter);
+  }
+  if (reads.MayWrite(reads.set_titles)) SaveSetTitles(app.items, app.startup_folder, app.prompter);
+  if (reads.MayWrite(reads.item_sets)) SaveItemSets(app.items, app.startup_folder, app.prompter);
 }
 
 int RunDrawlot(Application& app, int show_command) {
@@ -38,7 +41,8 @@ int RunDrawlot(Application& app, int show_command) {
     ShowWindow(window, show_command);
     UpdateWindow(window);
   }
-  const int exit_code = window ? RunMessageLoop() : 0;
+  if (!window) return 0;  // a start that failed has nothing to save
+  const int exit_code = RunMessageLoop();
   SaveSettingsAtExit(app);
   return exit_code;
 }

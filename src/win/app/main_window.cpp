@@ -66,20 +66,38 @@ std::string ListFilePath(const Application& app) {
 
 // ---- Creation --------------------------------------------------------------------------------
 
+// A settings file that is there but could not be read: the user is told that it stays as it
+// is, since its content was never seen.
+void ReadSetFile(Application& app, int result, const char* unreadable_text) {
+  if (result == kSettingsMissing) {
+    app.prompter.Tell(app.owner(), "カラム設定ファイルがありません。初期値にします。", "初期設定１",
+                      Icon::kWarning);
+  } else if (result == kSettingsUnreadable) {
+    app.prompter.Tell(app.owner(), unreadable_text, "初期設定１", Icon::kWarning);
+  }
+}
+
 void ReadSettingsFiles(Application& app) {
-  const WindowRef owner = app.owner();
-  if (LoadSetTitles(app.items, app.startup_folder) != 0) {
-    app.prompter.Tell(owner, "カラム設定ファイルがありません。初期値にします。", "初期設定１",
-                      Icon::kWarning);
+  StartupReads& reads = app.startup_reads;
+  reads.set_titles = LoadSetTitles(app.items, app.startup_folder);
+  ReadSetFile(app, reads.set_titles,
+              "カラム設定ファイル drwlt_set1.ini を読込出来ません。初期値にしますが、"
+              "このファイルは書き換えずにそのまま残します。");
+  reads.item_sets = LoadItemSets(app.items, app.startup_folder);
+  ReadSetFile(app, reads.item_sets,
+              "カラム設定ファイル drwlt_set2.ini を読込出来ません。初期値にしますが、"
+              "このファイルは書き換えずにそのまま残します。");
+  reads.environment = LoadEnvironmentSettings(app.settings, app.startup_folder);
+  if (reads.environment == kSettingsMissing) {
+    app.prompter.Tell(app.owner(), "設定ファイルがありません。環境設定をし直して下さい。",
+                      "初期設定２", Icon::kWarning);
+  } else if (reads.environment == kSettingsUnreadable) {
+    app.prompter.Tell(app.owner(),
+                      "設定ファイル plot_set.ini を読込出来ません。初期値にしますが、"
+                      "このファイルは書き換えずにそのまま残します。",
+                      "初期設定２", Icon::kWarning);
   }
-  if (LoadItemSets(app.items, app.startup_folder) != 0) {
-    app.prompter.Tell(owner, "カラム設定ファイルがありません。初期値にします。", "初期設定１",
-                      Icon::kWarning);
-  }
-  if (LoadEnvironmentSettings(app.settings, app.startup_folder) != 0) {
-    app.prompter.Tell(owner, "設定ファイルがありません。環境設定をし直して下さい。", "初期設定２",
-                      Icon::kWarning);
-  }
+  reads.finished = true;
 }
 
 HWND CreateToolbar(const Application& app) {
@@ -144,14 +162,25 @@ HWND CreateStatusBar(const Application& app) {
   return status;
 }
 
-// A list file larger than memory allows keeps the rows that got in; the program still starts.
+// "listview.ini" that is there but cannot be read whole (locked, or larger than memory allows)
+// is kept as it is at close, and the user is told; the program still starts.
+void TellListKept(Application& app) {
+  app.prompter.Tell(app.owner(),
+                    "リストファイル listview.ini を読込出来ません。空のリストで始めますが、"
+                    "このファイルは書き換えずにそのまま残します。",
+                    "ﾌｧｲﾙｴﾗｰ", Icon::kWarning);
+}
+
 void LoadSavedList(Application& app) {
-  const ListRedrawPause pause(app.drawing_list);
+  if (CheckListFile(ListFilePath(app)) == ListFileStatus::kUnreadable) return TellListKept(app);
   try {
+    const ListRedrawPause pause(app.drawing_list);
     LoadList(*app.rows, ListFilePath(app), app.tags);
-  } catch (const std::bad_alloc&) {
-  } catch (const std::length_error&) {
+  } catch (const std::exception&) {
+    app.rows->DeleteAllRows();  // the rows that got in are not the list
+    return TellListKept(app);
   }
+  app.startup_reads.list_loaded = true;
 }
 
 // The window's create message: the settings files, the controls and the list, in this order.
@@ -194,7 +223,7 @@ void OnPaint(Application& app) {
 }
 
 void SaveListAtClose(Application& app) {
-  if (!app.rows) return;
+  if (!app.rows || !app.startup_reads.list_loaded) return;
   try {
     SaveList(app.owner(), *app.rows, ListFilePath(app), app.prompter);
   } catch (const std::exception&) {

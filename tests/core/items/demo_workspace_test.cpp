@@ -12,8 +12,9 @@ namespace drawlot {
 namespace {
 
 std::string DemoFolder() {
-  std::string source = __FILE__;  // .../tests/core/items/demo_workspace_test.cpp
-  source = source.substr(0, source.rfind("tests/core/items/"));
+  // The source folder as the build knows it: __FILE__ may be relative to the build folder
+  // (a compiler cache that rewrites paths), which the test does not run in.
+  std::string source = DRAWLOT_SOURCE_DIR;
 #ifdef _WIN32
   if (!source.empty() && source[0] == '/') source = "Z:" + source;  // Wine's view of /
 #endif

@@ -140,7 +140,7 @@ TEST(ReplacingFile, ReplacesTheTargetOnlyAtCommit) {
     EXPECT_TRUE(file.Commit());
   }
   EXPECT_EQ(folder.Read("a.scr"), "first second");
-  EXPECT_FALSE(folder.Exists("a.scr.tmp"));
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.scr"});
 
   // Dropped without a commit: the old file stays and the temporary file goes.
   {
@@ -148,14 +148,14 @@ TEST(ReplacingFile, ReplacesTheTargetOnlyAtCommit) {
     EXPECT_TRUE(file.Write("half"));
   }
   EXPECT_EQ(folder.Read("a.scr"), "first second");
-  EXPECT_FALSE(folder.Exists("a.scr.tmp"));
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.scr"});
 
   // A target that cannot be replaced (a folder of that name): the commit fails, cleanly.
   folder.MakeFolder("b.scr");
   ReplacingFile blocked(folder.File("b.scr"));
   EXPECT_TRUE(blocked.Write("text"));
   EXPECT_FALSE(blocked.Commit());
-  EXPECT_FALSE(folder.Exists("b.scr.tmp"));
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"a.scr", "b.scr"}));
   EXPECT_FALSE(blocked.Write("more"));
 
   // No temporary file could be made: every step says so.

@@ -17,6 +17,7 @@
 #include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
 #include "core/script/list_file.h"
+#include "core/text/file_io.h"
 #include "resources/resource_ids.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
@@ -492,19 +493,30 @@ TEST_F(LoadedWindowTest, HelpAndHomePageOpenTheMakersPages) {
 
 // A folder browser that always answers the same folder, and an open dialog that is cancelled;
 // both record that they were asked.
+// While a picker is open it notes whether the main window takes input ("on"/"off") and whether
+// the list repaints ("drawn"/"paused": a paused list view loses its visible style).
 class AnsweringSources : public FolderBrowser, public FilePicker {
  public:
   std::string ChooseFolder(std::string_view, std::string_view) override {
     ++folder_questions;
+    NoteWindows();
     return folder;
   }
   std::optional<PickedFiles> OpenFiles(const OpenFilesRequest& request) override {
     opened_with.push_back(request.filters.empty() ? "" : request.filters[0].pattern);
+    NoteWindows();
     return std::nullopt;
+  }
+  void NoteWindows() {
+    const HWND list = GetDlgItem(main, IDC_DRAWING_LIST);
+    seen.push_back(std::string(IsWindowEnabled(main) ? "on " : "off ") +
+                   ((GetWindowLongA(list, GWL_STYLE) & WS_VISIBLE) ? "drawn" : "paused"));
   }
   std::string folder;
   int folder_questions = 0;
   Texts opened_with;
+  HWND main = nullptr;
+  Texts seen;
 };
 
 TEST_F(LoadedWindowTest, AddingCommandsReachTheirOperationWithTheirKind) {
@@ -513,6 +525,7 @@ TEST_F(LoadedWindowTest, AddingCommandsReachTheirOperationWithTheirKind) {
   drawings.Write("b.dxf", "x");
   AnsweringSources sources;
   sources.folder = drawings.path();
+  sources.main = window_;
   app_.drawing_sources.folder_browser = &sources;
   app_.drawing_sources.file_picker = &sources;
   Command(IDM_DELETE_ALL);
@@ -527,6 +540,11 @@ TEST_F(LoadedWindowTest, AddingCommandsReachTheirOperationWithTheirKind) {
   for (const int id : {IDM_DWG_FILE, IDT_DWG_FILE, IDM_DXF_FILE}) Command(id);
   EXPECT_EQ(sources.opened_with, (Texts{"*.dwg", "*.dwg", "*.dxf"}));
   EXPECT_EQ(app_.rows->RowCount(), 7);
+  // The ownerless folder browser keeps the main window off; no picker holds the list's paint.
+  const Texts folder_seen(sources.seen.begin(), sources.seen.begin() + 7);
+  EXPECT_EQ(folder_seen, Texts(7, "off drawn"));
+  EXPECT_EQ(Texts(sources.seen.begin() + 7, sources.seen.end()), Texts(3, "on drawn"));
+  EXPECT_TRUE(IsWindowEnabled(window_));
 }
 
 TEST_F(LoadedWindowTest, CommandsWithoutTheirOperationDoNothing) {
@@ -602,15 +620,25 @@ void CALLBACK CloseMainWindow(HWND, UINT, UINT_PTR timer, DWORD) {
   PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDM_QUIT, 0), 0);
 }
 
+// As CloseMainWindow, after making folders of the list's and the set titles' names in the
+// start-up folder, so that both fail to be written at the end (they were read as missing).
+void CALLBACK BlockTwoFilesAndClose(HWND window, UINT message, UINT_PTR timer, DWORD time) {
+  const HWND main = FindWindowA(kMainWindowClass, nullptr);
+  if (!main) return;
+  const auto* app = reinterpret_cast<Application*>(GetWindowLongPtrA(main, GWLP_USERDATA));
+  for (std::string_view name : {kListFileName, kSetTitleFileName}) {
+    CreateDirectoryA(JoinPath(app->startup_folder, name).c_str(), nullptr);
+  }
+  CloseMainWindow(window, message, timer, time);
+}
+
 TEST(DrawlotRun, WritesTheListOnDestroyThenTheThreeSettingsFilesInOrder) {
   TempFolder folder("終了順");
-  // These two cannot be written (they are folders), so their writers say so: each box shows
-  // which of the other files existed at that moment.
-  folder.MakeFolder(kListFileName);
-  folder.MakeFolder(kSetTitleFileName);
+  // Two files cannot be written (they become folders once the window runs), so their writers
+  // say so: each box shows which of the other files existed at that moment.
   SnapshotPrompter prompter(folder);
   Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
-  SetTimer(nullptr, 0, 10, CloseMainWindow);
+  SetTimer(nullptr, 0, 10, BlockTwoFilesAndClose);
   EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
   UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
 
@@ -618,6 +646,90 @@ TEST(DrawlotRun, WritesTheListOnDestroyThenTheThreeSettingsFilesInOrder) {
                                    "ﾌｧｲﾙｴﾗｰ: window", "ﾌｧｲﾙｴﾗｰ: plot_set.ini"}));
   EXPECT_TRUE(folder.Exists(kItemSetFileName));
   EXPECT_TRUE(folder.Exists(kEnvironmentFileName));
+}
+
+// The first box fails as running out of memory would, half-way through the start-up reads.
+class ThrowingPrompter : public Prompter {
+ public:
+  Answer Show(const Message&) override { throw std::bad_alloc(); }
+};
+
+TEST(DrawlotRun, AStartThatFailsHalfWayWritesNoSettingsFile) {
+  TempFolder folder("途中");
+  WritePreparedSettings(folder);
+  DeleteFileA(folder.File(kSetTitleFileName).c_str());  // its box is the one that fails
+  const std::string items = folder.Read(kItemSetFileName);
+  const std::string settings = folder.Read(kEnvironmentFileName);
+  ThrowingPrompter prompter;
+  Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
+  UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+  MSG quit;
+  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // posted by the failed window
+  EXPECT_EQ(folder.Names(), (Texts{"drwlt_set2.ini", "plot_set.ini"}));
+  EXPECT_EQ(folder.Read(kItemSetFileName), items);
+  EXPECT_EQ(folder.Read(kEnvironmentFileName), settings);
+}
+
+// Holds files open without sharing, as another program that locks them does, and lets them
+// go at the last start-up box, so the files could be written at the end.
+class LockingPrompter : public RecordingPrompter {
+ public:
+  void Lock(const std::string& path) {
+    locks_.push_back(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                 OPEN_EXISTING, 0, nullptr));
+  }
+  Answer Show(const Message& message) override {
+    if (message.title == "ﾌｧｲﾙｴﾗｰ") Unlock();
+    return RecordingPrompter::Show(message);
+  }
+  void Unlock() {
+    for (HANDLE lock : locks_) CloseHandle(lock);
+    locks_.clear();
+  }
+  ~LockingPrompter() override { Unlock(); }
+
+ private:
+  std::vector<HANDLE> locks_;
+};
+
+TEST(DrawlotRun, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
+  TempFolder folder("ロック");
+  WritePreparedSettings(folder);
+  WriteList(folder, {"a.dwg", "b.dwg"});
+  const Texts names = folder.Names();
+  std::vector<std::string> before;
+  for (const std::string& name : names) before.push_back(folder.Read(name));
+  LockingPrompter prompter;
+  for (std::string_view name : {kItemSetFileName, kEnvironmentFileName, kListFileName}) {
+    prompter.Lock(folder.File(name));
+  }
+  Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  SetTimer(nullptr, 0, 10, CloseMainWindow);
+  EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
+  UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+
+  ASSERT_EQ(prompter.shown.size(), 3u);
+  EXPECT_EQ(prompter.shown[0].text,
+            "カラム設定ファイル drwlt_set2.ini を読込出来ません。初期値にしますが、"
+            "このファイルは書き換えずにそのまま残します。");
+  EXPECT_EQ(prompter.shown[0].title, "初期設定１");
+  EXPECT_EQ(prompter.shown[1].text,
+            "設定ファイル plot_set.ini を読込出来ません。初期値にしますが、"
+            "このファイルは書き換えずにそのまま残します。");
+  EXPECT_EQ(prompter.shown[1].title, "初期設定２");
+  EXPECT_EQ(prompter.shown[2].text,
+            "リストファイル listview.ini を読込出来ません。空のリストで始めますが、"
+            "このファイルは書き換えずにそのまま残します。");
+  EXPECT_EQ(prompter.shown[2].title, "ﾌｧｲﾙｴﾗｰ");
+  for (const Message& box : prompter.shown) {
+    EXPECT_EQ(box.icon, Icon::kWarning);
+    EXPECT_NE(box.owner, 0u);
+  }
+  // Every file as it was (the readable set titles were written back unchanged), nothing else.
+  EXPECT_EQ(folder.Names(), names);
+  for (std::size_t i = 0; i < names.size(); ++i)
+    EXPECT_EQ(folder.Read(names[i]), before[i]) << names[i];
 }
 
 TEST(DrawlotRun, EndsAtOnceWhenTheClassCannotBeRegistered) {
