@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cderr.h>
 #include <commdlg.h>
 #include <shlobj.h>
 
@@ -46,7 +47,11 @@ std::optional<PickedFiles> DrawingPickers::OpenFiles(const OpenFilesRequest& req
     if (error == 0) return std::nullopt;
     return PickedFiles{{}, 0, static_cast<unsigned>(error)};
   }
-  return PickedFiles{FilledResult(buffer), dialog.nFileOffset, 0};
+  std::string result = FilledResult(buffer);
+  // The names end in two NULs inside the buffer. Some dialogs (Wine's) fill a buffer that is
+  // too small to its end and cut the last name instead of failing: the same error.
+  if (result.size() >= request.buffer_size) return PickedFiles{{}, 0, FNERR_BUFFERTOOSMALL};
+  return PickedFiles{std::move(result), dialog.nFileOffset, 0};
 }
 
 std::string DrawingPickers::ChooseFolder(std::string_view title, std::string_view preselected) {

@@ -115,6 +115,28 @@ TEST_F(RealFoldersTest, OpenDialogAddsTheTypedFilesFromTheLastFolder) {
   EXPECT_EQ(app.settings.file_folder.view(), temp.path());
 }
 
+TEST_F(RealFoldersTest, MoreFilesThanTheDialogsBufferHoldsAreReportedWithItsError) {
+  app.settings.file_folder = temp.path();
+  std::string typed;
+  for (int i = 0; i < 12; ++i) {  // 12 names of 100 bytes: more than the 1040-byte buffer
+    const std::string name = std::to_string(i) + std::string(94, 'n') + ".dwg";
+    temp.Write(name, "x");
+    typed += "\"" + name + "\" ";
+  }
+  DialogAnswerer answerer("", [&](HWND dialog) {
+    if (!SetDlgItemTextA(dialog, kFileNameEdit, typed.c_str())) {
+      SetDlgItemTextA(dialog, kFileNameCombo, typed.c_str());
+    }
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  AddDrawingFilesCommand(app, sources, DrawingKind::kDwg);
+  ASSERT_TRUE(answerer.answered());
+  EXPECT_EQ(app.rows->RowCount(), 0);
+  EXPECT_EQ(Boxes(),
+            (Texts{"選択したファイルが多すぎて読込出来ません！\n"
+                   "一度に選ぶファイルを減らして下さい。（エラー 3003） / ファイル追加操作"}));
+}
+
 TEST_F(RealFoldersTest, CancelledOpenDialogChangesNothing) {
   app.settings.file_folder = temp.path();
   DialogAnswerer answerer("ファイル読み出し", [](HWND dialog) {
