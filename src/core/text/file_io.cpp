@@ -22,6 +22,11 @@ bool EndsWithSeparator(std::string_view folder) {
   return EndsWithBackslash(folder);
 }
 
+// The outcome of opening a file for reading that failed just now, judged by errno.
+ReadOutcome OutcomeOfFailedOpen() {
+  return errno == ENOENT || errno == ENOTDIR ? ReadOutcome::kMissing : ReadOutcome::kUnreadable;
+}
+
 // Where the file name of `path` starts: after its last separator (lead-byte aware for "\").
 std::size_t NameStart(std::string_view path) {
   std::size_t slash = kPathSeparator == '/' ? path.rfind('/') : FindLastBackslash(path);
@@ -40,6 +45,7 @@ constexpr int kTemporaryNameAttempts = 32;
 std::FILE* CreateTemporaryBeside(const std::string& target, std::string& temporary) {
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
     temporary = TemporaryNameBeside(target, RandomBits());
+    if (temporary == target) continue;  // a one-byte name may draw the target's own
     if (std::FILE* file = CreateNewFile(temporary)) return file;
     if (errno != EEXIST) break;  // the folder is not writable: another name will not help
   }
@@ -61,10 +67,6 @@ std::string TemporaryNameBeside(std::string_view target, std::uint64_t random) {
   if (name.size() > room) name = ("~" + digits).substr(0, room);
   if (name == "~") name = digits.substr(0, 1);  // a one-byte name still varies
   return std::string(target.substr(0, start)) + name;
-}
-
-ReadOutcome OutcomeOfFailedOpen() {
-  return errno == ENOENT || errno == ENOTDIR ? ReadOutcome::kMissing : ReadOutcome::kUnreadable;
 }
 
 FileContent ReadWholeFile(const std::string& path, std::size_t max_bytes) {

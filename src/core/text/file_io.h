@@ -38,9 +38,6 @@ struct FileContent {
 // The whole file when it holds at most `max_bytes`; a larger file is unreadable.
 FileContent ReadWholeFile(const std::string& path, std::size_t max_bytes);
 
-// The outcome of opening `path` for reading that failed just now, judged by errno.
-ReadOutcome OutcomeOfFailedOpen();
-
 // Up to `max_bytes` from the start of the file, or nullopt when it cannot be opened.
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t max_bytes);
 
