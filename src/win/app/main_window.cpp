@@ -66,8 +66,8 @@ std::string ListFilePath(const Application& app) {
 
 // ---- Creation --------------------------------------------------------------------------------
 
-// A settings file that is there but could not be read: the user is told that it stays as it
-// is, since its content was never seen.
+// The start-up box of a set file that was not read: missing (the defaults), or there but
+// unreadable, when the user is told that it stays as it is, its content never seen.
 void ReadSetFile(Application& app, int result, const char* unreadable_text) {
   if (result == kSettingsMissing) {
     app.prompter.Tell(app.owner(), "カラム設定ファイルがありません。初期値にします。", "初期設定１",
