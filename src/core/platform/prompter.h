@@ -29,6 +29,8 @@ struct Message {
   std::string title;
   Buttons buttons = Buttons::kOk;
   Icon icon = Icon::kNone;
+
+  friend bool operator==(const Message&, const Message&) = default;
 };
 
 class Prompter {

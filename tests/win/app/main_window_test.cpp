@@ -39,9 +39,10 @@ void WritePreparedSettings(const TempFolder& folder) {
   table.sets[0].title = "最初のセット";
   table.sets[1].title = "二番目";
   table.sets[2].title = "印刷セット";
-  table.sets[0].items = Slots({Item("ゼロ", 1, 0, "", 50)});
-  table.sets[2].items = Slots({Item("ファイル名", 1, 0, "", 120), Item("隠し", 0, 0, "", 70),
-                               Item("フォルダ", 2, 0, "", 200), Item("プリンタ", 4, 3, "PDF", 90)});
+  table.sets[0].items = Slots({Item("ゼロ").display(1).width(50)});
+  table.sets[2].items = Slots({Item("ファイル名").display(1).width(120), Item("隠し").width(70),
+                               Item("フォルダ").display(2).width(200),
+                               Item("プリンタ").display(4).edit(3).initial("PDF").width(90)});
   folder.Write(kSetTitleFileName, SerializeSetTitles(table));
   folder.Write(kItemSetFileName, SerializeItemSets(table));
 

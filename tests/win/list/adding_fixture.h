@@ -14,6 +14,7 @@
 
 #include "core/list/list_rows.h"
 #include "support/recording_prompter.h"
+#include "support/script_items.h"
 #include "win/app/application.h"
 #include "win/list/drawing_sources.h"
 #include "win/support/hidden_list_view.h"
@@ -23,15 +24,6 @@ namespace drawlot::testing {
 
 using Texts = std::vector<std::string>;
 
-inline ScriptItem ShownItem(const char* title, int display_mode) {
-  ScriptItem item;
-  item.present = 1;
-  item.title = title;
-  item.display_mode = display_mode;
-  item.width = 100;
-  return item;
-}
-
 class AddingFixture : public ::testing::Test {
  protected:
   AddingFixture() {
@@ -39,9 +31,9 @@ class AddingFixture : public ::testing::Test {
     app.drawing_list = view.list();
     app.rows = std::make_unique<ListViewRowStore>(view.list());
     ItemSlots& items = app.items.sets[0].items;
-    items[0] = ShownItem("ファイル名", 1);
-    items[1] = ShownItem("フォルダ", 2);
-    items[2] = ShownItem("日時", 3);
+    items[0] = Item("ファイル名").display(1).width(100);
+    items[1] = Item("フォルダ").display(2).width(100);
+    items[2] = Item("日時").display(3).width(100);
     app.settings.autocad_type = '0';
     BuildColumns(*app.rows, app.current_items());
   }

@@ -238,7 +238,7 @@ TEST_F(FolderSelectionTest, DriveRootListsTheOtherFixedDriveFirst) {
 TEST_F(FolderSelectionTest, RulesApplyOnlyToTheRowsTheDialogAdded) {
   ItemSlots& items = app.items.sets[0].items;
   for (int slot = 3; slot < 6; ++slot) {
-    items[slot] = ShownItem("値", 4);
+    items[slot] = Item("値").display(4).width(100);
     items[slot].initial_value = "-";
   }
   BuildColumns(*app.rows, app.current_items());
