@@ -18,9 +18,13 @@
 #include "core/script/list_file.h"
 #include "core/script/script_writer.h"
 #include "core/text/file_io.h"
+#include "support/script_items.h"
 
 namespace drawlot {
 namespace {
+
+using testing::Item;
+using testing::Slots;
 
 class SilentPrompter : public Prompter {
  public:
@@ -49,41 +53,26 @@ const BenchFolder& Folder() {
   return folder;
 }
 
-ScriptItem Item(int display_mode, int output_mode, const char* command, const char* initial) {
-  ScriptItem item;
-  item.present = 1;
-  item.display_mode = display_mode;
-  item.output_mode = output_mode;
-  item.command = command;
-  item.initial_value = initial;
-  item.width = 60;
-  return item;
-}
-
 // Twelve displayed items as a plotting set has them: file name, folder, date, a number, then
 // per-drawing answers; a hidden "open" item writes the drawing path.
 ItemSlots PlotSlots() {
-  const ScriptItem items[] = {
-      Item(1, 0, "", ""),
-      Item(2, 0, "", ""),
-      Item(3, 0, "", ""),
-      Item(4, 0, "", "0"),
-      Item(0, 1, "open", ""),
-      Item(0, 2, "-plot", ""),
-      Item(4, 3, "", "Yes"),
-      Item(4, 4, "", "Layout1"),
-      Item(4, 4, "", "PrinterA"),
-      Item(4, 4, "", "A3"),
-      Item(4, 4, "", "Millimeters"),
-      Item(4, 4, "", "Landscape"),
-      Item(4, 4, "", "Extents"),
-      Item(4, 4, "", "Fit"),
-      Item(0, 2, "", ""),
-  };
-  ItemSlots slots{};
-  int slot = 0;
-  for (const ScriptItem& item : items) slots[slot++] = item;
-  return slots;
+  return Slots({
+      Item().display(1).width(60),
+      Item().display(2).width(60),
+      Item().display(3).width(60),
+      Item().display(4).initial("0").width(60),
+      Item().output(1).command("open").width(60),
+      Item().output(2).command("-plot").width(60),
+      Item().display(4).output(3).initial("Yes").width(60),
+      Item().display(4).output(4).initial("Layout1").width(60),
+      Item().display(4).output(4).initial("PrinterA").width(60),
+      Item().display(4).output(4).initial("A3").width(60),
+      Item().display(4).output(4).initial("Millimeters").width(60),
+      Item().display(4).output(4).initial("Landscape").width(60),
+      Item().display(4).output(4).initial("Extents").width(60),
+      Item().display(4).output(4).initial("Fit").width(60),
+      Item().output(2).width(60),
+  });
 }
 
 std::uint32_t NextRandom(std::uint32_t& state) {

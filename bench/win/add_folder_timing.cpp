@@ -10,12 +10,15 @@
 
 #include "core/list/add_drawings.h"
 #include "core/text/decimal.h"
+#include "support/script_items.h"
 #include "timing_list.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/list/list_view_row_store.h"
 #include "win/platform/win32_file_system.h"
 
 namespace {
+
+using drawlot::testing::Item;
 
 constexpr int kDrawings = 5000;
 
@@ -25,16 +28,6 @@ double Now() {
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&count);
   return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-drawlot::ScriptItem Item(const char* title, int display_mode, const char* initial = "") {
-  drawlot::ScriptItem item;
-  item.present = 1;
-  item.title = title;
-  item.display_mode = display_mode;
-  item.initial_value = initial;
-  item.width = 80;
-  return item;
 }
 
 int BareEnumeration(const std::string& pattern) {
@@ -67,12 +60,12 @@ int main() {
   const HWND list = drawlot::timing::CreateTimingList();
   drawlot::ListViewRowStore rows(list);
   drawlot::ItemSlots items{};
-  items[0] = Item("ファイル名", 1);
-  items[1] = Item("フォルダ", 2);
-  items[2] = Item("日時", 3);
-  items[3] = Item("出力先", 4, "PRN-1");
-  items[4] = Item("用紙", 4, "A3");
-  items[5] = Item("向き", 4, "縦");
+  items[0] = Item("ファイル名").display(1).width(80);
+  items[1] = Item("フォルダ").display(2).width(80);
+  items[2] = Item("日時").display(3).width(80);
+  items[3] = Item("出力先").display(4).initial("PRN-1").width(80);
+  items[4] = Item("用紙").display(4).initial("A3").width(80);
+  items[5] = Item("向き").display(4).initial("縦").width(80);
   drawlot::BuildColumns(rows, items);
 
   char temp[MAX_PATH] = {};

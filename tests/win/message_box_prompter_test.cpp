@@ -1,6 +1,6 @@
 // The real message boxes: text, title, buttons, icon and owner reach MessageBoxA as asked,
-// and the button pressed comes back. Each box is answered by a thread timer that reads it and
-// presses a button, since an undismissed box would block forever.
+// and the button pressed comes back. Each box is answered by the modal answerer, which reads it
+// and presses a button, since an undismissed box would block forever.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "win/platform/message_box_prompter.h"
+#include "win/support/modal_answerer.h"
 
 namespace drawlot {
 namespace {
@@ -20,45 +21,29 @@ struct SeenBox {
   int press = IDOK;  // the button the hook presses
 };
 
-SeenBox* g_box = nullptr;  // timer procedures have no parameter of their own
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
-// Runs inside the box's own modal loop: reads the box, then presses the chosen button.
-void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND box = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&box));
-  if (!box || !g_box) return;
-  KillTimer(nullptr, timer);
-  char buffer[256] = {};
-  GetWindowTextA(box, buffer, sizeof buffer);
-  g_box->title = buffer;
-  GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);  // the static that holds the text
-  g_box->text = buffer;
-  g_box->owner = GetWindow(box, GW_OWNER);
+// Reads the box, then presses the chosen button.
+void AnswerBox(HWND box, SeenBox& seen) {
+  seen.title = testing::WindowText(box);
+  char text[256] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the static that holds the text
+  seen.text = text;
+  seen.owner = GetWindow(box, GW_OWNER);
   // The icon static is 0x14 on Windows and 0x440 under Wine; without an icon it holds none.
   for (int id : {0x0014, 0x0440}) {
-    if (SendDlgItemMessageA(box, id, STM_GETICON, 0, 0) != 0) g_box->has_icon = true;
+    if (SendDlgItemMessageA(box, id, STM_GETICON, 0, 0) != 0) seen.has_icon = true;
   }
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_box->press, BN_CLICKED), 0);
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(seen.press, BN_CLICKED), 0);
 }
 
 Answer ShowAnswered(const Message& message, SeenBox& seen) {
-  g_box = &seen;
-  SetTimer(nullptr, 0, 20, AnswerBox);
+  testing::ModalAnswerer answerer("", [&seen](HWND box) { AnswerBox(box, seen); });
   MessageBoxPrompter prompter;
-  const Answer answer = prompter.Show(message);
-  g_box = nullptr;
-  return answer;
+  return prompter.Show(message);
 }
 
-TEST(WindowsText, AnsiCodePageIs932) { EXPECT_EQ(GetACP(), 932u); }
+TEST(WindowsText, AnsiCodePageIs932) {
+  EXPECT_EQ(GetACP(), 932u);
+}
 
 TEST(MessageBoxPrompter, ShowsTheTextsAndReturnsTheButtonPressed) {
   SeenBox seen;

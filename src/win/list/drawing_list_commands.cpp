@@ -31,10 +31,10 @@ class MainWindowDisabled {
   HWND window_;
 };
 
-std::string ChooseWithTheWindowDisabled(Application& app, DrawingSources& sources,
-                                        AddingContext& context, DrawingKind kind) {
+std::string ChooseWithTheWindowDisabled(Application& app, AddingContext& context,
+                                        DrawingKind kind) {
   const MainWindowDisabled disabled(app.main_window);
-  return ChooseDrawingFolder(context, *sources.folder_browser, kind);
+  return ChooseDrawingFolder(context, *app.pickers.folders, kind);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ std::string ChooseWithTheWindowDisabled(Application& app, DrawingSources& source
 // one repaint at the end instead of one per row (5,000 rows take 0.1 s instead of 6 s).
 void AddFolderDrawingsCommand(Application& app, DrawingSources& sources, DrawingKind kind) {
   AddingContext context = MainListContext(app, sources);
-  const std::string chosen = ChooseWithTheWindowDisabled(app, sources, context, kind);
+  const std::string chosen = ChooseWithTheWindowDisabled(app, context, kind);
   if (!chosen.empty()) {
     const ListRedrawPause pause(app.drawing_list);
     AddChosenFolder(context, chosen, kind);
@@ -53,7 +53,7 @@ void AddFolderDrawingsCommand(Application& app, DrawingSources& sources, Drawing
 
 void AddFolderTreeDrawingsCommand(Application& app, DrawingSources& sources, DrawingKind kind) {
   AddingContext context = MainListContext(app, sources);
-  const std::string chosen = ChooseWithTheWindowDisabled(app, sources, context, kind);
+  const std::string chosen = ChooseWithTheWindowDisabled(app, context, kind);
   if (!chosen.empty()) {
     const ListRedrawPause pause(app.drawing_list);
     AddChosenFolderTree(context, chosen, kind);
@@ -63,7 +63,7 @@ void AddFolderTreeDrawingsCommand(Application& app, DrawingSources& sources, Dra
 
 void AddDrawingFilesCommand(Application& app, DrawingSources& sources, DrawingKind kind) {
   AddingContext context = MainListContext(app, sources);
-  if (const auto picked = PickDrawingFiles(context, *sources.file_picker, kind)) {
+  if (const auto picked = PickDrawingFiles(context, *app.pickers.files, kind)) {
     const ListRedrawPause pause(app.drawing_list);
     AddPickedFiles(context, *picked);
   }
@@ -72,7 +72,10 @@ void AddDrawingFilesCommand(Application& app, DrawingSources& sources, DrawingKi
 
 void ChooseFoldersCommand(Application& app, DrawingSources& sources) {
   const int first_new_row = app.rows->RowCount();
-  RunFolderSelectionDialog(app, sources);
+  const FolderSelectionRecords records{.adding = MainListContext(app, sources),
+                                       .drawing_list = app.drawing_list,
+                                       .kind = sources.folder_kind};
+  RunFolderSelectionDialog(app.dialog_context(), records);
   AddingContext context = MainListContext(app, sources);
   ApplyRulesOnAdding(context, first_new_row);
   RefreshStatusBar(app);
@@ -80,13 +83,13 @@ void ChooseFoldersCommand(Application& app, DrawingSources& sources) {
 
 void SearchInListCommand(Application& app, DrawingSources& sources) {
   // Closed without the button, the dialog leaves the previous text, and that is searched.
-  RunSearchDialog(app.instance, app.main_window, sources.search);
+  RunSearchDialog(app.dialog_context(), sources.search);
   SearchInList(*app.rows, sources.search.text.view());
 }
 
 void SearchOnDisks(Application& app, DrawingSources& sources) {
   sources.search.text.Clear();
-  RunSearchDialog(app.instance, app.main_window, sources.search);
+  RunSearchDialog(app.dialog_context(), sources.search);
   if (sources.search.text.empty()) return;
   const HWND searching = ShowSearchingWindow(app.instance, app.main_window);
   AddingContext context = MainListContext(app, sources);

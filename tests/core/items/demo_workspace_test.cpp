@@ -11,10 +11,10 @@
 namespace drawlot {
 namespace {
 
+// The source tree comes from the build: __FILE__ is relative when ccache rewrites the paths
+// below its base directory, and a relative path does not lead from the test's folder.
 std::string DemoFolder() {
-  // The source folder as the build knows it: __FILE__ may be relative to the build folder
-  // (a compiler cache that rewrites paths), which the test does not run in.
-  std::string source = DRAWLOT_SOURCE_DIR;
+  std::string source = DRAWLOT_SOURCE_DIR "/";
 #ifdef _WIN32
   if (!source.empty() && source[0] == '/') source = "Z:" + source;  // Wine's view of /
 #endif

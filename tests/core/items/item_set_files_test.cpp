@@ -4,25 +4,16 @@
 #include "core/items/partial_script_file.h"
 #include "core/text/file_io.h"
 #include "support/recording_prompter.h"
+#include "support/script_items.h"
 #include "support/temp_folder.h"
 
 namespace drawlot {
 namespace {
 
+using testing::Item;
 using testing::RecordingPrompter;
 using testing::TempFolder;
 using testing::Visible;
-
-ScriptItem Item(std::string_view title, int output, int display, int edit, int width) {
-  ScriptItem item;
-  item.present = 1;
-  item.title = title;
-  item.output_mode = output;
-  item.display_mode = display;
-  item.edit_mode = edit;
-  item.width = width;
-  return item;
-}
 
 // Two sets: 印刷 with a file-name item, a date item and a printer item with all texts filled,
 // and 変換 with one command item.
@@ -31,18 +22,18 @@ ScriptItemTable SampleTable() {
   ClearTable(table);
   table.sets[0].present = 1;
   table.sets[0].title = "印刷";
-  table.sets[0].items[0] = Item("図面名", 1, 1, 0, 120);
+  table.sets[0].items[0] = Item("図面名").output(1).display(1).width(120);
   table.sets[0].items[0].command = "_open";
-  table.sets[0].items[1] = Item("日付", 0, 3, 0, 100);
+  table.sets[0].items[1] = Item("日付").display(3).width(100);
   ScriptItem& printer = table.sets[0].items[2];
-  printer = Item("出力先", 4, 4, 3, -5);
+  printer = Item("出力先").output(4).display(4).edit(3).width(-5);
   printer.select = {FixedText<16>("A3"), FixedText<16>("A4"), FixedText<16>(""), FixedText<16>(""),
                     FixedText<16>("横")};
   printer.initial_value = "C:\\表\\プリンタ";
   printer.command = "-plot";
   table.sets[1].present = 1;
   table.sets[1].title = "変換";
-  table.sets[1].items[0] = Item("保存", 2, 0, 0, 0);
+  table.sets[1].items[0] = Item("保存").output(2);
   table.sets[1].items[0].command = "_qsave";
   return table;
 }
@@ -79,7 +70,7 @@ TEST(ItemSetFiles, WritersStopAtTheFirstAbsentSetAndItem) {
   table.sets[1].present = 0;           // ends the sets; set 2 is not written either
   table.sets[2].present = 1;
   table.sets[2].title = "残り";
-  table.sets[2].items[0] = Item("x", 0, 1, 0, 10);
+  table.sets[2].items[0] = Item("x").display(1).width(10);
   EXPECT_EQ(Visible(SerializeSetTitles(table)), Visible("1\r\n印刷\r\n"));
   EXPECT_EQ(Visible(SerializeItemSets(table)), Visible("0;0;図面名;1;1;0;120;;;;;;;_open\r\n"));
 }
@@ -163,11 +154,14 @@ TEST(ItemSetFiles, AnItemLineLongerThan255BytesReadsBackWhole) {
   ClearTable(table);
   table.sets[0].present = 1;
   table.sets[0].title = "s";
-  table.sets[0].items[0] = Item("first", 0, 1, 0, 5);
+  table.sets[0].items[0] = Item("first").display(1).width(5);
   table.sets[19].present = 0;
   ScriptItem& full = table.sets[0].items[1];
-  full =
-      Item("TTTTTTTTTTTTTTT", -2147483647 - 1, -2147483647 - 1, -2147483647 - 1, -2147483647 - 1);
+  full = Item("TTTTTTTTTTTTTTT")
+             .output(-2147483647 - 1)
+             .display(-2147483647 - 1)
+             .edit(-2147483647 - 1)
+             .width(-2147483647 - 1);
   for (auto& select : full.select) select = "SSSSSSSSSSSSSSS";
   full.initial_value = std::string(127, 'I');
   full.command = "CCCCCCCCCCCCCCC";
@@ -244,16 +238,16 @@ TEST(ItemSetFiles, AFailedSaveKeepsTheOldFileAndSaysSo) {
 
 TEST(PartialScriptFile, KeepsGapsAndSlotIndexes) {
   ItemSlots slots;
-  slots[0] = Item("図面", 1, 1, 0, 100);
+  slots[0] = Item("図面").output(1).display(1).width(100);
   slots[0].command = "_open";
-  slots[2] = Item("用紙", 4, 4, 4, 80);
+  slots[2] = Item("用紙").output(4).display(4).edit(4).width(80);
   slots[2].initial_value = "A3";
   const std::string bytes = SerializePartialScript(slots);
   EXPECT_EQ(Visible(bytes),
             Visible("0;図面;1;1;0;100;;;;;;;_open\r\n2;用紙;4;4;4;80;;;;;;A3;\r\n"));
 
   ItemSlots read;
-  read[7] = Item("stale", 0, 1, 0, 1);
+  read[7] = Item("stale").display(1).width(1);
   ParsePartialScript(read, bytes);
   EXPECT_TRUE(read == slots);
   EXPECT_EQ(ItemCount(read), 1);  // the gap at slot 1 ends the set's walk
@@ -271,11 +265,11 @@ TEST(PartialScriptFile, ReaderRules) {
 TEST(PartialScriptFile, FilesByFullPath) {
   TempFolder folder;
   ItemSlots slots;
-  slots[0] = Item("x", 2, 0, 0, 0);
+  slots[0] = Item("x").output(2);
   EXPECT_TRUE(SavePartialScriptFile(slots, folder.File("図面.dat")));
   EXPECT_EQ(folder.Read("図面.dat"), "0;x;2;0;0;0;;;;;;;\r\n");
   ItemSlots read;
-  read[0] = Item("old", 0, 1, 0, 1);
+  read[0] = Item("old").display(1).width(1);
   EXPECT_FALSE(LoadPartialScriptFile(read, folder.File("none.dat")));
   EXPECT_EQ(read[0].present, 0);  // emptied even when the file is missing
   EXPECT_TRUE(LoadPartialScriptFile(read, folder.File("図面.dat")));

@@ -115,7 +115,8 @@ TEST_F(RowCopyTest, CopiedRowWithAnEmptyFifthCellCannotBePasted) {
 }
 
 TEST(RowCopy, FewerThanFiveColumnsLeaveTheFifthCellAsItWas) {
-  const ItemSlots slots = Slots({Item("名前", 1, 0), Item("出力先", 4, 3, "P1")});
+  const ItemSlots slots = Slots({Item("名前").display(1).width(60),
+                                 Item("出力先").display(4).edit(3).initial("P1").width(60)});
   InMemoryRowStore store;
   RowTagSource tags;
   FillList(store, slots, tags, {"a.dwg", "b.dwg"});

@@ -149,8 +149,9 @@ TEST_F(HousekeepingTest, MovedRowKeepsItsCellsAndTakesItsIconFromTheName) {
 }
 
 TEST(MoveRow, IconFromTheLastFileNameColumnOrDxf) {
-  const ItemSlots two_names = Slots({Item("a", 1), Item("b", 1)});
-  const ItemSlots no_name = Slots({Item("f", 2)});
+  const ItemSlots two_names =
+      Slots({Item("a").display(1).edit(1).width(60), Item("b").display(1).edit(1).width(60)});
+  const ItemSlots no_name = Slots({Item("f").display(2).edit(1).width(60)});
   RecordingPrompter prompter;
   for (const auto& [slots, second, icon] :
        {std::tuple{two_names, "x.dwg", kIconDwg}, std::tuple{two_names, "x.dxf", kIconDxf},
@@ -166,8 +167,8 @@ TEST(MoveRow, IconFromTheLastFileNameColumnOrDxf) {
 }
 
 TEST(MoveRow, KeepsCellsOfColumnsAfterAGapInTheSet) {
-  ItemSlots slots = Slots({Item("名前", 1)});
-  slots[2] = Item("後", 4, 1, "x");
+  ItemSlots slots = Slots({Item("名前").display(1).edit(1).width(60)});
+  slots[2] = Item("後").display(4).edit(1).initial("x").width(60);
   InMemoryRowStore store;
   RowTagSource tags;
   FillList(store, slots, tags, {"a.dwg", "b.dwg"});
@@ -203,7 +204,8 @@ TEST(MoveRow, RefusedInsertKeepsTheRow) {
   MarkRow(store, 1);
   RowTagSource tags;
   RecordingPrompter prompter;
-  MoveRow(store, Slots({Item("名前", 1)}), tags, MoveDirection::kUp, prompter, 0);
+  MoveRow(store, Slots({Item("名前").display(1).edit(1).width(60)}), tags, MoveDirection::kUp,
+          prompter, 0);
   EXPECT_EQ(ColumnTexts(store, 0), (Texts{"a.dwg", "b.dwg"}));
 }
 

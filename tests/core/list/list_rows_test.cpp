@@ -31,11 +31,11 @@ TEST(IconOfFileName, DwgOnlyForWgInOneCase) {
 }
 
 TEST(BuildColumns, OneColumnPerDisplayedItemOverAllSlots) {
-  ItemSlots slots =
-      Slots({Item("名前", 1, 0, "", 120), Item("隠し", 0), Item("日時", 3, 0, "", 90)});
-  slots[4] = Item("出力先", 4, 3, "", 150);  // after a gap: still a column
-  slots[49] = Item("最後", 4, 1, "", 30);
-  slots[10] = Item("無効", 4);
+  ItemSlots slots = Slots({Item("名前").display(1).width(120), Item("隠し").edit(1).width(60),
+                           Item("日時").display(3).width(90)});
+  slots[4] = Item("出力先").display(4).edit(3).width(150);  // after a gap: still a column
+  slots[49] = Item("最後").display(4).edit(1).width(30);
+  slots[10] = Item("無効").display(4).edit(1).width(60);
   slots[10].present = 0;  // absent, whatever else it holds
   InMemoryRowStore store;
   store.InsertColumn(0, "old", 1);
@@ -69,8 +69,9 @@ TEST(InsertDrawingRow, FillsEachColumnByItsDisplayMode) {
 TEST(InsertDrawingRow, FirstDisplayedItemMakesTheRow) {
   // Slot 0 hidden: the folder is the first cell and carries the icon. Two file-name items both
   // show the name.
-  const ItemSlots slots =
-      Slots({Item("cmd", 0), Item("フォルダ", 2), Item("名前", 1), Item("名前2", 1)});
+  const ItemSlots slots = Slots(
+      {Item("cmd").edit(1).width(60), Item("フォルダ").display(2).edit(1).width(60),
+       Item("名前").display(1).edit(1).width(60), Item("名前2").display(1).edit(1).width(60)});
   InMemoryRowStore store;
   RowTagSource tags;
   BuildColumns(store, slots);
@@ -80,8 +81,10 @@ TEST(InsertDrawingRow, FirstDisplayedItemMakesTheRow) {
 }
 
 TEST(InsertDrawingRow, UnknownDisplayModeGivesAnEmptyColumn) {
-  const ItemSlots slots =
-      Slots({Item("名前", 1), Item("七", 7, 1, "init"), Item("負", -1), Item("用紙", 4, 1, "A4")});
+  const ItemSlots slots = Slots({Item("名前").display(1).edit(1).width(60),
+                                 Item("七").display(7).edit(1).initial("init").width(60),
+                                 Item("負").display(-1).edit(1).width(60),
+                                 Item("用紙").display(4).edit(1).initial("A4").width(60)});
   InMemoryRowStore store;
   RowTagSource tags;
   BuildColumns(store, slots);
@@ -90,8 +93,9 @@ TEST(InsertDrawingRow, UnknownDisplayModeGivesAnEmptyColumn) {
 }
 
 TEST(InsertDrawingRow, StopsAtTheFirstAbsentSlot) {
-  ItemSlots slots = Slots({Item("名前", 1), Item("用紙", 4, 1, "A3")});
-  slots[3] = Item("後", 4, 1, "after gap");
+  ItemSlots slots = Slots({Item("名前").display(1).edit(1).width(60),
+                           Item("用紙").display(4).edit(1).initial("A3").width(60)});
+  slots[3] = Item("後").display(4).edit(1).initial("after gap").width(60);
   InMemoryRowStore store;
   RowTagSource tags;
   BuildColumns(store, slots);
@@ -101,7 +105,7 @@ TEST(InsertDrawingRow, StopsAtTheFirstAbsentSlot) {
 }
 
 TEST(InsertDrawingRow, NothingWhenNoItemIsDisplayed) {
-  const ItemSlots slots = Slots({Item("cmd", 0), Item("cmd2", 0)});
+  const ItemSlots slots = Slots({Item("cmd").edit(1).width(60), Item("cmd2").edit(1).width(60)});
   InMemoryRowStore store;
   RowTagSource tags;
   EXPECT_EQ(InsertDrawingRow(store, slots, tags, kDrawing, 0), kNoRow);

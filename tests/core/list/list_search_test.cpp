@@ -24,7 +24,8 @@ TEST(ContainsText, MatchesWholeCharactersOnly) {
 }
 
 TEST(SearchInList, MarksRowsWhoseFirstColumnHoldsTheText) {
-  const ItemSlots slots = Slots({Item("名前", 1), Item("用紙", 4, 1, "A1")});
+  const ItemSlots slots = Slots({Item("名前").display(1).edit(1).width(60),
+                                 Item("用紙").display(4).edit(1).initial("A1").width(60)});
   InMemoryRowStore store;
   RowTagSource tags;
   FillList(store, slots, tags, {"A1-01.dwg", "b.dwg", "xA1.dwg", "a1.dwg", "アA1.dxf", "ア1.dxf"});

@@ -9,35 +9,18 @@
 #include "core/items/script_item.h"
 #include "core/list/in_memory_row_store.h"
 #include "core/list/list_rows.h"
+#include "support/script_items.h"
 
 namespace drawlot::testing {
-
-inline ScriptItem Item(std::string_view title, int display_mode, int edit_mode = 1,
-                       std::string_view initial_value = "", int width = 60) {
-  ScriptItem item;
-  item.present = 1;
-  item.title = title;
-  item.display_mode = display_mode;
-  item.edit_mode = edit_mode;
-  item.initial_value = initial_value;
-  item.width = width;
-  return item;
-}
-
-// Slots from 0 in the given order; the rest absent.
-inline ItemSlots Slots(std::initializer_list<ScriptItem> items) {
-  ItemSlots slots{};
-  int slot = 0;
-  for (const ScriptItem& item : items) slots[slot++] = item;
-  return slots;
-}
 
 // The usual layout: file name, folder, date, a hidden command, printer and paper with
 // initial values, and an uneditable note.
 inline ItemSlots DrawingSlots() {
-  return Slots({Item("ファイル名", 1, 0), Item("フォルダ", 2, 0), Item("日時", 3, 0),
-                Item("開く", 0), Item("出力先", 4, 3, "LBP"), Item("用紙", 4, 4, "A3"),
-                Item("備考", 4, 0, "-")});
+  return Slots({Item("ファイル名").display(1).width(60), Item("フォルダ").display(2).width(60),
+                Item("日時").display(3).width(60), Item("開く").edit(1).width(60),
+                Item("出力先").display(4).edit(3).initial("LBP").width(60),
+                Item("用紙").display(4).edit(4).initial("A3").width(60),
+                Item("備考").display(4).initial("-").width(60)});
 }
 
 inline std::vector<std::string> RowTexts(const RowStore& store, int row) {

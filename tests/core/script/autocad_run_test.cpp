@@ -7,7 +7,6 @@
 
 #include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
-#include "core/script/script_test_items.h"
 #include "core/text/file_io.h"
 #include "support/recording_launcher.h"
 #include "support/recording_prompter.h"
@@ -16,7 +15,7 @@
 namespace drawlot {
 namespace {
 
-using testing::OutputItem;
+using testing::Item;
 using testing::RecordingLauncher;
 using testing::RecordingPrompter;
 using testing::SelectedRows;
@@ -30,7 +29,7 @@ constexpr std::string_view kTrailer = "open \"C:\\END\\end.dwg\"\r\nquit\r\n";
 
 // File name and folder columns, and a hidden item that opens the drawing.
 ItemSlots OpenSlots() {
-  return Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(0, 1, "open")});
+  return Slots({Item().display(1), Item().display(2), Item().output(1).command("open")});
 }
 
 std::string OpenLine(std::string_view name) {
@@ -80,12 +79,7 @@ class AutoCadRunTest : public ::testing::Test {
     return ReadFileBytes(std::string(settings.temp_file.view())).value_or("(none)");
   }
   void ExpectOneBox(std::string_view text, std::string_view title, Icon icon) {
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, text);
-    EXPECT_EQ(prompter.shown[0].title, title);
-    EXPECT_EQ(prompter.shown[0].owner, kOwner);
-    EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
-    EXPECT_EQ(prompter.shown[0].icon, icon);
+    EXPECT_EQ(prompter.shown, (testing::Boxes{testing::Box(kOwner, text, title, icon)}));
   }
   // Ticks until the run is no longer armed; the number of ticks.
   int TickToTheEnd() {

@@ -14,7 +14,6 @@
 
 #include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
-#include "core/script/script_test_items.h"
 #include "core/text/file_io.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
@@ -22,7 +21,7 @@
 namespace drawlot {
 namespace {
 
-using testing::OutputItem;
+using testing::Item;
 using testing::RecordingPrompter;
 using testing::Slots;
 using testing::TempFolder;
@@ -34,8 +33,8 @@ constexpr std::string_view kTrailer = "open \"C:\\END\\end.dwg\"\r\nquit\r\n";
 // The set of the worked example: file name, folder, a hidden "open" item, a displayed
 // whole-text item and a hidden empty command.
 ItemSlots ExampleSlots() {
-  return Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(0, 1, "open"), OutputItem(4, 4),
-                OutputItem(0, 2)});
+  return Slots({Item().display(1), Item().display(2), Item().output(1).command("open"),
+                Item().display(4).output(4), Item().output(2)});
 }
 
 void AddColumns(InMemoryRowStore& rows, int count) {
@@ -68,12 +67,7 @@ class ScriptWriterTest : public ::testing::Test {
     return folder.Read("run.scr");
   }
   void ExpectOneBox(std::string_view text, std::string_view title) {
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, text);
-    EXPECT_EQ(prompter.shown[0].title, title);
-    EXPECT_EQ(prompter.shown[0].owner, kOwner);
-    EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
-    EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
+    EXPECT_EQ(prompter.shown, (testing::Boxes{testing::Box(kOwner, text, title, Icon::kWarning)}));
   }
   std::string BadPath() const { return JoinPath(folder.File("missing"), "run.scr"); }
 
@@ -98,8 +92,9 @@ TEST_F(ScriptWriterTest, WorkedExampleByteForByte) {
 TEST_F(ScriptWriterTest, ReplacesAnOldScriptWhole) {
   folder.Write("run.scr", std::string(5000, 'x'));
   AddRow(rows, {"A.dwg", "C:\\DWG", "Y"});
-  EXPECT_EQ(ScriptOf(Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(0, 2, "zoom")})),
-            "zoom\r\n" + std::string(kTrailer));
+  EXPECT_EQ(
+      ScriptOf(Slots({Item().display(1), Item().display(2), Item().output(2).command("zoom")})),
+      "zoom\r\n" + std::string(kTrailer));
   EXPECT_FALSE(folder.Exists("run.scr.tmp"));
 }
 
@@ -206,13 +201,13 @@ class RowBlockRoomTest : public ScriptWriterTest {
 TEST_F(RowBlockRoomTest, EachKindOfLineFillsItsRoomExactly) {
   // The path: both parts cut to 259 bytes ("x" and 129 表), a separator between them.
   const std::string part = "x" + Repeat("表", 129);
-  EXPECT_TRUE(
-      Block(Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(0, 1, "12345678901234")})) ==
-      "12345678901234 \"" + part + "\\" + part + "\"\r\n");
+  EXPECT_TRUE(Block(Slots({Item().display(1), Item().display(2),
+                           Item().output(1).command("12345678901234")})) ==
+              "12345678901234 \"" + part + "\\" + part + "\"\r\n");
   // Whole text cut to 127 bytes ("x" and 63 表), and a first byte.
-  EXPECT_TRUE(Block(Slots({OutputItem(4, 4)})) == "x" + Repeat("表", 63) + "\r\n");
-  EXPECT_TRUE(Block(Slots({OutputItem(4, 3)})) == "x\r\n");
-  EXPECT_EQ(Block(Slots({OutputItem(0, 2, "123456789012345")})), "123456789012345\r\n");
+  EXPECT_TRUE(Block(Slots({Item().display(4).output(4)})) == "x" + Repeat("表", 63) + "\r\n");
+  EXPECT_TRUE(Block(Slots({Item().display(4).output(3)})) == "x\r\n");
+  EXPECT_EQ(Block(Slots({Item().output(2).command("123456789012345")})), "123456789012345\r\n");
 }
 
 TEST_F(RowBlockRoomTest, FiftyItemsOfEveryModeStayWithinTheirRoom) {
@@ -221,7 +216,7 @@ TEST_F(RowBlockRoomTest, FiftyItemsOfEveryModeStayWithinTheirRoom) {
     for (int slot = 0; slot < 50; ++slot) {
       const int output_mode = mix < 4 ? mix + 1 : slot % 4 + 1;
       const int display_mode = slot == 0 ? 1 : slot == 1 ? 2 : 4;
-      items[slot] = OutputItem(display_mode, output_mode, "123456789012345");
+      items[slot] = Item().display(display_mode).output(output_mode).command("123456789012345");
     }
     EXPECT_FALSE(Block(items).empty()) << "mix " << mix;
   }
@@ -235,28 +230,29 @@ TEST_F(ScriptWriterTest, PathSeparatorFollowsTheLeadByteRule) {
   AddRow(rows, {"A.dwg", "C:\\図表", ""});  // 表 is 95 5C: its trail byte is no separator
   AddRow(rows, {"a", "C:\\表", ""});
   AddRow(rows, {"A.dwg", "C:\\図表\\", ""});
-  EXPECT_EQ(
-      Visible(ScriptOf(Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(0, 1, "open")}))),
-      Visible("open \"C:\\DWG\\A.dwg\"\r\n"
-              "open \"C:\\DWG\\A.dwg\"\r\n"
-              "open \"\\\\A.dwg\"\r\n"
-              "open \"\\A.dwg\"\r\n"
-              "open \"C:\\図表\\A.dwg\"\r\n"
-              "open \"C:\\\x95\x5C\\a\"\r\n"
-              "open \"C:\\図表\\A.dwg\"\r\n" +
-              std::string(kTrailer)));
+  EXPECT_EQ(Visible(ScriptOf(
+                Slots({Item().display(1), Item().display(2), Item().output(1).command("open")}))),
+            Visible("open \"C:\\DWG\\A.dwg\"\r\n"
+                    "open \"C:\\DWG\\A.dwg\"\r\n"
+                    "open \"\\\\A.dwg\"\r\n"
+                    "open \"\\A.dwg\"\r\n"
+                    "open \"C:\\図表\\A.dwg\"\r\n"
+                    "open \"C:\\\x95\x5C\\a\"\r\n"
+                    "open \"C:\\図表\\A.dwg\"\r\n" +
+                    std::string(kTrailer)));
 }
 
 TEST_F(ScriptWriterTest, OutputModesOfTheCellColumn) {
   AddRow(rows, {"YES", "表示", ""});
   const std::string script = ScriptOf(Slots({
-      OutputItem(4, 3),           // column 0, first byte
-      OutputItem(4, 3),           // column 1, first byte of a double-byte character: its lead byte
-      OutputItem(4, 4),           // column 2, empty cell: an empty line
-      OutputItem(0, 2),           // empty command: an empty line
-      OutputItem(0, 2, "-plot"),  // the command verbatim
-      OutputItem(4, 0),           // column 3 exists only in the set: nothing
-      OutputItem(4, 7),           // a mode outside the table writes nothing
+      Item().display(4).output(3),  // column 0, first byte
+      Item().display(4).output(
+          3),  // column 1, first byte of a double-byte character: its lead byte
+      Item().display(4).output(4),        // column 2, empty cell: an empty line
+      Item().output(2),                   // empty command: an empty line
+      Item().output(2).command("-plot"),  // the command verbatim
+      Item().display(4),                  // column 3 exists only in the set: nothing
+      Item().display(4).output(7),        // a mode outside the table writes nothing
   }));
   EXPECT_EQ(Visible(script), Visible("Y\r\n\x95\r\n\r\n\r\n-plot\r\n" + std::string(kTrailer)));
 }
@@ -266,19 +262,19 @@ TEST_F(ScriptWriterTest, WholeTextIsCutTo127BytesOnACharacterBoundary) {
   const std::string straddling = std::string(126, 'b') + "表x";  // 表 would be bytes 127-128
   AddRow(rows, {long_text, straddling, ""});
   EXPECT_EQ(
-      ScriptOf(Slots({OutputItem(4, 4), OutputItem(4, 4)})),
+      ScriptOf(Slots({Item().display(4).output(4), Item().display(4).output(4)})),
       std::string(127, 'a') + "\r\n" + std::string(126, 'b') + "\r\n" + std::string(kTrailer));
 }
 
 TEST_F(ScriptWriterTest, HiddenItemsReadTheColumnOfTheLastDisplayedItemBeforeThem) {
   AddRow(rows, {"A.dwg", "second", "third"});
   const std::string script = ScriptOf(Slots({
-      OutputItem(0, 4),  // no displayed item yet: the counter is -1, an empty line
-      OutputItem(0, 3), OutputItem(1, 0),  // column 0
-      OutputItem(3, 0),                    // column 1
-      OutputItem(0, 4),                    // reads column 1
-      OutputItem(4, 3),                    // column 2
-      OutputItem(0, 4),                    // reads column 2
+      Item().output(4),  // no displayed item yet: the counter is -1, an empty line
+      Item().output(3), Item().display(1),  // column 0
+      Item().display(3),                    // column 1
+      Item().output(4),                     // reads column 1
+      Item().display(4).output(3),          // column 2
+      Item().output(4),                     // reads column 2
   }));
   EXPECT_EQ(script, "\r\n\r\nsecond\r\nt\r\nthird\r\n" + std::string(kTrailer));
 }
@@ -287,25 +283,26 @@ TEST_F(ScriptWriterTest, LastFileNameAndFolderItemsMakeThePath) {
   AddRow(rows, {"old.dwg", "C:\\A", "new.dwg"});
   rows.InsertColumn(3, "d", 50);
   rows.SetCell(0, 3, "C:\\B");
-  EXPECT_EQ(ScriptOf(Slots(
-                {OutputItem(1, 0), OutputItem(2, 0), OutputItem(1, 1, "open"), OutputItem(2, 0)})),
+  EXPECT_EQ(ScriptOf(Slots({Item().display(1), Item().display(2),
+                            Item().display(1).output(1).command("open"), Item().display(2)})),
             "open \"C:\\B\\new.dwg\"\r\n" + std::string(kTrailer));
 }
 
 TEST_F(ScriptWriterTest, PathWithoutAFolderOrFileNameColumn) {
   AddRow(rows, {"A.dwg", "C:\\DWG", ""});
   // No folder column: the file name alone, not a path below the drive root.
-  EXPECT_EQ(ScriptOf(Slots({OutputItem(1, 0), OutputItem(0, 1, "open")})),
+  EXPECT_EQ(ScriptOf(Slots({Item().display(1), Item().output(1).command("open")})),
             "open \"A.dwg\"\r\n" + std::string(kTrailer));
   // No file-name column: the folder and its separator.
-  EXPECT_EQ(ScriptOf(Slots({OutputItem(3, 0), OutputItem(2, 0), OutputItem(0, 1, "open")})),
-            "open \"C:\\DWG\\\"\r\n" + std::string(kTrailer));
+  EXPECT_EQ(
+      ScriptOf(Slots({Item().display(3), Item().display(2), Item().output(1).command("open")})),
+      "open \"C:\\DWG\\\"\r\n" + std::string(kTrailer));
 }
 
 TEST_F(ScriptWriterTest, SetWithoutOutputWritesOnlyTheTrailer) {
   AddRow(rows, {"A.dwg", "C:\\DWG", "Y"});
   AddRow(rows, {"B.dwg", "C:\\DWG", "N"});
-  EXPECT_EQ(ScriptOf(Slots({OutputItem(1, 0), OutputItem(2, 0), OutputItem(4, 0)})), kTrailer);
+  EXPECT_EQ(ScriptOf(Slots({Item().display(1), Item().display(2), Item().display(4)})), kTrailer);
   EXPECT_EQ(ScriptOf(ItemSlots{}), kTrailer);
 }
 
@@ -314,7 +311,7 @@ class ScriptScopeTest : public ScriptWriterTest {
   ScriptScopeTest() {
     for (const char* name : {"0.dwg", "1.dwg", "2.dwg", "3.dwg"}) AddRow(rows, {name, "C:", ""});
   }
-  static ItemSlots NameOnly() { return Slots({OutputItem(1, 4)}); }
+  static ItemSlots NameOnly() { return Slots({Item().display(1).output(4)}); }
   static std::string Lines(std::initializer_list<const char*> names) {
     std::string script;
     for (const char* name : names) script += std::string(name) + "\r\n";

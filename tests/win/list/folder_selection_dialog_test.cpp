@@ -102,7 +102,7 @@ class FolderSelectionTest : public AddingFixture {
 
   // Runs the dialog as the main window does; `script` drives it once it is up.
   void Run(const std::function<void(HWND)>& script) {
-    DialogAnswerer answerer("フォルダ選択式", script);
+    ModalAnswerer answerer("フォルダ選択式", script);
     ChooseFoldersCommand(app, sources);
     ASSERT_TRUE(answerer.answered());
   }
@@ -238,7 +238,7 @@ TEST_F(FolderSelectionTest, DriveRootListsTheOtherFixedDriveFirst) {
 TEST_F(FolderSelectionTest, RulesApplyOnlyToTheRowsTheDialogAdded) {
   ItemSlots& items = app.items.sets[0].items;
   for (int slot = 3; slot < 6; ++slot) {
-    items[slot] = ShownItem("値", 4);
+    items[slot] = Item("値").display(4).width(100);
     items[slot].initial_value = "-";
   }
   BuildColumns(*app.rows, app.current_items());

@@ -17,6 +17,7 @@
 #include "resources/resource_ids.h"
 #include "support/recording_launcher.h"
 #include "support/recording_prompter.h"
+#include "support/script_items.h"
 #include "support/scripted_file_name_picker.h"
 #include "support/temp_folder.h"
 #include "win/app/main_window.h"
@@ -30,24 +31,13 @@ using Texts = std::vector<std::string>;
 
 constexpr char kTrailer[] = "open \"C:\\END\\end.dwg\"\r\nquit\r\n";
 
-ScriptItem Item(const char* title, int display_mode, int output_mode, const char* command = "") {
-  ScriptItem item;
-  item.present = 1;
-  item.title = title;
-  item.display_mode = display_mode;
-  item.output_mode = output_mode;
-  item.command = command;
-  item.width = 60;
-  return item;
-}
-
 // File name, folder, a hidden item that opens the drawing, and the paper as written.
 ItemSlots RunSlots() {
   ItemSlots slots{};
-  slots[0] = Item("ファイル名", 1, 0);
-  slots[1] = Item("フォルダ", 2, 0);
-  slots[2] = Item("開く", 0, 1, "open");
-  slots[3] = Item("用紙", 4, 4);
+  slots[0] = Item("ファイル名").display(1).width(60);
+  slots[1] = Item("フォルダ").display(2).width(60);
+  slots[2] = Item("開く").output(1).command("open").width(60);
+  slots[3] = Item("用紙").display(4).output(4).width(60);
   return slots;
 }
 
@@ -142,12 +132,8 @@ class ScriptCommandsTest : public ::testing::Test {
   }
 
   void ExpectOneBox(std::string_view text, std::string_view title, Icon icon) {
-    ASSERT_EQ(prompter_.shown.size(), 1u);
-    EXPECT_EQ(prompter_.shown[0].text, text);
-    EXPECT_EQ(prompter_.shown[0].title, title);
-    EXPECT_EQ(prompter_.shown[0].buttons, Buttons::kOk);
-    EXPECT_EQ(prompter_.shown[0].icon, icon);
-    EXPECT_EQ(prompter_.shown[0].owner, reinterpret_cast<WindowRef>(window_));
+    EXPECT_EQ(prompter_.shown,
+              (Boxes{Box(reinterpret_cast<WindowRef>(window_), text, title, icon)}));
   }
   void ExpectCannotStartBox() {
     ExpectOneBox("環境設定でAutoCad在処を正しく設定して下さい。", "AutoCadが起動出来ません。",
@@ -327,10 +313,10 @@ class FileCommandsTest : public ScriptCommandsTest {
  protected:
   void SetUp() override {
     ScriptCommandsTest::SetUp();
-    auto picker = std::make_unique<ScriptedFileNamePicker>();
-    picker_ = picker.get();
-    app_.file_name_picker = std::move(picker);
+    picker_ = &picker;
+    app_.pickers.file_name = &picker;
   }
+  ScriptedFileNamePicker picker;
   ScriptedFileNamePicker* picker_ = nullptr;
   TempFolder chosen_{"選んだ"};
 };

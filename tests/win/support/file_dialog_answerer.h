@@ -1,5 +1,5 @@
-// Answers the next common file dialog of this thread from inside its modal loop: a thread
-// timer reads what the dialog shows, types a name and presses OK (or presses Cancel).
+// Answers the next common file dialog of this thread from inside its modal loop, through the
+// modal answerer: it reads what the dialog shows, types a name and presses OK (or Cancel).
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,8 @@
 #include <dlgs.h>
 
 #include <string>
+
+#include "win/support/modal_answerer.h"
 
 namespace drawlot::testing {
 
@@ -25,37 +27,21 @@ struct DialogAnswer {
   HWND owner = nullptr;
 };
 
-inline DialogAnswer* g_answer = nullptr;  // timer procedures have no parameter of their own
-
-inline BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
 inline std::string TypeText(HWND types, int index) {
   char text[128] = {};
   SendMessageA(types, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
   return text;
 }
 
-inline void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
-  if (!dialog || !g_answer) return;
-  KillTimer(nullptr, timer);
-  DialogAnswer& answer = *g_answer;
+// Reads what the common file dialog shows into `answer`, then types its name and presses OK
+// (or presses Cancel).
+inline void AnswerFileDialog(HWND dialog, DialogAnswer& answer) {
   answer.seen = true;
-  char text[300] = {};
-  GetWindowTextA(dialog, text, sizeof text);
-  answer.title = text;
+  answer.title = WindowText(dialog);
   // The name field is a combo box (cmb13) in newer templates and an edit box (edt1) in older.
   HWND name = GetDlgItem(dialog, cmb13);
   if (!name) name = GetDlgItem(dialog, edt1);
-  GetWindowTextA(name, text, sizeof text);
-  answer.name_field = text;
+  answer.name_field = WindowText(name);
   char folder[MAX_PATH + 1] = {};
   SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
   answer.folder = folder;
@@ -75,19 +61,11 @@ inline void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
 // While it lives, the next dialog is answered with `answer`, which also receives what it showed.
 class FileDialogAnswerer {
  public:
-  explicit FileDialogAnswerer(DialogAnswer& answer) {
-    g_answer = &answer;
-    timer_ = SetTimer(nullptr, 0, 50, AnswerDialog);
-  }
-  ~FileDialogAnswerer() {
-    KillTimer(nullptr, timer_);
-    g_answer = nullptr;
-  }
-  FileDialogAnswerer(const FileDialogAnswerer&) = delete;
-  FileDialogAnswerer& operator=(const FileDialogAnswerer&) = delete;
+  explicit FileDialogAnswerer(DialogAnswer& answer)
+      : answerer_("", [&answer](HWND dialog) { AnswerFileDialog(dialog, answer); }) {}
 
  private:
-  UINT_PTR timer_ = 0;
+  ModalAnswerer answerer_;
 };
 
 }  // namespace drawlot::testing
