@@ -2,7 +2,8 @@
 # The zip a user downloads, used as a user would: unpacked into a folder whose name holds a
 # space and ends in 表 (95 5C), the sample set files copied beside Drawlot.exe as the readme
 # says, started there under Wine, through the first start, a drawing added through the open
-# dialog, a script written through the save dialog, closed through the menu. Checks what the
+# dialog, a script written through the save dialog, closed through the menu. Help opens the
+# page beside the program (Wine has no browser for it here, so the box names the page). Checks what the
 # package holds, every box, and the bytes of every file written.
 #
 #   package_run.sh WINE_RUN CPACK BUILD_DIR BOX_ANSWERER_EXE
@@ -47,6 +48,8 @@ script=$(windows "$app/出力.scr")
 
 cp932 >"$work/steps.txt" <<STEPS
 box 初期設定２
+command 51
+box ﾍﾙﾌﾟ
 command 37844
 file $drawing
 command 37852
@@ -67,6 +70,7 @@ drawlot_status=$?
 
 expected_boxes=$(printf '%s\n' \
   "初期設定２|設定ファイルがありません。環境設定をし直して下さい。" \
+  "ﾍﾙﾌﾟ|ページを開けませんでした。ブラウザで次の場所を開いて下さい。" "$(windows "$app")\\Dw-HELP00.htm" \
   "Quillon|スクリプトファイル作成完了！")
 boxes=$(iconv -f CP932 -t UTF-8 boxes.txt 2>/dev/null)
 [ "$boxes" = "$expected_boxes" ] || fail "boxes were:
