@@ -6,12 +6,13 @@
 
 #include <string_view>
 
+#include "drawlot_version.h"
 #include "win/app/application.h"
 
 namespace drawlot {
 
 inline constexpr char kMainWindowClass[] = "Main Window";
-inline constexpr char kMainWindowTitle[] = "Drawlot Ver1.56";
+inline constexpr char kMainWindowTitle[] = "Drawlot Ver" DRAWLOT_VERSION_TEXT;
 inline constexpr int kMainWindowWidth = 800;
 inline constexpr int kMainWindowHeight = 560;
 inline constexpr COLORREF kMainWindowBackground = RGB(238, 235, 218);

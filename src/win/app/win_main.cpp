@@ -31,7 +31,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   drawlot::MessageBoxPrompter prompter;
   auto app = std::make_unique<drawlot::Application>(CurrentFolder(), prompter, instance);
-  app->open_web_page = drawlot::OpenWithShell;
+  app->open_web_page = drawlot::ShellPageOpener(prompter);
   const int exit_code = drawlot::RunDrawlot(*app, show_command);
   app.reset();
   if (SUCCEEDED(com)) CoUninitialize();
