@@ -15,6 +15,7 @@ if [ "${1:-}" = "--inside-x" ]; then
   # Inside Xvfb: Drawlot in a Wine desktop, the driver beside it, a photograph per request.
   demo=$2 steps=$3
   export DRAWLOT_WINE_DRIVER=x11
+  unset DRAWLOT_WINEPREFIX  # the photographs need the prefix of the X11 driver
   (cd "$demo" && tools_run="$top/tools/wine-run.sh" &&
     "$tools_run" explorer /desktop=shell,1024x768 "$top/build/win64/src/win/Drawlot.exe") &
   (cd "$demo" && "$top/tools/wine-run.sh" "$top/build/win64/tests/e2e/drawlot_box_answerer.exe" \
@@ -46,7 +47,8 @@ bash tools/demo-workspace.sh "$demo"
 iconv -f UTF-8 -t CP932 "$steps" >"$demo/steps.txt"
 
 # The test printers: Wine lists the queues of the CUPS that is up when it starts.
-source tools/test-printers.sh
-start_test_printers
-trap stop_test_printers EXIT
+cups="$top/build/photo-cups"
+CUPS_SERVER=$(bash tools/test-cups.sh start "$cups")
+export CUPS_SERVER
+trap 'bash tools/test-cups.sh stop "$cups"' EXIT
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside-x "$demo" "$demo/steps.txt"
