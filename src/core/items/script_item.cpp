@@ -32,7 +32,8 @@ std::string_view EditModeLabel(std::int32_t mode) {
 }
 
 std::int32_t ModeFromLabel(std::string_view label) {
-  return label.empty() ? -0x30 : static_cast<unsigned char>(label[0]) - 0x30;
+  if (label.empty() || label[0] < '0' || label[0] > '9') return 0;
+  return label[0] - '0';
 }
 
 void ClearSlots(ItemSlots& slots) {
