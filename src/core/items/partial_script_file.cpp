@@ -1,12 +1,28 @@
 #include "core/items/partial_script_file.h"
 
 #include "core/items/item_set_files.h"
+#include "core/text/cp932.h"
 #include "core/text/decimal.h"
 #include "core/text/fields.h"
 #include "core/text/file_io.h"
 #include "core/text/line_reader.h"
 
 namespace drawlot {
+
+namespace {
+
+// The path the user chose for set `set_index`, kept in the table; nullopt when cancelled.
+std::optional<std::string> ChoosePartialScript(WindowRef owner, FileDialogKind kind,
+                                               ScriptItemTable& table, int set_index,
+                                               std::string_view startup_folder,
+                                               FileNamePicker& picker) {
+  const auto chosen = picker.PickFileName(
+      PartialScriptDialog(owner, kind, startup_folder, table.sets[set_index].title.view()));
+  if (chosen) table.last_partial_script_path = *chosen;
+  return chosen;
+}
+
+}  // namespace
 
 std::string SerializePartialScript(const ItemSlots& slots) {
   std::string out;
@@ -34,12 +50,49 @@ void ParsePartialScript(ItemSlots& slots, std::string_view bytes) {
 
 bool LoadPartialScriptFile(ItemSlots& slots, const std::string& path) {
   const auto bytes = ReadFileBytes(path);
-  ParsePartialScript(slots, bytes.value_or(std::string()));
-  return bytes.has_value();
+  if (!bytes) return false;
+  ParsePartialScript(slots, *bytes);
+  return true;
 }
 
 bool SavePartialScriptFile(const ItemSlots& slots, const std::string& path) {
   return SaveFileReplacing(path, SerializePartialScript(slots));
+}
+
+FileDialogRequest PartialScriptDialog(WindowRef owner, FileDialogKind kind,
+                                      std::string_view startup_folder, std::string_view set_title) {
+  FileDialogRequest request;
+  request.owner = owner;
+  request.kind = kind;
+  request.filters = {FileFilter{"DatFile(*.dat)", "*.dat"}};
+  if (kind == FileDialogKind::kOpen) {
+    request.title = "部分スクリプトのDatファイル読込";
+    request.initial_name = JoinWithBackslash(startup_folder, "*.dat");
+  } else {
+    request.title = "部分スクリプトのDatファイル保存";
+    request.initial_name = JoinWithBackslash(startup_folder, std::string(set_title) + ".dat");
+  }
+  return request;
+}
+
+PartialScriptResult LoadPartialScript(WindowRef owner, ScriptItemTable& table, int set_index,
+                                      std::string_view startup_folder, FileNamePicker& picker) {
+  const auto path =
+      ChoosePartialScript(owner, FileDialogKind::kOpen, table, set_index, startup_folder, picker);
+  if (!path) return PartialScriptResult::kCancelled;
+  return LoadPartialScriptFile(table.sets[set_index].items, *path)
+             ? PartialScriptResult::kDone
+             : PartialScriptResult::kFileError;
+}
+
+PartialScriptResult SavePartialScript(WindowRef owner, ScriptItemTable& table, int set_index,
+                                      std::string_view startup_folder, FileNamePicker& picker) {
+  const auto path =
+      ChoosePartialScript(owner, FileDialogKind::kSave, table, set_index, startup_folder, picker);
+  if (!path) return PartialScriptResult::kCancelled;
+  return SavePartialScriptFile(table.sets[set_index].items, *path)
+             ? PartialScriptResult::kDone
+             : PartialScriptResult::kFileError;
 }
 
 }  // namespace drawlot
