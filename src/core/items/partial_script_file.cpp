@@ -11,15 +11,18 @@ namespace drawlot {
 
 namespace {
 
-// The path the user chose for set `set_index`, kept in the table; nullopt when cancelled.
-std::optional<std::string> ChoosePartialScript(WindowRef owner, FileDialogKind kind,
-                                               ScriptItemTable& table, int set_index,
-                                               std::string_view startup_folder,
-                                               FileNamePicker& picker) {
-  const auto chosen = picker.PickFileName(
-      PartialScriptDialog(owner, kind, startup_folder, table.sets[set_index].title.view()));
-  if (chosen) table.last_partial_script_path = *chosen;
-  return chosen;
+// Asks for a file for set `set_index`, keeps the chosen path in the table, and reads or writes
+// the set's items there with `act`.
+template <typename Act>
+PartialScriptResult WithChosenFile(WindowRef owner, FileDialogKind kind, ScriptItemTable& table,
+                                   int set_index, std::string_view startup_folder,
+                                   FileNamePicker& picker, Act act) {
+  ScriptItemSet& set = table.sets[set_index];
+  const auto chosen =
+      picker.PickFileName(PartialScriptDialog(owner, kind, startup_folder, set.title.view()));
+  if (!chosen) return PartialScriptResult::kCancelled;
+  table.last_partial_script_path = *chosen;
+  return act(set.items, *chosen) ? PartialScriptResult::kDone : PartialScriptResult::kFileError;
 }
 
 }  // namespace
@@ -77,22 +80,17 @@ FileDialogRequest PartialScriptDialog(WindowRef owner, FileDialogKind kind,
 
 PartialScriptResult LoadPartialScript(WindowRef owner, ScriptItemTable& table, int set_index,
                                       std::string_view startup_folder, FileNamePicker& picker) {
-  const auto path =
-      ChoosePartialScript(owner, FileDialogKind::kOpen, table, set_index, startup_folder, picker);
-  if (!path) return PartialScriptResult::kCancelled;
-  return LoadPartialScriptFile(table.sets[set_index].items, *path)
-             ? PartialScriptResult::kDone
-             : PartialScriptResult::kFileError;
+  return WithChosenFile(
+      owner, FileDialogKind::kOpen, table, set_index, startup_folder, picker,
+      [](ItemSlots& slots, const std::string& path) { return LoadPartialScriptFile(slots, path); });
 }
 
 PartialScriptResult SavePartialScript(WindowRef owner, ScriptItemTable& table, int set_index,
                                       std::string_view startup_folder, FileNamePicker& picker) {
-  const auto path =
-      ChoosePartialScript(owner, FileDialogKind::kSave, table, set_index, startup_folder, picker);
-  if (!path) return PartialScriptResult::kCancelled;
-  return SavePartialScriptFile(table.sets[set_index].items, *path)
-             ? PartialScriptResult::kDone
-             : PartialScriptResult::kFileError;
+  return WithChosenFile(owner, FileDialogKind::kSave, table, set_index, startup_folder, picker,
+                        [](const ItemSlots& slots, const std::string& path) {
+                          return SavePartialScriptFile(slots, path);
+                        });
 }
 
 }  // namespace drawlot
