@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "core/text/fixed_text.h"
@@ -43,7 +44,11 @@ enum class EditMode : std::int32_t {
   kPlotStyle = 5,
 };
 
-// The texts of the detail dialog's mode drop-downs; "Error" for a value outside the table.
+// The texts of the detail dialog's mode drop-downs, in value order.
+std::span<const std::string_view> OutputModeLabels();
+std::span<const std::string_view> DisplayModeLabels();
+std::span<const std::string_view> EditModeLabels();
+// The text of one value; "Error" for a value outside the table.
 std::string_view OutputModeLabel(std::int32_t mode);
 std::string_view DisplayModeLabel(std::int32_t mode);
 std::string_view EditModeLabel(std::int32_t mode);
