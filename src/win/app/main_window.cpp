@@ -18,6 +18,7 @@
 #include "win/app/main_commands.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/platform/callback_guard.h"
+#include "win/platform/list_view.h"
 #include "win/script/script_commands.h"
 
 namespace drawlot {
@@ -106,16 +107,8 @@ HWND CreateToolbar(const Application& app) {
 }
 
 HIMAGELIST CreateRowIcons(const Application& app) {
-  const HIMAGELIST icons =
-      ImageList_Create(kRowIconSize, kRowIconSize, ILC_MASK | ILC_COLOR32, 2, 0);
-  if (!icons) return nullptr;
-  for (const int id : {IDI_DXF_ROW, IDI_DWG_ROW}) {  // image 0 DXF, image 1 DWG
-    const HICON icon = static_cast<HICON>(LoadImageA(app.instance, MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                                     kRowIconSize, kRowIconSize, LR_DEFAULTCOLOR));
-    ImageList_AddIcon(icons, icon);
-    if (icon) DestroyIcon(icon);
-  }
-  return icons;
+  constexpr std::array<int, 2> kRowIcons = {IDI_DXF_ROW, IDI_DWG_ROW};  // image 0 DXF, 1 DWG
+  return list_view::CreateIconList(app.instance, kRowIconSize, kRowIcons);
 }
 
 HWND CreateDrawingList(const Application& app, HIMAGELIST row_icons) {
@@ -200,8 +193,7 @@ void SaveListAtClose(Application& app) {
   } catch (const std::exception&) {
     // Out of memory building the file: the old file stays, and the user is told as for any
     // list that cannot be saved. The quit must still be posted, or the settings are lost too.
-    app.prompter.Tell(app.owner(), std::string(kCannotSaveText), std::string(kCannotSaveTitle),
-                      Icon::kWarning);
+    app.prompter.Tell(app.owner(), kCannotSaveText, kCannotSaveTitle, Icon::kWarning);
   }
 }
 
