@@ -41,12 +41,9 @@ inline std::string TypeText(HWND types, int index) {
   return text;
 }
 
-inline void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
-  if (!dialog || !g_answer) return;
-  KillTimer(nullptr, timer);
-  DialogAnswer& answer = *g_answer;
+// Reads what the file dialog `dialog` shows into `answer`, then types the answer's name and
+// presses OK, or presses Cancel.
+inline void AnswerFileDialog(HWND dialog, DialogAnswer& answer) {
   answer.seen = true;
   char text[300] = {};
   GetWindowTextA(dialog, text, sizeof text);
@@ -70,6 +67,14 @@ inline void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
   }
   SetWindowTextA(name, answer.type_name.c_str());
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+inline void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+  if (!dialog || !g_answer) return;
+  KillTimer(nullptr, timer);
+  AnswerFileDialog(dialog, *g_answer);
 }
 
 // While it lives, the next dialog is answered with `answer`, which also receives what it showed.
