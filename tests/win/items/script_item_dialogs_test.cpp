@@ -7,8 +7,12 @@
 #include <vector>
 
 #include "core/items/item_editing.h"
+#include "core/items/item_set_files.h"
 #include "resources/resource_ids.h"
+#include "support/recording_prompter.h"
 #include "support/temp_folder.h"
+#include "win/app/drawlot_run.h"
+#include "win/app/main_window.h"
 #include "win/items/script_details_dialog.h"
 #include "win/items/script_settings_dialog.h"
 #include "win/platform/list_view.h"
@@ -310,6 +314,79 @@ TEST_F(ScriptItemDialogsTest, PartialScriptSavedAndLoadedThroughTheFileDialogs) 
       Boxes(),
       (Texts{"部分スクリプトを保存しますか。 / 確認！", "やっぱり保存やめますか。 / 確認！",
              "部分スクリプトを読込しますか。 / 確認！", "やっぱり読込やめますか。 / 確認！"}));
+}
+
+// ---- The whole program: a set made in the dialogs, current, and there at the next start ----
+
+// Posts `command` to the main window once it is up; a timer procedure has no parameter of its
+// own, so the command waits here.
+UINT g_command_for_main_window = 0;
+
+void CALLBACK PostCommandToMainWindow(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND window = FindWindowA(kMainWindowClass, nullptr);
+  if (!window) return;
+  KillTimer(nullptr, timer);
+  PostMessageA(window, WM_COMMAND, MAKEWPARAM(g_command_for_main_window, 0), 0);
+}
+
+void RunProgram(const TempFolder& folder, UINT command, const std::function<void(HWND)>& script) {
+  RecordingPrompter prompter;
+  Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  g_command_for_main_window = command;
+  SetTimer(nullptr, 0, 10, PostCommandToMainWindow);
+  ModalAnswerer answerer("スクリプト設定", script);
+  EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
+  UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+  EXPECT_TRUE(answerer.answered());
+}
+
+TEST(ScriptItemDialogsRun, ASetMadeInTheDialogsIsCurrentAndComesBackAtTheNextStart) {
+  TempFolder folder("新しいセット");
+  // First start in an empty folder: make sets 0 and 1 in the details, choose set 1, quit.
+  RunProgram(folder, IDM_SCRIPT_SETTINGS, [&](HWND dialog) {
+    ModalAnswerer details(kDetailsCaption, [&](HWND inner) {
+      CheckDlgButton(inner, IDC_DETAIL_SET_PRESENT, BST_CHECKED);
+      Type(inner, IDC_DETAIL_SET_TITLE, "最初");
+      Press(inner, IDC_DETAIL_NEXT_SET);
+      CheckDlgButton(inner, IDC_DETAIL_SET_PRESENT, BST_CHECKED);
+      Type(inner, IDC_DETAIL_SET_TITLE, "私のセット");
+      AddItem(inner, "図面", "0", "1", "0", "150");
+      AddItem(inner, "開く", "2", "0", "0", "0");
+      AddItem(inner, "用紙", "4", "4", "1", "60");
+      Press(inner, IDC_DETAIL_CLOSE);
+    });
+    Press(dialog, IDC_SCRIPT_DETAILS);
+    Type(dialog, IDC_SCRIPT_SET_CHOICE, "私のセット");
+    Press(dialog, IDC_SCRIPT_OK);
+    PostMessageA(GetWindow(dialog, GW_OWNER), WM_COMMAND, MAKEWPARAM(IDM_QUIT, 0), 0);
+  });
+  EXPECT_EQ(folder.Read(kItemSetFileName),
+            "1;0;図面;0;1;0;150;;;;;;;\r\n1;1;開く;2;0;0;0;;;;;;;\r\n1;2;用紙;4;4;1;60;;;;;;;\r\n");
+
+  // Next start: the set is back and current, and the list's columns and status bar follow it.
+  ScriptItemTable read{};
+  ASSERT_EQ(LoadSetTitles(read, folder.path()), 0);
+  EXPECT_EQ(read.sets[0].title, "最初");
+  EXPECT_EQ(read.sets[1].title, "私のセット");
+  Texts offered;
+  RunProgram(folder, IDM_SCRIPT_SETTINGS, [&](HWND dialog) {
+    offered = {Text(dialog, IDC_SCRIPT_SET_CHOICE)};
+    const HWND main = GetWindow(dialog, GW_OWNER);
+    const HWND list = GetDlgItem(main, IDC_DRAWING_LIST);
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    for (int i = 0; i < Header_GetItemCount(header); ++i) {
+      char text[32] = {};
+      HDITEMA item{};
+      item.mask = HDI_TEXT;
+      item.pszText = text;
+      item.cchTextMax = sizeof text;
+      SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+      offered.push_back(text);
+    }
+    Press(dialog, IDC_SCRIPT_CANCEL);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDM_QUIT, 0), 0);
+  });
+  EXPECT_EQ(offered, (Texts{"私のセット", "図面", "用紙"}));
 }
 
 }  // namespace
