@@ -13,140 +13,88 @@ namespace {
 
 using testing::ColumnTexts;
 using testing::RowTexts;
+using Texts = std::vector<std::string>;
 
-ItemFields TypedFields() {
-  ItemFields fields;
-  fields.present = true;
-  fields.title = "あいうえおかきく";  // 16 bytes: the last character does not fit
-  fields.output_mode = "12";          // only the first character counts
-  fields.display_mode = "4:初期値";
-  fields.edit_mode = "7";  // stored, though no edit mode 7 exists
-  fields.width = "  120px";
-  fields.select = {"A3", "A4", "0123456789abcdefg", "", "横"};
-  fields.initial_value = std::string(126, 'x') + "表";
-  fields.command = "_-plot";
-  return fields;
-}
-
-ScriptItem Stored(bool present, std::string_view title, std::string_view display = "") {
+ItemFields Typed(bool present, std::string_view title, std::string_view display = "") {
   ItemFields fields;
   fields.present = present;
   fields.title = title;
   fields.display_mode = display;
-  return ItemFromFields(fields);
+  return fields;
 }
 
-TEST(ItemFields, StoredAsTheDialogReadsThem) {
-  const ScriptItem item = ItemFromFields(TypedFields());
-  EXPECT_EQ(item.present, 1);
+TEST(ItemFields, StoredAsTheDialogReadsThemAndShownBack) {
+  ItemFields fields = Typed(true, "あいうえおかきく", "4:初期値");  // 16 bytes: く does not fit
+  fields.output_mode = "12";  // only the first character counts
+  fields.edit_mode = "7";     // stored, though no edit mode 7 exists
+  fields.width = "  120px";
+  fields.select = {"A3", "", "0123456789abcdefg", "", "横"};
+  fields.initial_value = std::string(126, 'x') + "表";  // 表 would be cut in half: left out
+  const ScriptItem item = ItemFromFields(fields);
   EXPECT_EQ(item.title, "あいうえおかき");
   EXPECT_EQ(item.output_mode, 1);
   EXPECT_EQ(item.display_mode, 4);
   EXPECT_EQ(item.edit_mode, 7);
   EXPECT_EQ(item.width, 120);
   EXPECT_EQ(item.select[2], "0123456789abcde");
-  EXPECT_EQ(item.select[4], "横");
-  EXPECT_EQ(item.initial_value, std::string(126, 'x'));  // 表 would be cut in half: left out
-  EXPECT_EQ(item.command, "_-plot");
+  EXPECT_EQ(item.initial_value, std::string(126, 'x'));
 
-  ItemFields odd;
-  odd.output_mode = "ﾌｧｲﾙ";
-  odd.width = "0000000000000001";  // read from its first 15 bytes only
-  const ScriptItem absent = ItemFromFields(odd);
-  EXPECT_EQ(absent.present, 0);
-  EXPECT_EQ(absent.output_mode, 0);
-  EXPECT_EQ(absent.width, 0);
-  odd.width = "-5";
-  EXPECT_EQ(ItemFromFields(odd).width, -5);
-}
+  ItemFields odd = Typed(false, "", "ﾌｧｲﾙ");
+  odd.width = "0000000000000001";  // the width is read from its first 15 bytes only
+  EXPECT_TRUE(ItemFromFields(odd) == ScriptItem{});
 
-TEST(ItemFields, ReadBackWithLabelsOrError) {
-  const ItemFields shown = FieldsFromItem(ItemFromFields(TypedFields()));
-  EXPECT_TRUE(shown.present);
+  const ItemFields shown = FieldsFromItem(item);
   EXPECT_EQ(shown.output_mode, "1:COM+PS");
-  EXPECT_EQ(shown.display_mode, "4:初期値");
   EXPECT_EQ(shown.edit_mode, "Error");
   EXPECT_EQ(shown.width, "120");
-  EXPECT_EQ(shown.select[0], "A3");
-  // Read back and stored again, an item stays what it was, except a mode shown as "Error".
-  ScriptItem item = ItemFromFields(TypedFields());
-  item.edit_mode = 5;
-  EXPECT_TRUE(ItemFromFields(FieldsFromItem(item)) == item);
 }
 
-TEST(ItemList, ColumnsAndRowsOfTheItemWalk) {
+TEST(ItemList, RowsOfTheItemWalkAndTheAbsentSlotThatHidesTheRest) {
   InMemoryRowStore list;
   CreateItemListColumns(list);
-  ASSERT_EQ(list.ColumnCount(), 13);
-  const std::vector<int> widths = {30, 80, 60, 70, 70, 30, 60, 60, 60, 60, 60, 60, 60};
-  for (int i = 0; i < 13; ++i) EXPECT_EQ(list.ColumnWidth(i), widths[i]) << i;
-
   ItemSlots slots;
-  slots[0] = ItemFromFields(TypedFields());
-  slots[1] = Stored(true, "日時", "3");
+  ItemFields first = Typed(true, "図面", "1");
+  first.output_mode = "9";
+  first.width = "-5";
+  first.command = "_open";
+  slots[0] = ItemFromFields(first);
+  slots[1] = ItemFromFields(Typed(true, "日時", "3"));
   slots[3] = slots[1];  // after the gap at slot 2: not shown
   FillItemList(list, slots);
-  ASSERT_EQ(list.RowCount(), 2);
-  EXPECT_EQ(RowTexts(list, 0),
-            (std::vector<std::string>{"ON", "あいうえおかき", "1:COM+PS", "4:初期値", "Error",
-                                      "120", "A3", "A4", "0123456789abcde", "", "横",
-                                      std::string(126, 'x'), "_-plot"}));
-  EXPECT_EQ(RowTexts(list, 1)[3], "3:日時");
+  EXPECT_EQ(RowTexts(list, 0), (Texts{"ON", "図面", "Error", "1:ﾌｧｲﾙ名", "0:無", "-5", "", "", "",
+                                      "", "", "", "_open"}));
+  EXPECT_EQ(list.RowCount(), 2);
 
-  // An absent item stored into the list shows "OFF" until the list is filled again.
-  slots[2] = Stored(false, "off");
-  InsertItemRow(list, slots, 2);
-  EXPECT_EQ(ColumnTexts(list, 0), (std::vector<std::string>{"ON", "ON", "OFF"}));
-  slots[1].present = 0;
+  // An absent item stored into the list shows "OFF" until the list is filled again; then it
+  // and every row after it are gone.
+  slots[0] = ItemFromFields(Typed(false, "off"));
+  list.DeleteRow(0);
+  InsertItemRow(list, slots, 0);
+  EXPECT_EQ(ColumnTexts(list, 0), (Texts{"OFF", "ON"}));
   FillItemList(list, slots);
-  EXPECT_EQ(list.RowCount(), 1);
+  EXPECT_EQ(list.RowCount(), 0);
 }
 
-TEST(ItemSlots, RemoveShiftsUpAndClearsTheLastSlot) {
+TEST(ItemSlots, RemoveSwapTargetsAndPaging) {
   ItemSlots slots;
-  for (int i = 0; i < 4; ++i) slots[i] = Stored(true, std::string(1, char('a' + i)));
+  for (int i = 0; i < 4; ++i) slots[i] = ItemFromFields(Typed(true, std::string(1, 'a' + i)));
   RemoveItem(slots, 1, 4);
-  EXPECT_EQ(slots[0].title, "a");
   EXPECT_EQ(slots[1].title, "c");
   EXPECT_EQ(slots[2].title, "d");
-  EXPECT_TRUE(slots[3] == ScriptItem{});
-  RemoveItem(slots, 2, 3);  // the last row
-  EXPECT_EQ(ItemCount(slots), 2);
+  EXPECT_TRUE(slots[3] == ScriptItem{});  // the last slot is cleared
+  RemoveItem(slots, 0, 1);  // the only row shown: its slot is cleared, the slots beyond stay
+  EXPECT_TRUE(slots[0] == ScriptItem{});
+  EXPECT_EQ(slots[1].title, "c");
 
-  ItemSlots full;
-  for (auto& item : full) item.present = 1;
-  full[49].title = "last";
-  RemoveItem(full, 0, 50);
-  EXPECT_EQ(full[48].title, "last");
-  EXPECT_EQ(ItemCount(full), 49);
-}
-
-TEST(ItemSlots, NewSlotsMovesAndPaging) {
-  EXPECT_EQ(NewItemSlot(0), 0);
   EXPECT_EQ(NewItemSlot(49), 49);
-  EXPECT_EQ(NewItemSlot(50), kNoRow);
-  EXPECT_EQ(SwapTarget(0, 3, ItemMove::kUp), 0);  // with itself at the top
+  EXPECT_EQ(NewItemSlot(50), kNoRow);  // the 50-row refusal
+  EXPECT_EQ(SwapTarget(0, 3, ItemMove::kUp), 0);
   EXPECT_EQ(SwapTarget(2, 3, ItemMove::kUp), 1);
   EXPECT_EQ(SwapTarget(1, 3, ItemMove::kDown), 2);
-  EXPECT_EQ(SwapTarget(2, 3, ItemMove::kDown), 2);  // and at the bottom
+  EXPECT_EQ(SwapTarget(2, 3, ItemMove::kDown), 2);
   EXPECT_EQ(PreviousSetIndex(0), 19);
-  EXPECT_EQ(PreviousSetIndex(19), 18);
   EXPECT_EQ(NextSetIndex(19), 0);
-  EXPECT_EQ(NextSetIndex(0), 1);
-  EXPECT_EQ(SetNumberText(0), "No0");
   EXPECT_EQ(SetNumberText(19), "No19");
-}
-
-TEST(SetHeader, StoredFlagAndTitleCutToTheField) {
-  ScriptItemSet set;
-  StoreSetHeader(set, SetHeader{true, std::string(62, 'x') + "図面"});
-  EXPECT_EQ(set.present, 1);
-  EXPECT_EQ(set.title, std::string(62, 'x'));
-  StoreSetHeader(set, SetHeader{false, "印刷"});
-  EXPECT_EQ(set.present, 0);
-  const SetHeader header = HeaderOfSet(set);
-  EXPECT_FALSE(header.present);
-  EXPECT_EQ(header.title, "印刷");
 }
 
 TEST(TitleFromPartialScriptPath, NameBetweenTheLastBackslashAndTheLastDot) {
@@ -161,7 +109,6 @@ TEST(TitleFromPartialScriptPath, NameBetweenTheLastBackslashAndTheLastDot) {
   // Neither counts at the first byte.
   EXPECT_EQ(TitleFromPartialScriptPath(".dat"), ".dat");
   EXPECT_EQ(TitleFromPartialScriptPath("\\a.dat"), "\\a");
-  EXPECT_EQ(TitleFromPartialScriptPath("C:\\x\\"), "");
 }
 
 }  // namespace

@@ -70,6 +70,22 @@ Texts ListRow(HWND dialog, int row) {
   return texts;
 }
 
+// The column headers of a list view, each with its width when `widths` is set.
+Texts Headers(HWND list, bool widths) {
+  const HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  Texts texts;
+  for (int i = 0; i < Header_GetItemCount(header); ++i) {
+    char text[32] = {};
+    HDITEMA item{};
+    item.mask = HDI_TEXT | HDI_WIDTH;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+    texts.push_back(widths ? std::string(text) + " " + std::to_string(item.cxy) : text);
+  }
+  return texts;
+}
+
 void SelectRow(HWND dialog, int row) {
   const HWND list = GetDlgItem(dialog, IDC_DETAIL_ITEM_LIST);
   list_view::SetItemState(list, row, LVIS_SELECTED, LVIS_SELECTED);
@@ -194,16 +210,7 @@ TEST_F(ScriptItemDialogsTest, DetailsAddReadMoveAndPageTheSets) {
     GetWindowRect(list, &frame);
     list_width = frame.right - frame.left;
     list_height = frame.bottom - frame.top;
-    const HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-    for (int i = 0; i < Header_GetItemCount(header); ++i) {
-      char text[32] = {};
-      HDITEMA item{};
-      item.mask = HDI_TEXT | HDI_WIDTH;
-      item.pszText = text;
-      item.cchTextMax = sizeof text;
-      SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-      headers.push_back(std::string(text) + " " + std::to_string(item.cxy));
-    }
+    headers = Headers(list, true);
     output_modes = ComboEntries(dialog, IDC_DETAIL_OUTPUT_MODE);
     display_modes = ComboEntries(dialog, IDC_DETAIL_DISPLAY_MODE);
     edit_modes = ComboEntries(dialog, IDC_DETAIL_EDIT_MODE);
@@ -373,16 +380,7 @@ TEST(ScriptItemDialogsRun, ASetMadeInTheDialogsIsCurrentAndComesBackAtTheNextSta
     offered = {Text(dialog, IDC_SCRIPT_SET_CHOICE)};
     const HWND main = GetWindow(dialog, GW_OWNER);
     const HWND list = GetDlgItem(main, IDC_DRAWING_LIST);
-    const HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-    for (int i = 0; i < Header_GetItemCount(header); ++i) {
-      char text[32] = {};
-      HDITEMA item{};
-      item.mask = HDI_TEXT;
-      item.pszText = text;
-      item.cchTextMax = sizeof text;
-      SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-      offered.push_back(text);
-    }
+    for (const std::string& title : Headers(list, false)) offered.push_back(title);
     Press(dialog, IDC_SCRIPT_CANCEL);
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDM_QUIT, 0), 0);
   });
