@@ -136,8 +136,6 @@ TEST_F(ItemSetEditorTest, PartialScriptResultsAndTheTitleFromTheFileName) {
   prompter.answers = {Answer::kYes, Answer::kNo};
   picker.answers = {folder.File("図面.dat")};
   editor.SavePartialScript();
-  EXPECT_EQ(picker.asked[0].initial_name, "C:\\起動\\図面.dat");
-  EXPECT_EQ(folder.Read("図面.dat"), "0;a;0;1;0;0;;;;;;;\r\n2;after the gap;0;1;0;0;;;;;;;\r\n");
 
   editor.ShowNextSet(editor.Header());
   editor.AddItem(Fields("kept"));

@@ -171,30 +171,6 @@ TEST_F(ScriptItemDialogsTest, SettingsChooseSetSixteenAfterTwoRefusals) {
   EXPECT_EQ(settings.autocad_type, '@');
 }
 
-TEST_F(ScriptItemDialogsTest, RenamingTheCurrentSetInTheDetailsShowsTheNewTitle) {
-  shown_set = 0;
-  std::string number;
-  std::string after_details;
-  Texts entries_after;
-  RunSettings([&](HWND dialog) {
-    ModalAnswerer details(kDetailsCaption, [&](HWND inner) {
-      Press(inner, IDC_DETAIL_NEXT_SET);  // No1, the current set
-      number = Text(inner, IDC_DETAIL_SET_NUMBER);
-      Type(inner, IDC_DETAIL_SET_TITLE, "変換２");
-      Press(inner, IDC_DETAIL_CLOSE);
-    });
-    Press(dialog, IDC_SCRIPT_DETAILS);
-    after_details = Text(dialog, IDC_SCRIPT_SET_CHOICE);
-    entries_after = ComboEntries(dialog, IDC_SCRIPT_SET_CHOICE);
-    Press(dialog, IDC_SCRIPT_CANCEL);
-  });
-  EXPECT_EQ(number, "No1");
-  EXPECT_EQ(after_details, "変換２");
-  EXPECT_EQ(entries_after, (Texts{"印刷", "変換２"}));
-  EXPECT_EQ(settings.autocad_type, '1');  // cancelled: still set 1
-  EXPECT_EQ(shown_set, 1);                // kept for the next opening
-}
-
 TEST_F(ScriptItemDialogsTest, DetailsAddReadMoveAndPageTheSets) {
   Texts headers;
   int list_width = 0;
@@ -350,6 +326,7 @@ void RunProgram(const TempFolder& folder, UINT command, const std::function<void
 TEST(ScriptItemDialogsRun, ASetMadeInTheDialogsIsCurrentAndComesBackAtTheNextStart) {
   TempFolder folder("新しいセット");
   // First start in an empty folder: make sets 0 and 1 in the details, choose set 1, quit.
+  Texts renamed;
   RunProgram(folder, IDM_SCRIPT_SETTINGS, [&](HWND dialog) {
     ModalAnswerer details(kDetailsCaption, [&](HWND inner) {
       CheckDlgButton(inner, IDC_DETAIL_SET_PRESENT, BST_CHECKED);
@@ -363,10 +340,15 @@ TEST(ScriptItemDialogsRun, ASetMadeInTheDialogsIsCurrentAndComesBackAtTheNextSta
       Press(inner, IDC_DETAIL_CLOSE);
     });
     Press(dialog, IDC_SCRIPT_DETAILS);
+    renamed = {Text(dialog, IDC_SCRIPT_SET_CHOICE)};  // set 0, current, renamed in the details
+    for (const std::string& title : ComboEntries(dialog, IDC_SCRIPT_SET_CHOICE)) {
+      renamed.push_back(title);
+    }
     Type(dialog, IDC_SCRIPT_SET_CHOICE, "私のセット");
     Press(dialog, IDC_SCRIPT_OK);
     PostMessageA(GetWindow(dialog, GW_OWNER), WM_COMMAND, MAKEWPARAM(IDM_QUIT, 0), 0);
   });
+  EXPECT_EQ(renamed, (Texts{"最初", "最初", "私のセット"}));
   EXPECT_EQ(folder.Read(kItemSetFileName),
             "1;0;図面;0;1;0;150;;;;;;;\r\n1;1;開く;2;0;0;0;;;;;;;\r\n1;2;用紙;4;4;1;60;;;;;;;\r\n");
 
