@@ -20,9 +20,9 @@
 #include "resources/resource_ids.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
-#include "win/support/modal_answerer.h"
 #include "win/app/drawlot_run.h"
 #include "win/app/main_commands.h"
+#include "win/support/modal_answerer.h"
 
 namespace drawlot::testing {
 namespace {
