@@ -180,6 +180,7 @@ TEST_F(ScriptItemDialogsTest, DetailsAddReadMoveAndPageTheSets) {
   std::string selected_after_move;
   std::string number_after_wrap;
   std::string title_after_wrap;
+  bool open_after_keys = false;
   RunDetails([&](HWND dialog) {
     const HWND list = GetDlgItem(dialog, IDC_DETAIL_ITEM_LIST);
     RECT frame{};
@@ -208,10 +209,12 @@ TEST_F(ScriptItemDialogsTest, DetailsAddReadMoveAndPageTheSets) {
     number_after_wrap = Text(dialog, IDC_DETAIL_SET_NUMBER);
     title_after_wrap = Text(dialog, IDC_DETAIL_SET_TITLE);
     Press(dialog, IDC_DETAIL_HELP);
-    Press(dialog, IDOK);
-    Press(dialog, IDCANCEL);
+    Press(dialog, IDOK);      // Enter
+    Press(dialog, IDCANCEL);  // Esc
+    open_after_keys = IsWindowVisible(dialog);
     Press(dialog, IDC_DETAIL_CLOSE);
   });
+  EXPECT_TRUE(open_after_keys);
   EXPECT_EQ(headers,
             (Texts{"有 30", "項目文字 80", "出力 60", "表示 70", "編集 70", "幅 30", "ｾﾚｸﾄ1 60",
                    "ｾﾚｸﾄ2 60", "ｾﾚｸﾄ3 60", "ｾﾚｸﾄ4 60", "ｾﾚｸﾄ5 60", "初期値 60", "ｺﾏﾝﾄﾞ 60"}));
