@@ -5,34 +5,45 @@ namespace {
 
 constexpr std::string_view kError = "Error";
 
-template <std::size_t N>
-std::string_view LabelOf(const std::array<std::string_view, N>& labels, std::int32_t mode) {
-  if (mode < 0 || static_cast<std::size_t>(mode) >= N) return kError;
+constexpr std::array<std::string_view, 5> kOutputModeLabels = {"0:無", "1:COM+PS", "2:ｺﾏﾝﾄﾞ",
+                                                               "3:1文字", "4:全文字"};
+constexpr std::array<std::string_view, 5> kDisplayModeLabels = {"0:非表示", "1:ﾌｧｲﾙ名", "2:ﾌｫﾙﾀﾞ名",
+                                                                "3:日時", "4:初期値"};
+constexpr std::array<std::string_view, 6> kEditModeLabels = {"0:無",     "1:text", "2:選択",
+                                                             "3:出力先", "4:用紙", "5:ｽﾀｲﾙ"};
+
+std::string_view LabelOf(std::span<const std::string_view> labels, std::int32_t mode) {
+  if (mode < 0 || static_cast<std::size_t>(mode) >= labels.size()) return kError;
   return labels[static_cast<std::size_t>(mode)];
 }
 
 }  // namespace
 
+std::span<const std::string_view> OutputModeLabels() {
+  return kOutputModeLabels;
+}
+std::span<const std::string_view> DisplayModeLabels() {
+  return kDisplayModeLabels;
+}
+std::span<const std::string_view> EditModeLabels() {
+  return kEditModeLabels;
+}
+
 std::string_view OutputModeLabel(std::int32_t mode) {
-  static constexpr std::array<std::string_view, 5> kLabels = {"0:無", "1:COM+PS", "2:ｺﾏﾝﾄﾞ",
-                                                              "3:1文字", "4:全文字"};
-  return LabelOf(kLabels, mode);
+  return LabelOf(kOutputModeLabels, mode);
 }
 
 std::string_view DisplayModeLabel(std::int32_t mode) {
-  static constexpr std::array<std::string_view, 5> kLabels = {"0:非表示", "1:ﾌｧｲﾙ名", "2:ﾌｫﾙﾀﾞ名",
-                                                              "3:日時", "4:初期値"};
-  return LabelOf(kLabels, mode);
+  return LabelOf(kDisplayModeLabels, mode);
 }
 
 std::string_view EditModeLabel(std::int32_t mode) {
-  static constexpr std::array<std::string_view, 6> kLabels = {"0:無",     "1:text", "2:選択",
-                                                              "3:出力先", "4:用紙", "5:ｽﾀｲﾙ"};
-  return LabelOf(kLabels, mode);
+  return LabelOf(kEditModeLabels, mode);
 }
 
 std::int32_t ModeFromLabel(std::string_view label) {
-  return label.empty() ? -0x30 : static_cast<unsigned char>(label[0]) - 0x30;
+  if (label.empty() || label[0] < '0' || label[0] > '9') return 0;
+  return label[0] - '0';
 }
 
 void ClearSlots(ItemSlots& slots) {

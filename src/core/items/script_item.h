@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "core/text/fixed_text.h"
@@ -43,11 +44,17 @@ enum class EditMode : std::int32_t {
   kPlotStyle = 5,
 };
 
-// The texts of the detail dialog's mode drop-downs; "Error" for a value outside the table.
+// The texts of the detail dialog's mode drop-downs, in value order.
+std::span<const std::string_view> OutputModeLabels();
+std::span<const std::string_view> DisplayModeLabels();
+std::span<const std::string_view> EditModeLabels();
+// The text of one value; "Error" for a value outside the table.
 std::string_view OutputModeLabel(std::int32_t mode);
 std::string_view DisplayModeLabel(std::int32_t mode);
 std::string_view EditModeLabel(std::int32_t mode);
-// A mode read back from such a text: the digit value of its first character.
+// A mode read back from such a text (or one typed by hand): the digit value of its first
+// character alone, so "12" gives 1 and "7" gives 7; a text that does not start with a digit
+// gives 0.
 std::int32_t ModeFromLabel(std::string_view label);
 
 // The modes are kept as the numbers read or typed, since values outside the tables can be

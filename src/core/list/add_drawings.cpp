@@ -76,9 +76,7 @@ int IconOfKind(DrawingKind kind) {
 }
 
 std::optional<std::string> JoinFolderPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (!EndsWithBackslash(folder)) path += '\\';
-  path += name;
+  std::string path = JoinWithBackslash(folder, name);
   if (path.size() > kMaxPathBytes) return std::nullopt;
   return path;
 }

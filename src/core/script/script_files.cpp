@@ -10,22 +10,14 @@ namespace {
 constexpr std::string_view kSaveTitle = "ファイル書込";
 constexpr std::string_view kLoadTitle = "ファイル読込";
 
-// The name field's first text: every file of the type in the start-up folder. Paths the user
-// sees always use "\", whatever the platform the core runs on.
-std::string FolderPattern(std::string_view folder, std::string_view pattern) {
-  std::string name(folder);
-  if (!EndsWithBackslash(name)) name.push_back('\\');
-  name.append(pattern);
-  return name;
-}
-
 FileDialogRequest Request(WindowRef owner, FileDialogKind kind, std::string_view title,
                           FileFilter type, std::string_view startup_folder) {
   FileDialogRequest request;
   request.owner = owner;
   request.kind = kind;
   request.title = title;
-  request.initial_name = FolderPattern(startup_folder, type.pattern);
+  // Every file of the type in the start-up folder.
+  request.initial_name = JoinWithBackslash(startup_folder, type.pattern);
   request.filters = {std::move(type), FileFilter{"AllFile(*.*)", "*.*"}};
   return request;
 }

@@ -30,4 +30,11 @@ bool EndsWithBackslash(std::string_view text) {
   return !text.empty() && text.back() == '\\' && FindLastBackslash(text) == text.size() - 1;
 }
 
+std::string JoinWithBackslash(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!EndsWithBackslash(folder)) path.push_back('\\');
+  path.append(name);
+  return path;
+}
+
 }  // namespace drawlot

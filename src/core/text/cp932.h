@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace drawlot {
@@ -25,5 +26,9 @@ std::size_t FindLastBackslash(std::string_view text);
 // True when the text's last character is a backslash (not the trail byte of a double-byte
 // character such as 表, bytes 95 5C).
 bool EndsWithBackslash(std::string_view text);
+
+// `folder` and `name` joined by one backslash, as the paths the user sees and the system's
+// dialogs take them on every platform: none is added when the folder already ends in one.
+std::string JoinWithBackslash(std::string_view folder, std::string_view name);
 
 }  // namespace drawlot

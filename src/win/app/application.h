@@ -46,6 +46,8 @@ struct Application {
   StartupReads startup_reads;
   // The column of the last right click on the list: the column the cell editor edits.
   int edit_column = 0;
+  // The set the script detail settings show: 0 at start, kept from one opening to the next.
+  int shown_item_set = 0;
 
   HWND main_window = nullptr;
   HWND toolbar = nullptr;

@@ -9,6 +9,7 @@
 #include "core/list/row_marks.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_window.h"
+#include "win/items/script_settings_dialog.h"
 #include "win/list/drawing_list_commands.h"
 #include "win/platform/help_pages.h"
 #include "win/script/script_commands.h"
@@ -32,6 +33,10 @@ void OpenScriptSettings(Application& app) {
                       Icon::kNone);
     return;
   }
+  RunScriptSettingsDialog(
+      app.dialog_context(),
+      ScriptItemRecords{app.items, app.settings, app.shown_item_set, app.startup_folder});
+  // The current set, its title or its items may have changed.
   RefreshStatusBar(app);
   BuildColumns(*app.rows, app.current_items());
 }

@@ -271,7 +271,7 @@ TEST(PartialScriptFile, FilesByFullPath) {
   ItemSlots read;
   read[0] = Item("old").display(1).width(1);
   EXPECT_FALSE(LoadPartialScriptFile(read, folder.File("none.dat")));
-  EXPECT_EQ(read[0].present, 0);  // emptied even when the file is missing
+  EXPECT_EQ(read[0].title, "old");  // a name that cannot be opened loses nothing
   EXPECT_TRUE(LoadPartialScriptFile(read, folder.File("図面.dat")));
   EXPECT_TRUE(read == slots);
   EXPECT_FALSE(SavePartialScriptFile(slots, JoinPath(folder.File("missing"), "x.dat")));

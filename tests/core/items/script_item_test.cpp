@@ -36,6 +36,11 @@ TEST(ModeLabels, ReadBackAsTheFirstCharactersDigit) {
   EXPECT_EQ(ModeFromLabel("3:日時"), 3);
   EXPECT_EQ(ModeFromLabel("9"), 9);  // typed by hand: stored, shown as "Error"
   EXPECT_EQ(DisplayModeLabel(ModeFromLabel("9")), "Error");
+  EXPECT_EQ(ModeFromLabel("12"), 1);    // only the first character counts
+  EXPECT_EQ(ModeFromLabel("ﾌｧｲﾙ"), 0);  // not a digit, nor a "-" or a blank before one
+  EXPECT_EQ(ModeFromLabel("-3"), 0);
+  EXPECT_EQ(ModeFromLabel(" 3"), 0);
+  EXPECT_EQ(ModeFromLabel(""), 0);
 }
 
 ItemSlots Slots(std::initializer_list<std::pair<int, int>> present_and_display) {

@@ -23,6 +23,7 @@
 #include "support/temp_folder.h"
 #include "win/app/drawlot_run.h"
 #include "win/app/main_commands.h"
+#include "win/support/modal_answerer.h"
 
 namespace drawlot::testing {
 namespace {
@@ -63,12 +64,6 @@ void WriteList(const TempFolder& folder, const Texts& first_cells) {
     store.SetCell(row, 2, "A3");
   }
   folder.Write(kListFileName, SerializeList(store));
-}
-
-std::string WindowText(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
 }
 
 void DrainMessages() {
@@ -476,9 +471,17 @@ TEST_F(LoadedWindowTest, ScriptSettingsAreRefusedWhileTheListHasRows) {
 
 TEST_F(LoadedWindowTest, ScriptSettingsOnAnEmptyListFollowTheCurrentSet) {
   Command(IDM_DELETE_ALL);
-  app_.settings.autocad_type = '0';  // as the dialog would leave it
+  std::string offered;
+  ModalAnswerer answerer("スクリプト設定", [&](HWND dialog) {
+    offered = WindowText(GetDlgItem(dialog, IDC_SCRIPT_SET_CHOICE));
+    SetDlgItemTextA(dialog, IDC_SCRIPT_SET_CHOICE, "最初のセット");
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SCRIPT_OK, BN_CLICKED), 0);
+  });
   Command(IDM_SCRIPT_SETTINGS);
+  ASSERT_TRUE(answerer.answered());
+  EXPECT_EQ(offered, "印刷セット");
   EXPECT_TRUE(prompter_.shown.empty());
+  EXPECT_EQ(app_.settings.autocad_type, '0');
   EXPECT_EQ(ColumnTitles(), (Texts{"ゼロ"}));
   EXPECT_EQ(StatusText(1), "最初のセット");
 }

@@ -1,0 +1,77 @@
+#include "win/items/script_settings_dialog.h"
+
+#include <string>
+
+#include "core/items/set_choice.h"
+#include "resources/resource_ids.h"
+#include "win/items/script_details_dialog.h"
+
+namespace drawlot {
+namespace {
+
+// The edit text of the drop-down is read into 260 bytes.
+constexpr int kChoiceBuffer = 260;
+
+class ScriptSettingsDialog : public Dialog {
+ public:
+  ScriptSettingsDialog(const DialogContext& context, const ScriptItemRecords& records)
+      : Dialog(context), records_(records) {}
+
+ private:
+  bool OnInit() override {
+    FillSetChoice();
+    return true;
+  }
+
+  // No default button: Enter (IDOK) and Esc (IDCANCEL) do nothing; the close box cancels.
+  void OnCommand(int id, int /*notification_code*/) override {
+    switch (id) {
+      case IDC_SCRIPT_OK:
+        return OnOk();
+      case IDC_SCRIPT_DETAILS:
+        return OnDetails();
+      case IDC_SCRIPT_CANCEL:
+        return OnCancel();
+      case IDC_SCRIPT_HELP:
+        return OpenHelpPage(context().open_page, "Dw-HELP02.htm");
+      default:
+        return;
+    }
+  }
+
+  void OnOk() override {
+    if (ChooseCurrentSet(owner_ref(), ItemText(IDC_SCRIPT_SET_CHOICE, kChoiceBuffer),
+                         records_.table, records_.settings, context().prompter)) {
+      End(1);
+    }
+  }
+
+  void OnDetails() {
+    const DialogContext& outer = context();
+    RunScriptDetailsDialog(DialogContext{outer.instance, window(), outer.font, outer.pickers,
+                                         outer.prompter, outer.open_page},
+                           records_);
+    FillSetChoice();  // the titles may have changed
+  }
+
+  // The titles up to the first empty one; the current set's title as the edit text.
+  void FillSetChoice() const {
+    const HWND combo = Item(IDC_SCRIPT_SET_CHOICE);
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (const std::string& title : SetChoiceTitles(records_.table)) {
+      SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+    }
+    SetItemText(IDC_SCRIPT_SET_CHOICE, CurrentSet(records_.table, records_.settings).title.view());
+  }
+
+  const ScriptItemRecords records_;
+};
+
+}  // namespace
+
+void RunScriptSettingsDialog(const DialogContext& context, const ScriptItemRecords& records) {
+  ScriptSettingsDialog dialog(context, records);
+  dialog.RunModal(IDD_SCRIPT_SETTINGS);
+}
+
+}  // namespace drawlot
