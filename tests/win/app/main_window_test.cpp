@@ -787,6 +787,28 @@ TEST(DrawlotRun, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
     EXPECT_EQ(folder.Read(names[i]), before[i]) << names[i];
 }
 
+// The item-set file holds only the items of the sets the set titles mark as there: with the
+// titles unread, no set is there, and writing the items back would leave an empty file.
+TEST(DrawlotRun, ItemSetsAreKeptWhenTheSetTitlesCannotBeRead) {
+  TempFolder folder("題名ロック");
+  WritePreparedSettings(folder);
+  const std::string items = folder.Read(kItemSetFileName);
+  ASSERT_FALSE(items.empty());
+  LockingPrompter prompter;
+  prompter.Lock(folder.File(kSetTitleFileName));
+  Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  SetTimer(nullptr, 0, 10, CloseMainWindow);
+  EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
+  UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+  prompter.Unlock();
+
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text,
+            "カラム設定ファイル drwlt_set1.ini を読込出来ません。初期値にしますが、"
+            "このファイルは書き換えずにそのまま残します。");
+  EXPECT_EQ(folder.Read(kItemSetFileName), items);
+}
+
 TEST(DrawlotRun, EndsAtOnceWhenTheClassCannotBeRegistered) {
   ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));  // taken already
   TempFolder folder;
