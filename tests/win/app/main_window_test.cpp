@@ -809,6 +809,27 @@ TEST(DrawlotRun, ItemSetsAreKeptWhenTheSetTitlesCannotBeRead) {
   EXPECT_EQ(folder.Read(kItemSetFileName), items);
 }
 
+// A line far longer than any the program writes ends the reading there: the rows after it
+// were never seen, so the list file is kept as one that cannot be read.
+TEST(DrawlotRun, AListCutShortByAnOverlongLineIsToldOfAndKept) {
+  TempFolder folder("長い行");
+  WritePreparedSettings(folder);
+  const std::string list =
+      "max_cont=3\r\na.dwg\r\n" + std::string(kListLineMaxBytes + 1, 'x') + "\r\nc.dwg\r\n";
+  folder.Write(kListFileName, list);
+  RecordingPrompter prompter;
+  Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  SetTimer(nullptr, 0, 10, CloseMainWindow);
+  EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
+  UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text,
+            "リストファイル listview.ini を読込出来ません。空のリストで始めますが、"
+            "このファイルは書き換えずにそのまま残します。");
+  EXPECT_EQ(folder.Read(kListFileName), list);
+}
+
 TEST(DrawlotRun, EndsAtOnceWhenTheClassCannotBeRegistered) {
   ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));  // taken already
   TempFolder folder;
