@@ -787,6 +787,14 @@ TEST(DrawlotRun, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
     EXPECT_EQ(folder.Read(names[i]), before[i]) << names[i];
 }
 
+// Runs the program in `folder` until the window closes itself at its first timer tick.
+void RunUntilClosed(const TempFolder& folder, Prompter& prompter) {
+  Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  SetTimer(nullptr, 0, 10, CloseMainWindow);
+  EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
+  UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+}
+
 // The item-set file holds only the items of the sets the set titles mark as there: with the
 // titles unread, no set is there, and writing the items back would leave an empty file.
 TEST(DrawlotRun, ItemSetsAreKeptWhenTheSetTitlesCannotBeRead) {
@@ -796,10 +804,7 @@ TEST(DrawlotRun, ItemSetsAreKeptWhenTheSetTitlesCannotBeRead) {
   ASSERT_FALSE(items.empty());
   LockingPrompter prompter;
   prompter.Lock(folder.File(kSetTitleFileName));
-  Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
-  SetTimer(nullptr, 0, 10, CloseMainWindow);
-  EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
-  UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+  RunUntilClosed(folder, prompter);
   prompter.Unlock();
 
   ASSERT_EQ(prompter.shown.size(), 1u);
@@ -818,10 +823,7 @@ TEST(DrawlotRun, AListCutShortByAnOverlongLineIsToldOfAndKept) {
       "max_cont=3\r\na.dwg\r\n" + std::string(kListLineMaxBytes + 1, 'x') + "\r\nc.dwg\r\n";
   folder.Write(kListFileName, list);
   RecordingPrompter prompter;
-  Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
-  SetTimer(nullptr, 0, 10, CloseMainWindow);
-  EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
-  UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+  RunUntilClosed(folder, prompter);
 
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].text,
