@@ -109,11 +109,13 @@ ListFileStatus CheckListFile(const std::string& path) {
   return lines.Failed() ? ListFileStatus::kUnreadable : ListFileStatus::kNotAList;
 }
 
-int LoadList(RowStore& rows, const std::string& path, RowTagSource& tags) {
+int LoadList(RowStore& rows, const std::string& path, RowTagSource& tags, bool* whole) {
   FileLines lines(path);
   if (!lines.IsOpen()) return 0;
-  return ParseListLines(
+  const int count = ParseListLines(
       rows, [&lines](std::string& line) { return lines.Next(kListLineMaxBytes, line); }, tags);
+  if (whole) *whole = !lines.Failed() && !lines.Overlong();
+  return count;
 }
 
 }  // namespace drawlot

@@ -44,7 +44,9 @@ bool SaveList(WindowRef owner, const RowStore& rows, const std::string& path, Pr
 ListFileStatus CheckListFile(const std::string& path);
 
 // Loads the list file at `path`, line by line, so only one line is held at a time; a file that
-// cannot be read loads nothing, without a message. Returns the number of rows read.
-int LoadList(RowStore& rows, const std::string& path, RowTagSource& tags);
+// cannot be read loads nothing, without a message. Returns the number of rows read. `whole`,
+// when given, is false when a read error or a line beyond kListLineMaxBytes ended the rows
+// before the list did: the file holds rows that were not read.
+int LoadList(RowStore& rows, const std::string& path, RowTagSource& tags, bool* whole = nullptr);
 
 }  // namespace drawlot

@@ -106,6 +106,11 @@ bool FileLines::Refill() {
   return got > 0;
 }
 
+bool FileLines::TooLong() {
+  overlong_ = true;
+  return false;
+}
+
 bool FileLines::Next(std::size_t max_bytes, std::string& line) {
   line.clear();
   if (!file_ || failed_) return false;
@@ -115,17 +120,18 @@ bool FileLines::Next(std::size_t max_bytes, std::string& line) {
     if (lf != std::string::npos) {
       std::size_t end = lf;
       if (end > pos_ && block_[end - 1] == '\r') --end;
-      if (end - pos_ > max_bytes) return false;
+      if (end - pos_ > max_bytes) return TooLong();
       line.assign(block_, pos_, end - pos_);
       pos_ = lf + 1;
       return true;
     }
     // No line end yet: a line already longer than allowed (with room for its CR) ends here.
-    if (block_.size() - pos_ > max_bytes + 1) return false;
+    if (block_.size() - pos_ > max_bytes + 1) return TooLong();
     searched = block_.size() - pos_;
     if (!Refill()) break;
   }
-  if (pos_ >= block_.size() || block_.size() - pos_ > max_bytes) return false;
+  if (pos_ >= block_.size()) return false;
+  if (block_.size() - pos_ > max_bytes) return TooLong();
   line.assign(block_, pos_, std::string::npos);  // the last line, without a line end
   pos_ = block_.size();
   return true;

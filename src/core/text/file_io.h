@@ -57,15 +57,19 @@ class FileLines {
   // more than `max_bytes` bytes, which is not kept.
   bool Next(std::size_t max_bytes, std::string& line);
   bool Failed() const { return failed_; }
+  // True once Next stopped at a line longer than its bound: what follows was not read.
+  bool Overlong() const { return overlong_; }
 
  private:
   bool Refill();
+  bool TooLong();
 
   std::FILE* file_ = nullptr;
   ReadOutcome open_outcome_ = ReadOutcome::kRead;
   std::string block_;
   std::size_t pos_ = 0;
   bool failed_ = false;
+  bool overlong_ = false;
 };
 
 // The longest path the system's file functions take: paths are kept in 260-byte buffers, 259

@@ -31,7 +31,11 @@ void SaveSettingsAtExit(Application& app) {
     SaveEnvironmentSettings(app.settings, app.startup_folder, app.prompter);
   }
   if (reads.MayWrite(reads.set_titles)) SaveSetTitles(app.items, app.startup_folder, app.prompter);
-  if (reads.MayWrite(reads.item_sets)) SaveItemSets(app.items, app.startup_folder, app.prompter);
+  // The item sets are written only for the sets the titles mark as there: with the titles
+  // unread, none is, and every item would be dropped from the file.
+  if (reads.MayWrite(reads.item_sets) && reads.MayWrite(reads.set_titles)) {
+    SaveItemSets(app.items, app.startup_folder, app.prompter);
+  }
 }
 
 int RunDrawlot(Application& app, int show_command) {

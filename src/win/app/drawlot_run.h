@@ -13,7 +13,8 @@ namespace drawlot {
 int RunDrawlot(Application& app, int show_command);
 
 // After the loop: "plot_set.ini", then "drwlt_set1.ini", then "drwlt_set2.ini", each only when
-// the start-up reads finished and it was not a file that could not be read.
+// the start-up reads finished and it was not a file that could not be read ("drwlt_set2.ini"
+// also not when "drwlt_set1.ini" could not be read).
 void SaveSettingsAtExit(Application& app);
 
 }  // namespace drawlot

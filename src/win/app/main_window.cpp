@@ -155,8 +155,9 @@ HWND CreateStatusBar(const Application& app) {
   return status;
 }
 
-// "listview.ini" that is there but cannot be read whole (locked, or larger than memory allows)
-// is kept as it is at close, and the user is told; the program still starts.
+// "listview.ini" that is there but cannot be read whole (locked, a read error or a line far
+// longer than any list line, or larger than memory allows) is kept as it is at close, and the
+// user is told; the program still starts.
 void TellListKept(Application& app) {
   app.prompter.Tell(app.owner(),
                     "リストファイル listview.ini を読込出来ません。空のリストで始めますが、"
@@ -166,10 +167,14 @@ void TellListKept(Application& app) {
 
 void LoadSavedList(Application& app) {
   if (CheckListFile(ListFilePath(app)) == ListFileStatus::kUnreadable) return TellListKept(app);
+  bool whole = true;
   try {
     const ListRedrawPause pause(app.drawing_list);
-    LoadList(*app.rows, ListFilePath(app), app.tags);
+    LoadList(*app.rows, ListFilePath(app), app.tags, &whole);
   } catch (const std::exception&) {
+    whole = false;
+  }
+  if (!whole) {
     app.rows->DeleteAllRows();  // the rows that got in are not the list
     return TellListKept(app);
   }

@@ -86,6 +86,7 @@ TEST(FileLines, ReadsLineByLineAndEndsAtALineBeyondTheBound) {
   while (lines.Next(block.size(), line)) read.push_back(line.size() > 20 ? "block" : line);
   EXPECT_EQ(read, (Names{"one", "two\r", "block", "", "three\rx"}));
   EXPECT_FALSE(lines.Failed());
+  EXPECT_TRUE(lines.Overlong());  // the reader can tell it from the file's end
 
   FileLines missing(folder.File("missing.ini"));
   EXPECT_FALSE(missing.IsOpen());

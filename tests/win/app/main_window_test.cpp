@@ -790,6 +790,51 @@ TEST(DrawlotRun, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
     EXPECT_EQ(folder.Read(names[i]), before[i]) << names[i];
 }
 
+// Runs the program in `folder` until the window closes itself at its first timer tick.
+void RunUntilClosed(const TempFolder& folder, Prompter& prompter) {
+  Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  SetTimer(nullptr, 0, 10, CloseMainWindow);
+  EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
+  UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+}
+
+// The item-set file holds only the items of the sets the set titles mark as there: with the
+// titles unread, no set is there, and writing the items back would leave an empty file.
+TEST(DrawlotRun, ItemSetsAreKeptWhenTheSetTitlesCannotBeRead) {
+  TempFolder folder("題名ロック");
+  WritePreparedSettings(folder);
+  const std::string items = folder.Read(kItemSetFileName);
+  ASSERT_FALSE(items.empty());
+  LockingPrompter prompter;
+  prompter.Lock(folder.File(kSetTitleFileName));
+  RunUntilClosed(folder, prompter);
+  prompter.Unlock();
+
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text,
+            "カラム設定ファイル drwlt_set1.ini を読込出来ません。初期値にしますが、"
+            "このファイルは書き換えずにそのまま残します。");
+  EXPECT_EQ(folder.Read(kItemSetFileName), items);
+}
+
+// A line far longer than any the program writes ends the reading there: the rows after it
+// were never seen, so the list file is kept as one that cannot be read.
+TEST(DrawlotRun, AListCutShortByAnOverlongLineIsToldOfAndKept) {
+  TempFolder folder("長い行");
+  WritePreparedSettings(folder);
+  const std::string list =
+      "max_cont=3\r\na.dwg\r\n" + std::string(kListLineMaxBytes + 1, 'x') + "\r\nc.dwg\r\n";
+  folder.Write(kListFileName, list);
+  RecordingPrompter prompter;
+  RunUntilClosed(folder, prompter);
+
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text,
+            "リストファイル listview.ini を読込出来ません。空のリストで始めますが、"
+            "このファイルは書き換えずにそのまま残します。");
+  EXPECT_EQ(folder.Read(kListFileName), list);
+}
+
 TEST(DrawlotRun, EndsAtOnceWhenTheClassCannotBeRegistered) {
   ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));  // taken already
   TempFolder folder;
