@@ -8,7 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "core/edit/cell_editor.h"
 #include "core/env/environment_settings.h"
+#include "core/env/printer_catalog.h"
 #include "core/items/row_buffer.h"
 #include "core/items/script_item.h"
 #include "core/list/list_sort.h"
@@ -43,6 +45,11 @@ struct Application {
   SortDirections sort_directions;
   // The column of the last right click on the list: the column the cell editor edits.
   int edit_column = 0;
+  // The in-place cell editor and its control (951 or 952), when one is open.
+  CellEditor cell_editor;
+  HWND cell_editor_window = nullptr;
+  // The printers and their papers, as last enumerated.
+  PrinterCatalog printers{};
 
   HWND main_window = nullptr;
   HWND toolbar = nullptr;

@@ -16,6 +16,7 @@
 #include "core/text/file_io.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_commands.h"
+#include "win/edit/cell_editor_window.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/platform/callback_guard.h"
 #include "win/script/script_commands.h"
@@ -206,6 +207,7 @@ void SaveListAtClose(Application& app) {
 }
 
 void OnDestroy(Application& app) {
+  CloseCellEditor(app);     // the list is saved with the edited cell's text, never without it
   EndTimedRunCommand(app);  // an armed timed run ends here, with no tick after the window
   SaveListAtClose(app);
   PostQuitMessage(0);
@@ -223,13 +225,16 @@ void OnListNotify(Application& app, const NMHDR& header) {
   switch (header.code) {
     case LVN_COLUMNCLICK: {
       const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
+      CloseCellEditor(app);  // the edited cell gets its text before the rows move
       SortOnHeaderClick(*app.rows, app.sort_directions, click.iSubItem, app.prompter, app.owner());
       break;
     }
     case NM_RCLICK:
       app.edit_column = reinterpret_cast<const NMITEMACTIVATE&>(header).iSubItem;
+      OpenCellEditorCommand(app, app.edit_column);
       break;
     case NM_CLICK:
+      CancelCellEditorOnClick(app);
       MarkClickedRows(*app.rows);
       break;
     default:
@@ -249,6 +254,30 @@ LRESULT OnNotify(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcA(window, WM_NOTIFY, wparam, lparam);
 }
 
+void OnCommand(Application& app, WPARAM wparam, LPARAM lparam) {
+  const int id = LOWORD(wparam);
+  if (id == IDC_CELL_EDIT_BOX || id == IDC_CELL_SELECT_BOX) {
+    CellEditorCommand(app, id, HIWORD(wparam), reinterpret_cast<HWND>(lparam));
+    return;
+  }
+  // Every command may touch the rows: an open editor ends first, with its text in its cell.
+  if (app.rows) CloseCellEditor(app);
+  RunCommand(app, id, HIWORD(wparam));
+}
+
+LRESULT OnTimer(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
+  switch (wparam) {
+    case IDT_TIMER_CELL_COMMIT:
+      CellEditorTimerTick(app);
+      return 0;
+    case IDT_TIMER_TIMED_RUN:
+      TimedRunTickCommand(app);
+      return 0;
+    default:
+      return DefWindowProcA(window, WM_TIMER, wparam, lparam);
+  }
+}
+
 LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
@@ -260,13 +289,14 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
       OnPaint(app);
       return 0;
     case WM_COMMAND:
-      RunCommand(app, LOWORD(wparam), HIWORD(wparam));
+      OnCommand(app, wparam, lparam);
       return 0;
     case WM_NOTIFY:
       return OnNotify(app, window, wparam, lparam);
     case WM_TIMER:
-      if (wparam != IDT_TIMER_TIMED_RUN) return DefWindowProcA(window, message, wparam, lparam);
-      TimedRunTickCommand(app);
+      return OnTimer(app, window, wparam, lparam);
+    case kDestroyCellEditorMessage:
+      DestroyWindow(reinterpret_cast<HWND>(wparam));
       return 0;
     case WM_DESTROY:
       OnDestroy(app);
