@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/env/printer_enumeration.h"
 #include "core/items/item_set_files.h"
 #include "core/list/list_click.h"
 #include "core/list/list_rows.h"
@@ -154,7 +155,8 @@ void LoadSavedList(Application& app) {
   }
 }
 
-// The window's create message: the settings files, the controls and the list, in this order.
+// The window's create message: the settings files, the controls, the printers and the list,
+// in this order.
 bool OnCreate(Application& app) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
@@ -167,6 +169,7 @@ bool OnCreate(Application& app) {
   BuildColumns(*app.rows, app.current_items());
   app.editor_font = CreateEditorFont();
   app.status_bar = CreateStatusBar(app);
+  EnumeratePrinters(app.printers, app.settings, *app.spooler, app.prompter, app.owner());
   app.row_buffer.Clear();
   LoadSavedList(app);
   return true;
