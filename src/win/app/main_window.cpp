@@ -17,6 +17,7 @@
 #include "core/text/file_io.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_commands.h"
+#include "win/env/environment_dialog.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/platform/callback_guard.h"
 #include "win/script/script_commands.h"
@@ -80,6 +81,7 @@ void ReadSettingsFiles(Application& app) {
   if (LoadEnvironmentSettings(app.settings, app.startup_folder) != 0) {
     app.prompter.Tell(owner, "設定ファイルがありません。環境設定をし直して下さい。", "初期設定２",
                       Icon::kWarning);
+    OpenEnvironmentDialog(app);  // start-up goes on while it is open
   }
 }
 
