@@ -46,7 +46,18 @@ tail -n 3 "$logs/test-native.log"
 count_ctest "$logs/test-native.log"
 
 echo "== Windows tests under Wine"
+# A private CUPS with the test printers, up for the whole Wine run: Wine reads the queues when
+# each process starts.
+cups_dir=$(mktemp -d "${TMPDIR:-/tmp}/drawlot-cups.XXXXXX")
+trap 'bash tools/test-cups.sh stop "$cups_dir"' EXIT
+if cups_server=$(bash tools/test-cups.sh start "$cups_dir" 2>"$logs/test-cups.log"); then
+  export CUPS_SERVER=$cups_server
+else
+  echo "the test CUPS did not start:"; cat "$logs/test-cups.log"; status=1
+fi
 ctest --preset win64 -V --no-tests=error >"$logs/test-win64.log" 2>&1 || { status=1; grep -E 'FAILED|Failure|error' -A5 "$logs/test-win64.log" | head -n 80; }
+bash tools/test-cups.sh stop "$cups_dir"
+unset CUPS_SERVER
 grep -E '^[0-9]+: \[==========\] [0-9]+ tests? from .* ran' "$logs/test-win64.log" | sed 's/^/   /'
 tail -n 3 "$logs/test-win64.log"
 count_gtest "$logs/test-win64.log"

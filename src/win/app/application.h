@@ -17,12 +17,14 @@
 #include "core/list/row_store.h"
 #include "core/platform/file_name_picker.h"
 #include "core/platform/launcher.h"
+#include "core/platform/print_spooler.h"
 #include "core/platform/prompter.h"
 #include "core/script/autocad_run.h"
 #include "win/list/drawing_sources.h"
 #include "win/list/list_view_row_store.h"
 #include "win/platform/common_file_name_picker.h"
 #include "win/platform/process_launcher.h"
+#include "win/platform/win32_print_spooler.h"
 
 namespace drawlot {
 
@@ -43,13 +45,13 @@ struct Application {
   RowTagSource tags;
   RowBuffer row_buffer{};
   SortDirections sort_directions;
+  // Rebuilt from the spooler at start-up and before each use that lists printers.
+  PrinterCatalog printers;
   // The column of the last right click on the list: the column the cell editor edits.
   int edit_column = 0;
   // The in-place cell editor and its control (951 or 952), when one is open.
   CellEditor cell_editor;
   HWND cell_editor_window = nullptr;
-  // The printers and their papers, as last enumerated.
-  PrinterCatalog printers{};
 
   HWND main_window = nullptr;
   HWND toolbar = nullptr;
@@ -65,6 +67,8 @@ struct Application {
   // from the picker. Tests put recorders here.
   std::unique_ptr<Launcher> launcher = std::make_unique<ProcessLauncher>();
   std::unique_ptr<FileNamePicker> file_name_picker = std::make_unique<CommonFileNamePicker>();
+  // The printers come from the real spooler; tests put a scripted one here.
+  std::unique_ptr<PrintSpooler> spooler = std::make_unique<Win32PrintSpooler>();
   // The timed run, paced by timer 2 of the main window.
   TimedRun timed_run;
   // Where added drawings come from (disks, open dialog, folder browser) and the search texts.

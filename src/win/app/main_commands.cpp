@@ -9,6 +9,9 @@
 #include "core/list/row_marks.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_window.h"
+#include "win/env/about_dialog.h"
+#include "win/env/environment_dialog.h"
+#include "win/env/printers_dialog.h"
 #include "win/list/drawing_list_commands.h"
 #include "win/script/script_commands.h"
 
@@ -156,6 +159,17 @@ void RunCommand(Application& app, int command_id, int /*notification_code*/) {
       break;
     case IDM_SCRIPT_SETTINGS:
       OpenScriptSettings(app);
+      break;
+    case IDM_PRINTERS:
+    case IDT_PRINTERS:
+      RunPrintersDialog(app);
+      break;
+    case IDM_ENVIRONMENT:
+      RunEnvironmentDialog(app);
+      RefreshStatusBar(app);
+      break;
+    case IDM_ABOUT:
+      OpenAboutDialog(app.instance, app.main_window);
       break;
     case IDM_HELP:
     case IDT_HELP:

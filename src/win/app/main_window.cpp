@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/env/printer_enumeration.h"
 #include "core/items/item_set_files.h"
 #include "core/list/list_click.h"
 #include "core/list/list_rows.h"
@@ -17,6 +18,7 @@
 #include "resources/resource_ids.h"
 #include "win/app/main_commands.h"
 #include "win/edit/cell_editor_window.h"
+#include "win/env/environment_dialog.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/platform/callback_guard.h"
 #include "win/script/script_commands.h"
@@ -80,6 +82,7 @@ void ReadSettingsFiles(Application& app) {
   if (LoadEnvironmentSettings(app.settings, app.startup_folder) != 0) {
     app.prompter.Tell(owner, "設定ファイルがありません。環境設定をし直して下さい。", "初期設定２",
                       Icon::kWarning);
+    OpenEnvironmentDialog(app);  // start-up goes on while it is open
   }
 }
 
@@ -155,7 +158,8 @@ void LoadSavedList(Application& app) {
   }
 }
 
-// The window's create message: the settings files, the controls and the list, in this order.
+// The window's create message: the settings files, the controls, the printers and the list,
+// in this order.
 bool OnCreate(Application& app) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
@@ -168,6 +172,7 @@ bool OnCreate(Application& app) {
   BuildColumns(*app.rows, app.current_items());
   app.editor_font = CreateEditorFont();
   app.status_bar = CreateStatusBar(app);
+  EnumeratePrinters(app.printers, app.settings, *app.spooler, app.prompter, app.owner());
   app.row_buffer.Clear();
   LoadSavedList(app);
   return true;

@@ -16,6 +16,7 @@
 #include "core/items/item_set_files.h"
 #include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
+#include "core/platform/in_memory_print_spooler.h"
 #include "core/script/list_file.h"
 #include "resources/resource_ids.h"
 #include "support/recording_prompter.h"
@@ -77,6 +78,14 @@ void DrainMessages() {
 
 class MainWindowTest : public ::testing::Test {
  protected:
+  // The window sees the printers of a scripted spooler (none unless a test adds them), so that
+  // its start-up boxes do not depend on the queues of the machine.
+  MainWindowTest() {
+    auto spooler = std::make_unique<InMemoryPrintSpooler>();
+    spooler_ = spooler.get();
+    app_.spooler = std::move(spooler);
+  }
+
   void TearDown() override {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
     DrainMessages();
@@ -132,6 +141,7 @@ class MainWindowTest : public ::testing::Test {
   TempFolder folder_{"起動フォルダ"};
   RecordingPrompter prompter_;
   Application app_{folder_.path(), prompter_, GetModuleHandleA(nullptr)};
+  InMemoryPrintSpooler* spooler_ = nullptr;
   HWND window_ = nullptr;
   Texts opened_;
 };
@@ -174,6 +184,26 @@ TEST_F(MainWindowTest, PreparedFolderGivesTheCurrentSetsColumnsAndTheSavedList) 
   EXPECT_EQ(FirstCells(), (Texts{"a.dwg", "b.dxf"}));
   EXPECT_EQ(app_.rows->GetCell(1, 2, 260), "A3");
   EXPECT_EQ(app_.rows->IconOf(1), kIconDxf);
+}
+
+TEST_F(MainWindowTest, StartUpEnumeratesThePrintersWithBoxesOwnedByTheWindow) {
+  WritePreparedSettings(folder_);  // the default prohibited printer "Foxit"
+  spooler_->Add("Foxit PDF", {"A4"});
+  spooler_->Add("Plotter", {"A1", "A0"});
+  spooler_->Add("Empty", {});
+  Open();
+  EXPECT_EQ(app_.printers.count, 3);
+  EXPECT_EQ(app_.printers.printers[0].papers[0], "Prohibition");
+  EXPECT_EQ(app_.printers.printers[1].name, "Plotter");
+  EXPECT_EQ(app_.printers.printers[1].papers[1], "A0");
+  ASSERT_EQ(prompter_.shown.size(), 2u);
+  EXPECT_EQ(prompter_.shown[0].text, "このプリンターは使用禁止に設定なっています");
+  EXPECT_EQ(prompter_.shown[0].title, "Foxit PDF");
+  EXPECT_EQ(prompter_.shown[1].text, "十分なメモリがないためバッファを割り当てられません");
+  EXPECT_EQ(prompter_.shown[1].title, "Empty");
+  for (const Message& box : prompter_.shown) {
+    EXPECT_EQ(box.owner, reinterpret_cast<WindowRef>(window_));
+  }
 }
 
 TEST_F(MainWindowTest, AListFileClaimingMoreRowsThanItHoldsLoadsWhatItHolds) {
