@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,14 +14,15 @@
 #include "core/items/script_item.h"
 #include "core/list/list_sort.h"
 #include "core/list/row_store.h"
-#include "core/platform/file_name_picker.h"
 #include "core/platform/launcher.h"
 #include "core/platform/print_spooler.h"
 #include "core/platform/prompter.h"
 #include "core/script/autocad_run.h"
 #include "win/list/drawing_sources.h"
 #include "win/list/list_view_row_store.h"
-#include "win/platform/common_file_name_picker.h"
+#include "win/platform/dialog.h"
+#include "win/platform/help_pages.h"
+#include "win/platform/pickers.h"
 #include "win/platform/process_launcher.h"
 #include "win/platform/win32_print_spooler.h"
 
@@ -61,20 +61,24 @@ struct Application {
   std::unique_ptr<ListViewRowStore> rows;
 
   // Opens a web page with the shell; tests put a recorder here.
-  std::function<void(const std::string& address)> open_web_page;
+  PageOpener open_web_page;
 
-  // AutoCAD and Notepad are started through the launcher; script and list file names come
-  // from the picker. Tests put recorders here.
+  // AutoCAD and Notepad are started through the launcher; tests put a recorder here.
   std::unique_ptr<Launcher> launcher = std::make_unique<ProcessLauncher>();
-  std::unique_ptr<FileNamePicker> file_name_picker = std::make_unique<CommonFileNamePicker>();
   // The printers come from the real spooler; tests put a scripted one here.
   std::unique_ptr<PrintSpooler> spooler = std::make_unique<Win32PrintSpooler>();
+  // The open, save and folder dialogs; tests point them at scripted stand-ins.
+  Pickers pickers;
   // The timed run, paced by timer 2 of the main window.
   TimedRun timed_run;
-  // Where added drawings come from (disks, open dialog, folder browser) and the search texts.
+  // The disks added drawings come from, and the search texts.
   DrawingSources drawing_sources;
 
   WindowRef owner() const { return reinterpret_cast<WindowRef>(main_window); }
+  // What a dialog over the main window may reach.
+  DialogContext dialog_context() {
+    return DialogContext{instance, main_window, editor_font, pickers, prompter, open_web_page};
+  }
   const ItemSlots& current_items() const { return CurrentSet(items, settings).items; }
 };
 

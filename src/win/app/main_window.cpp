@@ -21,6 +21,7 @@
 #include "win/env/environment_dialog.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/platform/callback_guard.h"
+#include "win/platform/list_view.h"
 #include "win/script/script_commands.h"
 
 namespace drawlot {
@@ -110,16 +111,8 @@ HWND CreateToolbar(const Application& app) {
 }
 
 HIMAGELIST CreateRowIcons(const Application& app) {
-  const HIMAGELIST icons =
-      ImageList_Create(kRowIconSize, kRowIconSize, ILC_MASK | ILC_COLOR32, 2, 0);
-  if (!icons) return nullptr;
-  for (const int id : {IDI_DXF_ROW, IDI_DWG_ROW}) {  // image 0 DXF, image 1 DWG
-    const HICON icon = static_cast<HICON>(LoadImageA(app.instance, MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                                     kRowIconSize, kRowIconSize, LR_DEFAULTCOLOR));
-    ImageList_AddIcon(icons, icon);
-    if (icon) DestroyIcon(icon);
-  }
-  return icons;
+  constexpr std::array<int, 2> kRowIcons = {IDI_DXF_ROW, IDI_DWG_ROW};  // image 0 DXF, 1 DWG
+  return list_view::CreateIconList(app.instance, kRowIconSize, kRowIcons);
 }
 
 HWND CreateDrawingList(const Application& app, HIMAGELIST row_icons) {
@@ -206,8 +199,7 @@ void SaveListAtClose(Application& app) {
   } catch (const std::exception&) {
     // Out of memory building the file: the old file stays, and the user is told as for any
     // list that cannot be saved. The quit must still be posted, or the settings are lost too.
-    app.prompter.Tell(app.owner(), std::string(kCannotSaveText), std::string(kCannotSaveTitle),
-                      Icon::kWarning);
+    app.prompter.Tell(app.owner(), kCannotSaveText, kCannotSaveTitle, Icon::kWarning);
   }
 }
 
@@ -259,17 +251,6 @@ LRESULT OnNotify(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcA(window, WM_NOTIFY, wparam, lparam);
 }
 
-void OnCommand(Application& app, WPARAM wparam, LPARAM lparam) {
-  const int id = LOWORD(wparam);
-  if (id == IDC_CELL_EDIT_BOX || id == IDC_CELL_SELECT_BOX) {
-    CellEditorCommand(app, id, HIWORD(wparam), reinterpret_cast<HWND>(lparam));
-    return;
-  }
-  // Every command may touch the rows: an open editor ends first, with its text in its cell.
-  if (app.rows) CloseCellEditor(app);
-  RunCommand(app, id, HIWORD(wparam));
-}
-
 LRESULT OnTimer(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
   switch (wparam) {
     case IDT_TIMER_CELL_COMMIT:
@@ -294,7 +275,7 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
       OnPaint(app);
       return 0;
     case WM_COMMAND:
-      OnCommand(app, wparam, lparam);
+      RunCommand(app, LOWORD(wparam), HIWORD(wparam));
       return 0;
     case WM_NOTIFY:
       return OnNotify(app, window, wparam, lparam);

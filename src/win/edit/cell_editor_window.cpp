@@ -72,8 +72,9 @@ void OpenCellEditorCommand(Application& app, int column) {
   if (!app.cell_editor_window) app.cell_editor.Close(*app.rows, placement->text, app.printers);
 }
 
-void CellEditorCommand(Application& app, int control_id, int notification_code, HWND control) {
-  if (!control || control != app.cell_editor_window) return;
+void CellEditorCommand(Application& app, int control_id, int notification_code) {
+  // A control that is already retired (hidden, its destruction queued) has nothing to say.
+  if (!app.cell_editor_window || GetDlgCtrlID(app.cell_editor_window) != control_id) return;
   if (control_id == IDC_CELL_EDIT_BOX && notification_code == EN_KILLFOCUS) {
     app.cell_editor.CommitText(*app.rows, EditorText(app));
     RetireEditorWindow(app);

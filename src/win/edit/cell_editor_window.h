@@ -15,7 +15,7 @@ void OpenCellEditorCommand(Application& app, int column);
 
 // Commands from the editor controls: 951 losing the focus commits it; a selection in 952
 // starts timer 1.
-void CellEditorCommand(Application& app, int control_id, int notification_code, HWND control);
+void CellEditorCommand(Application& app, int control_id, int notification_code);
 
 // Timer 1 of the main window: the drop-down's text goes into the cell.
 void CellEditorTimerTick(Application& app);

@@ -119,7 +119,7 @@ void OnBrowse(HWND dialog, Application& app, const PathBox& box) {
   request.filters = box.filters;
   request.initial_name = field.str();
   request.hide_read_only = true;
-  if (const std::optional<std::string> picked = app.file_name_picker->PickFileName(request)) {
+  if (const std::optional<std::string> picked = app.pickers.file_name->PickFileName(request)) {
     field = *picked;
     SetDlgItemTextA(dialog, box.edit, field.c_str());
   }

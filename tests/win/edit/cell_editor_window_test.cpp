@@ -78,6 +78,8 @@ class CellEditorWindowTest : public ::testing::Test {
     ASSERT_NE(window_, nullptr);
     ShowWindow(window_, SW_SHOW);
     PumpFor(50);
+    // A catalogue of our own, whatever the spooler lists; the editor never enumerates.
+    prompter_.shown.clear();
     PrinterCatalog& printers = app_.printers;
     printers.Clear();
     printers.count = 2;

@@ -20,6 +20,7 @@
 #include "win/app/main_window.h"
 #include "win/env/environment_dialog.h"
 #include "win/list/adding_fixture.h"
+#include "win/support/modal_answerer.h"
 
 namespace drawlot::testing {
 namespace {
@@ -127,9 +128,8 @@ PrinterRows ReadPrinterRows(HWND dialog) {
 class EnvironmentDialogsTest : public ::testing::Test {
  protected:
   EnvironmentDialogsTest() {
-    auto picker = std::make_unique<ScriptedFileNamePicker>();
-    picker_ = picker.get();
-    app_.file_name_picker = std::move(picker);
+    picker_ = &scripted_picker_;
+    app_.pickers.file_name = picker_;
     app_.open_web_page = [this](const std::string& address) { opened_.push_back(address); };
   }
 
@@ -157,6 +157,7 @@ class EnvironmentDialogsTest : public ::testing::Test {
   TempFolder folder_{"環境"};
   RecordingPrompter prompter_;
   Application app_{folder_.path(), prompter_, GetModuleHandleA(nullptr)};
+  ScriptedFileNamePicker scripted_picker_;
   ScriptedFileNamePicker* picker_ = nullptr;
   Texts opened_;
   HWND window_ = nullptr;
@@ -173,7 +174,7 @@ TEST_F(EnvironmentDialogsTest, PrinterListShowsTheQueuesOfTheSpoolerInSixtyFourC
 
   PrinterRows rows;
   {
-    const DialogAnswerer answerer("プリンタと用紙の列挙", [&](HWND dialog) {
+    const ModalAnswerer answerer("プリンタと用紙の列挙", [&](HWND dialog) {
       rows = ReadPrinterRows(dialog);
       PostMessageA(dialog, WM_CLOSE, 0, 0);
     });
@@ -202,7 +203,7 @@ TEST_F(EnvironmentDialogsTest, PrinterListShowsTheQueuesOfTheSpoolerInSixtyFourC
   EXPECT_EQ(prompter_.shown[1].owner, reinterpret_cast<WindowRef>(rows.dialog));
 
   // The toolbar button opens the same dialog.
-  const DialogAnswerer again("プリンタと用紙の列挙",
+  const ModalAnswerer again("プリンタと用紙の列挙",
                              [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); });
   Command(IDT_PRINTERS);
   EXPECT_TRUE(again.answered());
@@ -362,7 +363,7 @@ TEST_F(EnvironmentDialogsTest, StartUpCopyAndMenuCopyWorkOnTheSameRecord) {
   SendMessageA(GetDlgItem(window_, IDC_STATUS_BAR), SB_SETTEXTA, 0,
                reinterpret_cast<LPARAM>("stale"));
   {
-    const DialogAnswerer answerer(kEnvironmentTitle, [](HWND dialog) {
+    const ModalAnswerer answerer(kEnvironmentTitle, [](HWND dialog) {
       SetDlgItemTextA(dialog, IDC_ENV_AUTOCAD_FILE, "C:\\menu\\aclt.exe");
       Click(dialog, IDC_ENV_OK);
     });
