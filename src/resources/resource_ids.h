@@ -139,3 +139,11 @@
 // ---- Printer and paper dialog (dialog 5: list view 902, made when it opens) -------------------
 #define IDD_PRINTERS 5
 #define IDC_PRINTER_LIST 902
+
+// ---- Edit dialog (dialog 6: buttons 111 - 113; controls 500 + item and 1500 + item, made when
+// it opens; timer 1) ------------------------------------------------------------------------------
+#define IDD_EDIT 6
+#define IDC_EDIT_OK 111
+#define IDC_EDIT_CANCEL 112
+#define IDC_EDIT_HELP 113
+#define IDT_EDIT_PRINTER_CHECK 1

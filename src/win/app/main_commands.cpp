@@ -10,6 +10,7 @@
 #include "resources/resource_ids.h"
 #include "win/app/main_window.h"
 #include "win/edit/cell_editor_window.h"
+#include "win/edit/edit_dialog.h"
 #include "win/env/about_dialog.h"
 #include "win/env/environment_dialog.h"
 #include "win/env/printers_dialog.h"
@@ -95,10 +96,11 @@ constexpr std::array kCommands = {
     Command{0, IDT_MOVE_DOWN, [](Application& app, int) { Move(app, MoveDirection::kDown); }},
     Command{0, IDT_MOVE_UP, [](Application& app, int) { Move(app, MoveDirection::kUp); }},
     // 編集
-    Command{IDM_EDIT_ROW, IDT_EDIT_ROW, nullptr},
+    Command{IDM_EDIT_ROW, IDT_EDIT_ROW, [](Application& app, int) { EditRowCommand(app); }},
     Command{IDM_COPY_ROW, IDT_COPY_ROW, [](Application& app, int) { CopyRowToBuffer(app); }},
     Command{IDM_PASTE_ROW, IDT_PASTE_ROW, [](Application& app, int) { PasteRowFromBuffer(app); }},
-    Command{IDM_EDIT_COLUMN, IDT_EDIT_COLUMN, nullptr},
+    Command{IDM_EDIT_COLUMN, IDT_EDIT_COLUMN,
+            [](Application& app, int) { EditColumnCommand(app); }},
     Command{IDM_APPLY_NAME_RULES, 0,
             [](Application& app, int) { ApplyFileNameRules(*app.rows, app.settings.file_set, 0); }},
     Command{IDM_NAME_RULE_SETTINGS, 0, nullptr},
@@ -119,7 +121,8 @@ constexpr std::array kCommands = {
     Command{IDM_SAVE_SCRIPT_SELECTED, 0,
             [](Application& app, int) { SaveScriptFileCommand(app, ScriptRowScope::kSelected); }},
     // 環境設定
-    Command{IDM_INITIAL_VALUES, IDT_INITIAL_VALUES, nullptr},
+    Command{IDM_INITIAL_VALUES, IDT_INITIAL_VALUES,
+            [](Application& app, int) { EditInitialValuesCommand(app); }},
     Command{IDM_PRINTERS, IDT_PRINTERS, [](Application& app, int) { RunPrintersDialog(app); }},
     Command{IDM_SCRIPT_SETTINGS, 0, [](Application& app, int) { OpenScriptSettings(app); }},
     Command{IDM_ENVIRONMENT, 0,

@@ -18,6 +18,7 @@
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
 #include "win/app/main_window.h"
+#include "win/support/pump_messages.h"
 
 namespace drawlot::testing {
 namespace {
@@ -53,20 +54,6 @@ void WriteSettings(const TempFolder& folder) {
     for (int column = 1; column < 7; ++column) rows.SetCell(row, column, cells[column - 1]);
   }
   folder.Write(kListFileName, SerializeList(rows));
-}
-
-// Runs the window's messages for `ms` milliseconds, timers included.
-void PumpFor(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  for (DWORD now = GetTickCount(); now < end; now = GetTickCount()) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) continue;
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-  }
 }
 
 class CellEditorWindowTest : public ::testing::Test {
@@ -124,25 +111,10 @@ class CellEditorWindowTest : public ::testing::Test {
     PumpFor(20);
   }
   void Select(int row) { app_.rows->SetRowState(row, kMarkStates, kMarkStates); }
-  Texts ChoicesOf(HWND box) const {
-    Texts choices;
-    const int count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-      char text[128] = {};
-      SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-      choices.push_back(text);
-    }
-    return choices;
-  }
   static std::string TextOf(HWND window) {
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
-  }
-  // Moves the drop-down's choice one entry down with the keyboard, as the user does.
-  static void PressDown(HWND box) {
-    const HWND field = GetWindow(box, GW_CHILD);  // the box's edit field takes the keys
-    SendMessageA(field ? field : box, WM_KEYDOWN, VK_DOWN, 0);
   }
   // Where a child window lies in the main window's client area.
   POINT PlaceOf(HWND child) const {
@@ -191,7 +163,7 @@ TEST_F(CellEditorWindowTest, PrinterChosenInItsListFillsThePaperCell200MsLater) 
   RightClick(0, 5);
   const HWND box = Editor(IDC_CELL_SELECT_BOX);
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(ChoicesOf(box), (Texts{"LBP-1", "複合機"}));
+  EXPECT_EQ(DropDownTexts(box), (Texts{"LBP-1", "複合機"}));
   EXPECT_EQ(TextOf(box), "LBP-1");
   EXPECT_EQ(Cell(0, 5), "");
   // The list lies below the box in the window order, back at (0, 40).
@@ -211,7 +183,7 @@ TEST_F(CellEditorWindowTest, PrinterChosenInItsListFillsThePaperCell200MsLater) 
   RightClick(0, 6);
   const HWND papers = Editor(IDC_CELL_SELECT_BOX);
   ASSERT_NE(papers, nullptr);
-  EXPECT_EQ(ChoicesOf(papers), (Texts{"Ａ４縦", "Ｂ５"}));
+  EXPECT_EQ(DropDownTexts(papers), (Texts{"Ａ４縦", "Ｂ５"}));
   SendMessageA(papers, CB_SETCURSEL, 0, 0);
   PressDown(papers);
   PumpFor(400);
@@ -223,7 +195,7 @@ TEST_F(CellEditorWindowTest, LeftClickOrAnotherRightClickGivesTheCellItsTextBack
   Select(2);
   RightClick(2, 4);
   ASSERT_NE(Editor(IDC_CELL_SELECT_BOX), nullptr);
-  EXPECT_EQ(ChoicesOf(Editor(IDC_CELL_SELECT_BOX)), (Texts{"縦", "横"}));
+  EXPECT_EQ(DropDownTexts(Editor(IDC_CELL_SELECT_BOX)), (Texts{"縦", "横"}));
   SetWindowTextA(Editor(IDC_CELL_SELECT_BOX), "typed only");
   LeftClick(0, 0);
   EXPECT_EQ(Cell(2, 4), "縦");
