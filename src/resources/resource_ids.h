@@ -147,3 +147,9 @@
 #define IDC_EDIT_CANCEL 112
 #define IDC_EDIT_HELP 113
 #define IDT_EDIT_PRINTER_CHECK 1
+
+// ---- File-name rules dialog (dialog 12: controls 101 - 139; timer 1) ----------------------------
+// The rule controls are listed in core/list/file_name_rules_form.h.
+#define IDD_NAME_RULES 12
+#define IDC_RULES_OK 103
+#define IDT_RULES_PAPER_REFRESH 1

@@ -15,6 +15,7 @@
 #include "win/env/environment_dialog.h"
 #include "win/env/printers_dialog.h"
 #include "win/list/drawing_list_commands.h"
+#include "win/list/file_name_rules_dialog.h"
 #include "win/platform/help_pages.h"
 #include "win/script/script_commands.h"
 
@@ -103,7 +104,10 @@ constexpr std::array kCommands = {
             [](Application& app, int) { EditColumnCommand(app); }},
     Command{IDM_APPLY_NAME_RULES, 0,
             [](Application& app, int) { ApplyFileNameRules(*app.rows, app.settings.file_set, 0); }},
-    Command{IDM_NAME_RULE_SETTINGS, 0, nullptr},
+    Command{IDM_NAME_RULE_SETTINGS, 0,
+            [](Application& app, int) {
+              RunFileNameRulesDialog(app.dialog_context(), app.settings.file_set, app.printers);
+            }},
     // スタート
     Command{IDM_RUN_ALL, 0,
             [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kAll); }},
