@@ -6,6 +6,7 @@
 
 #include "core/env/printer_enumeration.h"
 #include "resources/resource_ids.h"
+#include "win/list/list_redraw_pause.h"
 #include "win/platform/callback_guard.h"
 
 namespace drawlot {
@@ -53,6 +54,7 @@ void SetCell(HWND list, int row, int column, const char* text) {
 }
 
 void FillPrinterRows(HWND list, const PrinterCatalog& catalog) {
+  const ListRedrawPause pause(list);  // one repaint for up to 30 x 64 cells
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
   for (int i = 0; i < catalog.count; ++i) {
     const PrinterEntry& entry = catalog.printers[i];
