@@ -682,6 +682,8 @@ TEST(DrawlotRun, WritesTheListOnDestroyThenTheThreeSettingsFilesInOrder) {
   folder.MakeFolder(kSetTitleFileName);
   SnapshotPrompter prompter(folder);
   Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  // No printers: the boxes of the test CUPS's queues have no place in this order.
+  app.spooler = std::make_unique<InMemoryPrintSpooler>();
   SetTimer(nullptr, 0, 10, CloseMainWindow);
   EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
   UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
