@@ -128,6 +128,12 @@ class EditDialog : public DataDialog<RowBuffer> {
       case SB_PAGEDOWN:
         position += static_cast<int>(info.nPage);
         break;
+      case SB_TOP:
+        position = 0;
+        break;
+      case SB_BOTTOM:
+        position = info.nMax;
+        break;
       case SB_THUMBTRACK:
       case SB_THUMBPOSITION:
         position = info.nTrackPos;

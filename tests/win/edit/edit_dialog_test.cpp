@@ -239,5 +239,31 @@ TEST_F(EditDialogTest, InitialValuesAreShownAndStoredForDisplayModeFourOnly) {
   EXPECT_EQ(app.items.sets[0].items[4].initial_value, "memo");
 }
 
+TEST_F(EditDialogTest, ControlsBeyondTheScreenAreReachedByScrolling) {
+  // Fifty wide text items: fifty lines of 50 pixels, far more than a screen.
+  ItemSlots& items = app.items.sets[0].items;
+  for (int slot = 0; slot < kItemSlotCount; ++slot) items[slot] = Item("長い項目", 4, 1, "", 650);
+  BuildColumns(*app.rows, items);
+  RECT work{}, frame{}, ok_before{}, ok_after{}, client{};
+  LONG style = 0;
+  Run(EditColumnCommand, [&](HWND window) {
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(window, &frame);
+    GetClientRect(window, &client);
+    style = GetWindowLongA(window, GWL_STYLE);
+    ok_before = PlaceOf(window, IDC_EDIT_OK);
+    SendMessageA(window, WM_VSCROLL, SB_BOTTOM, 0);
+    ok_after = PlaceOf(window, IDC_EDIT_OK);
+    SetDlgItemTextA(window, 500 + 49, "last");
+    Press(window, IDC_EDIT_OK);
+  });
+  EXPECT_NE(style & WS_VSCROLL, 0);
+  EXPECT_LE(frame.bottom - frame.top, work.bottom - work.top);
+  EXPECT_GT(ok_before.top, client.bottom);  // below the shown part at first
+  EXPECT_GE(ok_after.top, 0);
+  EXPECT_LE(ok_after.bottom, client.bottom);  // scrolled into view
+  EXPECT_EQ(Column(49), (Texts{"last", "last", "last"}));
+}
+
 }  // namespace
 }  // namespace drawlot::testing
