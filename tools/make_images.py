@@ -8,6 +8,7 @@
   dwg.ico       the icon of DWG rows (12 x 12 and 16 x 16), resource 301
   folder_*.ico  the folder-selection dialog's seven row icons (12 x 12 and 16 x 16), resources
                 310 to 316: dot entry, folder, fixed drive, CD-ROM, removable, network, RAM disk
+  about.bmp     the About box's picture (128 x 64, 8 bits per pixel), resource 351
 
 Run it again after changing a picture and commit what it wrote:  python3 tools/make_images.py
 """
@@ -175,6 +176,23 @@ def folder_icons(work):
         icon(commands, [12, 16], os.path.join(OUT, name), work)
 
 
+# The About box's picture: a drawing sheet coming out of a plotter, and the program's name.
+ABOUT = [
+    "fill rgb(40,70,130) stroke none", "rectangle 0,0 127,63",
+    "fill rgb(255,255,250) stroke rgb(20,20,20) stroke-width 1", "rectangle 10,6 50,40",
+    "stroke rgb(20,70,170) fill none", "rectangle 14,10 46,32", "line 14,21 46,21",
+    "line 30,10 30,32", "circle 22,16 22,19",
+    "fill rgb(150,150,160) stroke rgb(20,20,20)", "roundrectangle 4,36 56,56 3,3",
+    "fill rgb(60,220,60) stroke none", "rectangle 48,48 52,51",
+] + label("Drawlot", 62, 30, "rgb(255,255,250)", 15) + label("Ver 1.56", 66, 48, "rgb(250,204,80)", 11)
+
+
+def about_picture():
+    subprocess.run(["convert", "-size", "128x64", "xc:black", "-draw", " ".join(ABOUT),
+                    "-colors", "256", "-type", "Palette", "BMP3:" + os.path.join(OUT, "about.bmp")],
+                   check=True)
+
+
 def main():
     if len(TOOLBAR) != 17:
         sys.exit("the toolbar has 17 buttons")
@@ -196,6 +214,7 @@ def main():
         icon(drawing_icon("rgb(0,130,50)", "X"), [12, 16], os.path.join(OUT, "dxf.ico"), work)
         icon(drawing_icon("rgb(20,70,170)", "W"), [12, 16], os.path.join(OUT, "dwg.ico"), work)
         folder_icons(work)
+    about_picture()
 
 
 if __name__ == "__main__":

@@ -93,6 +93,15 @@ tail -n 3 "$logs/test-native.log"
 count_run "$logs/native.junit.xml" "" $run_status
 
 echo "== Windows tests under Wine"
+# A private CUPS with the test printers, up for the whole Wine run: Wine reads the queues when
+# each process starts.
+cups_dir=$(mktemp -d "${TMPDIR:-/tmp}/drawlot-cups.XXXXXX")
+trap 'bash tools/test-cups.sh stop "$cups_dir"' EXIT
+if cups_server=$(bash tools/test-cups.sh start "$cups_dir" 2>"$logs/test-cups.log"); then
+  export CUPS_SERVER=$cups_server
+else
+  echo "the test CUPS did not start:"; cat "$logs/test-cups.log"; status=1
+fi
 gtest_dir="$logs/gtest-win64"
 rm -rf "$gtest_dir" "$logs/win64.junit.xml"
 mkdir -p "$gtest_dir"
@@ -100,6 +109,8 @@ mkdir -p "$gtest_dir"
 GTEST_OUTPUT="xml:Z:$gtest_dir/" ctest --preset win64 -V --no-tests=error \
   --output-junit "$logs/win64.junit.xml" >"$logs/test-win64.log" 2>&1
 run_status=$?
+bash tools/test-cups.sh stop "$cups_dir"
+unset CUPS_SERVER
 [ $run_status -eq 0 ] ||
   { status=1; grep -E 'FAILED|Failure|error' -A5 "$logs/test-win64.log" | head -n 80; }
 count_run "$logs/win64.junit.xml" "$gtest_dir" $run_status

@@ -157,3 +157,51 @@
 #define IDC_DETAIL_MOVE_DOWN 139
 #define IDC_DETAIL_SAVE_PARTIAL 140
 #define IDC_DETAIL_ITEM_LIST 902
+
+// ---- About dialog (dialog 1: controls 101 - 103, 111; bitmap 351) -----------------------------
+#define IDD_ABOUT 1
+#define IDC_ABOUT_ADDRESS 101
+#define IDC_ABOUT_CREDIT_1 102
+#define IDC_ABOUT_CREDIT_2 103
+#define IDC_ABOUT_OK 111
+#define IDB_ABOUT 351
+
+// ---- Environment settings dialog (dialog 2: controls 101 - 119, 144) --------------------------
+#define IDD_ENVIRONMENT 2
+#define IDC_ENV_IMPORTANT_GROUP 101
+#define IDC_ENV_AUTOCAD_FILE 102
+#define IDC_ENV_PROHIBITED_LIST 103
+#define IDC_ENV_PROHIBITED_DELETE 104
+#define IDC_ENV_PROHIBITED_TEXT 105
+#define IDC_ENV_TEMP_FILE 106
+#define IDC_ENV_PROHIBITED_LABEL 107
+#define IDC_ENV_END_FILE 108
+#define IDC_ENV_PROHIBITED_ADD 109
+#define IDC_ENV_PROHIBITED_GROUP 110
+#define IDC_ENV_PAPER_GROUP 111
+#define IDC_ENV_PAPER_AB 112
+#define IDC_ENV_BROWSE_AUTOCAD 114
+#define IDC_ENV_BROWSE_TEMP 115
+#define IDC_ENV_BROWSE_END 116
+#define IDC_ENV_OK 117
+#define IDC_ENV_CANCEL 118
+#define IDC_ENV_HELP 119
+#define IDC_ENV_DETECT 144
+
+// ---- Printer and paper dialog (dialog 5: list view 902, made when it opens) -------------------
+#define IDD_PRINTERS 5
+#define IDC_PRINTER_LIST 902
+
+// ---- Edit dialog (dialog 6: buttons 111 - 113; controls 500 + item and 1500 + item, made when
+// it opens; timer 1) ------------------------------------------------------------------------------
+#define IDD_EDIT 6
+#define IDC_EDIT_OK 111
+#define IDC_EDIT_CANCEL 112
+#define IDC_EDIT_HELP 113
+#define IDT_EDIT_PRINTER_CHECK 1
+
+// ---- File-name rules dialog (dialog 12: controls 101 - 139; timer 1) ----------------------------
+// The rule controls are listed in core/list/file_name_rules_form.h.
+#define IDD_NAME_RULES 12
+#define IDC_RULES_OK 103
+#define IDT_RULES_PAPER_REFRESH 1

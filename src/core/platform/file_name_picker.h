@@ -20,6 +20,7 @@ struct FileDialogRequest {
   std::string title;
   std::vector<FileFilter> filters;  // the first entry is preselected
   std::string initial_name;         // what the name field holds when the dialog opens
+  bool hide_read_only = false;      // no "read-only" check box in an open dialog
 };
 
 class FileNamePicker {

@@ -36,6 +36,10 @@ bool IsDriveRoot(std::string_view folder) {
 
 bool MatchesWildcard(std::string_view name, std::string_view mask) {
   if (mask.empty()) return name.empty();
+  // As on Windows, a mask's final ".*" also matches a name without a dot ("*.*" is every name).
+  if (mask.ends_with(".*") && name.find('.') == std::string_view::npos) {
+    return MatchesWildcard(name, mask.substr(0, mask.size() - 2));
+  }
   if (mask[0] == '*') {
     for (std::size_t skip = 0; skip <= name.size(); ++skip) {
       if (MatchesWildcard(name.substr(skip), mask.substr(1))) return true;

@@ -7,12 +7,15 @@
 #include <memory>
 #include <string>
 
+#include "core/edit/cell_editor.h"
 #include "core/env/environment_settings.h"
+#include "core/env/printer_catalog.h"
 #include "core/items/row_buffer.h"
 #include "core/items/script_item.h"
 #include "core/list/list_sort.h"
 #include "core/list/row_store.h"
 #include "core/platform/launcher.h"
+#include "core/platform/print_spooler.h"
 #include "core/platform/prompter.h"
 #include "core/platform/settings_file.h"
 #include "core/script/autocad_run.h"
@@ -22,6 +25,7 @@
 #include "win/platform/help_pages.h"
 #include "win/platform/pickers.h"
 #include "win/platform/process_launcher.h"
+#include "win/platform/win32_print_spooler.h"
 
 namespace drawlot {
 
@@ -44,10 +48,15 @@ struct Application {
   SortDirections sort_directions;
   // What the start-up reads found: the files written at exit depend on it.
   StartupReads startup_reads;
-  // The column of the last right click on the list: the column the cell editor edits.
-  int edit_column = 0;
   // The set the script detail settings show: 0 at start, kept from one opening to the next.
   int shown_item_set = 0;
+  // Rebuilt from the spooler at start-up and before each use that lists printers.
+  PrinterCatalog printers;
+  // The column of the last right click on the list: the column the cell editor edits.
+  int edit_column = 0;
+  // The in-place cell editor and its control (951 or 952), when one is open.
+  CellEditor cell_editor;
+  HWND cell_editor_window = nullptr;
 
   HWND main_window = nullptr;
   HWND toolbar = nullptr;
@@ -62,6 +71,8 @@ struct Application {
   // AutoCAD and Notepad are started through the launcher; tests put a recorder here.
   std::unique_ptr<Launcher> launcher = std::make_unique<ProcessLauncher>();
   std::string notepad_program = SystemNotepadPath();
+  // The printers come from the real spooler; tests put a scripted one here.
+  std::unique_ptr<PrintSpooler> spooler = std::make_unique<Win32PrintSpooler>();
   // The open, save and folder dialogs; tests point them at scripted stand-ins.
   Pickers pickers;
   // The timed run, paced by timer 2 of the main window.

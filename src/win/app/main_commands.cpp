@@ -9,8 +9,14 @@
 #include "core/list/row_marks.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_window.h"
+#include "win/edit/cell_editor_window.h"
+#include "win/edit/edit_dialog.h"
+#include "win/env/about_dialog.h"
+#include "win/env/environment_dialog.h"
+#include "win/env/printers_dialog.h"
 #include "win/items/script_settings_dialog.h"
 #include "win/list/drawing_list_commands.h"
+#include "win/list/file_name_rules_dialog.h"
 #include "win/platform/help_pages.h"
 #include "win/script/script_commands.h"
 
@@ -96,13 +102,17 @@ constexpr std::array kCommands = {
     Command{0, IDT_MOVE_DOWN, [](Application& app, int) { Move(app, MoveDirection::kDown); }},
     Command{0, IDT_MOVE_UP, [](Application& app, int) { Move(app, MoveDirection::kUp); }},
     // 編集
-    Command{IDM_EDIT_ROW, IDT_EDIT_ROW, nullptr},
+    Command{IDM_EDIT_ROW, IDT_EDIT_ROW, [](Application& app, int) { EditRowCommand(app); }},
     Command{IDM_COPY_ROW, IDT_COPY_ROW, [](Application& app, int) { CopyRowToBuffer(app); }},
     Command{IDM_PASTE_ROW, IDT_PASTE_ROW, [](Application& app, int) { PasteRowFromBuffer(app); }},
-    Command{IDM_EDIT_COLUMN, IDT_EDIT_COLUMN, nullptr},
+    Command{IDM_EDIT_COLUMN, IDT_EDIT_COLUMN,
+            [](Application& app, int) { EditColumnCommand(app); }},
     Command{IDM_APPLY_NAME_RULES, 0,
             [](Application& app, int) { ApplyFileNameRules(*app.rows, app.settings.file_set, 0); }},
-    Command{IDM_NAME_RULE_SETTINGS, 0, nullptr},
+    Command{IDM_NAME_RULE_SETTINGS, 0,
+            [](Application& app, int) {
+              RunFileNameRulesDialog(app.dialog_context(), app.settings.file_set, app.printers);
+            }},
     // スタート
     Command{IDM_RUN_ALL, 0,
             [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kAll); }},
@@ -120,20 +130,28 @@ constexpr std::array kCommands = {
     Command{IDM_SAVE_SCRIPT_SELECTED, 0,
             [](Application& app, int) { SaveScriptFileCommand(app, ScriptRowScope::kSelected); }},
     // 環境設定
-    Command{IDM_INITIAL_VALUES, IDT_INITIAL_VALUES, nullptr},
-    Command{IDM_PRINTERS, IDT_PRINTERS, nullptr},
+    Command{IDM_INITIAL_VALUES, IDT_INITIAL_VALUES,
+            [](Application& app, int) { EditInitialValuesCommand(app); }},
+    Command{IDM_PRINTERS, IDT_PRINTERS, [](Application& app, int) { RunPrintersDialog(app); }},
     Command{IDM_SCRIPT_SETTINGS, 0, [](Application& app, int) { OpenScriptSettings(app); }},
-    Command{IDM_ENVIRONMENT, 0, nullptr},
+    Command{IDM_ENVIRONMENT, 0,
+            [](Application& app, int) {
+              RunEnvironmentDialog(app);
+              RefreshStatusBar(app);
+            }},
     Command{IDM_EDIT_SCRIPT, 0, [](Application& app, int) { EditScriptFileCommand(app); }},
     // ﾍﾙﾌﾟ
     Command{IDM_HELP, IDT_HELP,
             [](Application& app, int) { OpenHelpPage(app.open_web_page, kMainHelpPage); }},
     Command{IDM_HOME_PAGE, 0, [](Application& app, int) { OpenHomePage(app); }},
-    Command{IDM_ABOUT, 0, nullptr},
+    Command{IDM_ABOUT, 0,
+            [](Application& app, int) { OpenAboutDialog(app.instance, app.main_window); }},
     Command{IDM_QUIT, IDT_QUIT, [](Application& app, int) { DestroyWindow(app.main_window); }},
     // The in-place cell editor: the edit box losing the focus, the selection box's change.
-    Command{IDC_CELL_EDIT_BOX, 0, nullptr},
-    Command{IDC_CELL_SELECT_BOX, 0, nullptr},
+    Command{IDC_CELL_EDIT_BOX, 0,
+            [](Application& app, int code) { CellEditorCommand(app, IDC_CELL_EDIT_BOX, code); }},
+    Command{IDC_CELL_SELECT_BOX, 0,
+            [](Application& app, int code) { CellEditorCommand(app, IDC_CELL_SELECT_BOX, code); }},
 };
 
 }  // namespace
@@ -144,6 +162,8 @@ std::span<const Command> MainCommands() {
 
 void RunCommand(Application& app, int command_id, int notification_code) {
   if (!app.rows || command_id == 0) return;
+  // Every other command may touch the rows: an open cell editor ends first, its text in its cell.
+  if (command_id != IDC_CELL_EDIT_BOX && command_id != IDC_CELL_SELECT_BOX) CloseCellEditor(app);
   for (const Command& command : kCommands) {
     if (command.menu_id != command_id && command.toolbar_id != command_id) continue;
     if (command.run) command.run(app, notification_code);

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/env/printer_enumeration.h"
 #include "core/items/item_set_files.h"
 #include "core/list/list_click.h"
 #include "core/list/list_rows.h"
@@ -16,6 +17,8 @@
 #include "core/text/file_io.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_commands.h"
+#include "win/edit/cell_editor_window.h"
+#include "win/env/environment_dialog.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/platform/callback_guard.h"
 #include "win/platform/list_view.h"
@@ -92,6 +95,7 @@ void ReadSettingsFiles(Application& app) {
   if (reads.environment == kSettingsMissing) {
     app.prompter.Tell(app.owner(), "設定ファイルがありません。環境設定をし直して下さい。",
                       "初期設定２", Icon::kWarning);
+    OpenEnvironmentDialog(app);  // start-up goes on while it is open
   } else if (reads.environment == kSettingsUnreadable) {
     app.prompter.Tell(app.owner(),
                       "設定ファイル plot_set.ini を読込出来ません。初期値にしますが、"
@@ -181,7 +185,8 @@ void LoadSavedList(Application& app) {
   app.startup_reads.list_loaded = true;
 }
 
-// The window's create message: the settings files, the controls and the list, in this order.
+// The window's create message: the settings files, the controls, the printers and the list,
+// in this order.
 bool OnCreate(Application& app) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
@@ -194,6 +199,7 @@ bool OnCreate(Application& app) {
   BuildColumns(*app.rows, app.current_items());
   app.editor_font = CreateEditorFont();
   app.status_bar = CreateStatusBar(app);
+  EnumeratePrinters(app.printers, app.settings, *app.spooler, app.prompter, app.owner());
   app.row_buffer.Clear();
   LoadSavedList(app);
   return true;
@@ -232,6 +238,7 @@ void SaveListAtClose(Application& app) {
 }
 
 void OnDestroy(Application& app) {
+  CloseCellEditor(app);     // the list is saved with the edited cell's text, never without it
   EndTimedRunCommand(app);  // an armed timed run ends here, with no tick after the window
   SaveListAtClose(app);
   PostQuitMessage(0);
@@ -249,13 +256,16 @@ void OnListNotify(Application& app, const NMHDR& header) {
   switch (header.code) {
     case LVN_COLUMNCLICK: {
       const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
+      CloseCellEditor(app);  // the edited cell gets its text before the rows move
       SortOnHeaderClick(*app.rows, app.sort_directions, click.iSubItem, app.prompter, app.owner());
       break;
     }
     case NM_RCLICK:
       app.edit_column = reinterpret_cast<const NMITEMACTIVATE&>(header).iSubItem;
+      OpenCellEditorCommand(app, app.edit_column);
       break;
     case NM_CLICK:
+      CancelCellEditorOnClick(app);
       MarkClickedRows(*app.rows);
       break;
     default:
@@ -275,6 +285,19 @@ LRESULT OnNotify(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcA(window, WM_NOTIFY, wparam, lparam);
 }
 
+LRESULT OnTimer(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
+  switch (wparam) {
+    case IDT_TIMER_CELL_COMMIT:
+      CellEditorTimerTick(app);
+      return 0;
+    case IDT_TIMER_TIMED_RUN:
+      TimedRunTickCommand(app);
+      return 0;
+    default:
+      return DefWindowProcA(window, WM_TIMER, wparam, lparam);
+  }
+}
+
 LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
@@ -291,8 +314,9 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
     case WM_NOTIFY:
       return OnNotify(app, window, wparam, lparam);
     case WM_TIMER:
-      if (wparam != IDT_TIMER_TIMED_RUN) return DefWindowProcA(window, message, wparam, lparam);
-      TimedRunTickCommand(app);
+      return OnTimer(app, window, wparam, lparam);
+    case kDestroyCellEditorMessage:
+      DestroyWindow(reinterpret_cast<HWND>(wparam));
       return 0;
     case WM_DESTROY:
       OnDestroy(app);

@@ -30,7 +30,8 @@ std::optional<std::string> CommonFileNamePicker::PickFileName(const FileDialogRe
     std::memcpy(name.data(), request.initial_name.data(), request.initial_name.size());
   }
   OPENFILENAMEA dialog =
-      CommonDialogSetup(request.owner, filter, request.title, name.data(), name.size(), 0);
+      CommonDialogSetup(request.owner, filter, request.title, name.data(), name.size(),
+                        request.hide_read_only ? OFN_HIDEREADONLY : 0);
 
   const std::string folder = CurrentFolder();
   const BOOL chosen =

@@ -46,6 +46,8 @@ TEST(InMemoryFileSystem, WildcardsMatchWithoutRegardToCase) {
   EXPECT_FALSE(MatchesWildcard("plan.dwgx", "*.dwg"));
   EXPECT_FALSE(MatchesWildcard("", "?"));
   EXPECT_TRUE(MatchesWildcard("", "*"));
+  EXPECT_TRUE(MatchesWildcard("Plot Styles", "*.*"));  // a folder without a dot, as on Windows
+  EXPECT_FALSE(MatchesWildcard("old", "*.dwg*.*"));
 }
 
 TEST(InMemoryFileSystem, TreeSearchStaysBelowItsRoot) {

@@ -16,6 +16,7 @@
 #include "core/items/item_set_files.h"
 #include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
+#include "core/platform/in_memory_print_spooler.h"
 #include "core/script/list_file.h"
 #include "core/text/file_io.h"
 #include "resources/resource_ids.h"
@@ -75,6 +76,14 @@ void DrainMessages() {
 
 class MainWindowTest : public ::testing::Test {
  protected:
+  // The window sees the printers of a scripted spooler (none unless a test adds them), so that
+  // its start-up boxes do not depend on the queues of the machine.
+  MainWindowTest() {
+    auto spooler = std::make_unique<InMemoryPrintSpooler>();
+    spooler_ = spooler.get();
+    app_.spooler = std::move(spooler);
+  }
+
   void TearDown() override {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
     DrainMessages();
@@ -130,6 +139,7 @@ class MainWindowTest : public ::testing::Test {
   TempFolder folder_{"起動フォルダ"};
   RecordingPrompter prompter_;
   Application app_{folder_.path(), prompter_, GetModuleHandleA(nullptr)};
+  InMemoryPrintSpooler* spooler_ = nullptr;
   HWND window_ = nullptr;
   Texts opened_;
 };
@@ -172,6 +182,26 @@ TEST_F(MainWindowTest, PreparedFolderGivesTheCurrentSetsColumnsAndTheSavedList) 
   EXPECT_EQ(FirstCells(), (Texts{"a.dwg", "b.dxf"}));
   EXPECT_EQ(app_.rows->GetCell(1, 2, 260), "A3");
   EXPECT_EQ(app_.rows->IconOf(1), kIconDxf);
+}
+
+TEST_F(MainWindowTest, StartUpEnumeratesThePrintersWithBoxesOwnedByTheWindow) {
+  WritePreparedSettings(folder_);  // the default prohibited printer "Foxit"
+  spooler_->Add("Foxit PDF", {"A4"});
+  spooler_->Add("Plotter", {"A1", "A0"});
+  spooler_->Add("Empty", {});
+  Open();
+  EXPECT_EQ(app_.printers.count, 3);
+  EXPECT_EQ(app_.printers.printers[0].papers[0], "Prohibition");
+  EXPECT_EQ(app_.printers.printers[1].name, "Plotter");
+  EXPECT_EQ(app_.printers.printers[1].papers[1], "A0");
+  ASSERT_EQ(prompter_.shown.size(), 2u);
+  EXPECT_EQ(prompter_.shown[0].text, "このプリンターは使用禁止に設定なっています");
+  EXPECT_EQ(prompter_.shown[0].title, "Foxit PDF");
+  EXPECT_EQ(prompter_.shown[1].text, "十分なメモリがないためバッファを割り当てられません");
+  EXPECT_EQ(prompter_.shown[1].title, "Empty");
+  for (const Message& box : prompter_.shown) {
+    EXPECT_EQ(box.owner, reinterpret_cast<WindowRef>(window_));
+  }
 }
 
 TEST_F(MainWindowTest, AListFileClaimingMoreRowsThanItHoldsLoadsWhatItHolds) {
@@ -565,7 +595,7 @@ TEST_F(LoadedWindowTest, AddingCommandsReachTheirOperationWithTheirKind) {
 }
 
 TEST_F(LoadedWindowTest, CommandsWithoutTheirOperationDoNothing) {
-  for (const int id : {IDM_ABOUT, IDM_ENVIRONMENT, 12345}) {
+  for (const int id : {12345, 0, 999}) {  // ids of no menu item, button or control
     Command(id);
   }
   EXPECT_TRUE(prompter_.shown.empty());
@@ -696,6 +726,8 @@ TEST(DrawlotRun, WritesTheListOnDestroyThenTheThreeSettingsFilesInOrder) {
   // say so: each box shows which of the other files existed at that moment.
   SnapshotPrompter prompter(folder);
   Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  // No printers: the boxes of the test CUPS's queues have no place in this order.
+  app.spooler = std::make_unique<InMemoryPrintSpooler>();
   SetTimer(nullptr, 0, 10, BlockTwoFilesAndClose);
   EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
   UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
@@ -763,6 +795,7 @@ TEST(DrawlotRun, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
     prompter.Lock(folder.File(name));
   }
   Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  app.spooler = std::make_unique<InMemoryPrintSpooler>();  // no printer boxes among these
   SetTimer(nullptr, 0, 10, CloseMainWindow);
   EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
   UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
@@ -793,6 +826,7 @@ TEST(DrawlotRun, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
 // Runs the program in `folder` until the window closes itself at its first timer tick.
 void RunUntilClosed(const TempFolder& folder, Prompter& prompter) {
   Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
+  app.spooler = std::make_unique<InMemoryPrintSpooler>();  // no printer boxes among these
   SetTimer(nullptr, 0, 10, CloseMainWindow);
   EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
   UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));

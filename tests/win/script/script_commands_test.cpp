@@ -13,6 +13,7 @@
 
 #include "core/items/script_item.h"
 #include "core/list/list_rows.h"
+#include "core/platform/in_memory_print_spooler.h"
 #include "core/script/list_file.h"
 #include "resources/resource_ids.h"
 #include "support/recording_launcher.h"
@@ -60,9 +61,12 @@ class ScriptCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));
+    app_.spooler = std::make_unique<InMemoryPrintSpooler>();  // no printers to tell about
     window_ = CreateMainWindow(app_);
     ASSERT_NE(window_, nullptr);
     prompter_.shown.clear();  // the start-up warnings of an empty start-up folder
+    // ... and the environment dialog it opens, which would be taken for a file dialog here.
+    if (const HWND environment = FindWindowA("#32770", "環境設定")) DestroyWindow(environment);
     app_.settings.autocad_type = '0';
     app_.items.sets[0].items = RunSlots();
     BuildColumns(*app_.rows, app_.current_items());

@@ -1,0 +1,16 @@
+// The real print spooler: EnumPrintersA (local and connected printers, level 2) and the
+// driver's paper names through DeviceCapabilitiesA (DC_PAPERNAMES).
+#pragma once
+
+#include "core/platform/print_spooler.h"
+
+namespace drawlot {
+
+class Win32PrintSpooler : public PrintSpooler {
+ public:
+  std::optional<std::vector<SpoolerPrinter>> Printers() override;
+  int PaperNameCount(const SpoolerPrinter& printer) override;
+  int ReadPaperNames(const SpoolerPrinter& printer, std::span<char> records) override;
+};
+
+}  // namespace drawlot
