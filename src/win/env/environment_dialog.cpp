@@ -8,6 +8,7 @@
 #include "resources/resource_ids.h"
 #include "win/list/searching_window.h"
 #include "win/platform/callback_guard.h"
+#include "win/platform/empty_paint.h"
 
 namespace drawlot {
 namespace {
@@ -211,7 +212,7 @@ INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam, Copy c
       Close(dialog, copy);
       return TRUE;
     case WM_PAINT:
-      ValidateRect(dialog, nullptr);
+      PaintNothing(dialog);
       return TRUE;
     default:
       return FALSE;
