@@ -10,6 +10,7 @@
 
 #include "core/list/add_drawings.h"
 #include "core/text/decimal.h"
+#include "timing_clock.h"
 #include "timing_list.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/list/list_view_row_store.h"
@@ -19,13 +20,7 @@ namespace {
 
 constexpr int kDrawings = 5000;
 
-double Now() {
-  LARGE_INTEGER frequency{};
-  LARGE_INTEGER count{};
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&count);
-  return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using drawlot::timing::Now;
 
 drawlot::ScriptItem Item(const char* title, int display_mode, const char* initial = "") {
   drawlot::ScriptItem item;
