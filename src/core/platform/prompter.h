@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace drawlot {
 
@@ -36,8 +37,8 @@ class Prompter {
   virtual Answer Show(const Message& message) = 0;
 
   // The common case: an OK box.
-  void Tell(WindowRef owner, std::string text, std::string title, Icon icon) {
-    Show(Message{owner, std::move(text), std::move(title), Buttons::kOk, icon});
+  void Tell(WindowRef owner, std::string_view text, std::string_view title, Icon icon) {
+    Show(Message{owner, std::string(text), std::string(title), Buttons::kOk, icon});
   }
 };
 

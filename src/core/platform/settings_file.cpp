@@ -9,7 +9,7 @@ namespace drawlot {
 bool SaveSettingsFile(std::string_view folder, std::string_view name, std::string_view bytes,
                       Prompter& prompter) {
   if (SaveFileReplacing(JoinPath(folder, name), bytes)) return true;
-  prompter.Tell(0, std::string(kCannotSaveText), std::string(kCannotSaveTitle), Icon::kWarning);
+  prompter.Tell(0, kCannotSaveText, kCannotSaveTitle, Icon::kWarning);
   return false;
 }
 

@@ -42,8 +42,7 @@ std::optional<std::string> AutoCadCommandLine(std::string_view script_path) {
 
 bool CheckScriptPathFits(const RunContext& run) {
   if (run.settings.temp_file.view().size() <= kMaxScriptPathBytes) return true;
-  run.prompter.Tell(run.owner, std::string(kScriptPathTooLongText), std::string(kCannotStartTitle),
-                    Icon::kWarning);
+  run.prompter.Tell(run.owner, kScriptPathTooLongText, kCannotStartTitle, Icon::kWarning);
   return false;
 }
 
@@ -54,8 +53,7 @@ bool LaunchAutoCad(const RunContext& run) {
   if (run.launcher.RunAndWait(std::string(run.settings.autocad_file.view()), *command_line)) {
     return true;
   }
-  run.prompter.Tell(run.owner, std::string(kCannotStartText), std::string(kCannotStartTitle),
-                    Icon::kNone);
+  run.prompter.Tell(run.owner, kCannotStartText, kCannotStartTitle, Icon::kNone);
   return false;
 }
 
@@ -72,8 +70,7 @@ void RunPerRow(const RunContext& run) {
   if (!CheckScriptPathFits(run)) return;
   const int count = run.rows.RowCount();
   if (count == 0) {
-    run.prompter.Tell(run.owner, std::string(kEmptyListText), std::string(kEmptyListTitle),
-                      Icon::kWarning);
+    run.prompter.Tell(run.owner, kEmptyListText, kEmptyListTitle, Icon::kWarning);
     return;
   }
   // With a selection, each pass takes the first selected row, which its write unmarks. The

@@ -77,7 +77,7 @@ int IconOfListedName(std::string_view first_cell) {
 
 bool SaveList(WindowRef owner, const RowStore& rows, const std::string& path, Prompter& prompter) {
   if (SaveFileReplacing(path, SerializeList(rows))) return true;
-  prompter.Tell(owner, std::string(kCannotSaveText), std::string(kCannotSaveTitle), Icon::kWarning);
+  prompter.Tell(owner, kCannotSaveText, kCannotSaveTitle, Icon::kWarning);
   return false;
 }
 

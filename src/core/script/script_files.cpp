@@ -76,8 +76,7 @@ std::string NotepadCommandLine(std::string_view script_path) {
 void EditScriptFile(WindowRef owner, const EnvironmentSettings& settings, Launcher& launcher,
                     Prompter& prompter) {
   if (launcher.Start(NotepadCommandLine(settings.temp_file.view()))) return;
-  prompter.Tell(owner, std::string(kNotepadMissingText), std::string(kNotepadMissingTitle),
-                Icon::kNone);
+  prompter.Tell(owner, kNotepadMissingText, kNotepadMissingTitle, Icon::kNone);
 }
 
 }  // namespace drawlot

@@ -39,8 +39,7 @@ std::size_t CopyCellText(const RowStore& rows, int row, int column, std::size_t 
 }
 
 void ShowOpenError(WindowRef owner, Prompter& prompter) {
-  prompter.Tell(owner, std::string(kScriptOpenErrorText), std::string(kScriptOpenErrorTitle),
-                Icon::kWarning);
+  prompter.Tell(owner, kScriptOpenErrorText, kScriptOpenErrorTitle, Icon::kWarning);
 }
 
 // A refused script still empties the script file, as the run has always opened (and so
@@ -51,7 +50,7 @@ bool RefuseWithEmptyScript(WindowRef owner, const std::string& path, std::string
   if (!SaveFileReplacing(path, "")) {
     ShowOpenError(owner, prompter);
   } else {
-    prompter.Tell(owner, std::string(text), std::string(title), Icon::kWarning);
+    prompter.Tell(owner, text, title, Icon::kWarning);
   }
   return false;
 }
@@ -240,7 +239,7 @@ RowScriptResult WriteRowScript(WindowRef owner, RowStore& rows, int row, const s
                                Prompter& prompter) {
   const int count = rows.RowCount();
   if (count == 0) {
-    prompter.Tell(owner, std::string(kEmptyListText), std::string(kEmptyListTitle), Icon::kWarning);
+    prompter.Tell(owner, kEmptyListText, kEmptyListTitle, Icon::kWarning);
     return RowScriptResult::kFailed;
   }
   // Rows can be deleted between the ticks of a timed run; a row that is gone has nothing to

@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/env/environment_settings.h"
 #include "core/env/printer_catalog.h"
@@ -14,14 +14,16 @@
 #include "core/items/script_item.h"
 #include "core/list/list_sort.h"
 #include "core/list/row_store.h"
-#include "core/platform/file_name_picker.h"
 #include "core/platform/launcher.h"
 #include "core/platform/print_spooler.h"
 #include "core/platform/prompter.h"
 #include "core/script/autocad_run.h"
+#include "win/env/environment_dialog.h"
 #include "win/list/drawing_sources.h"
 #include "win/list/list_view_row_store.h"
-#include "win/platform/common_file_name_picker.h"
+#include "win/platform/dialog.h"
+#include "win/platform/help_pages.h"
+#include "win/platform/pickers.h"
 #include "win/platform/process_launcher.h"
 #include "win/platform/win32_print_spooler.h"
 
@@ -57,20 +59,31 @@ struct Application {
   std::unique_ptr<ListViewRowStore> rows;
 
   // Opens a web page with the shell; tests put a recorder here.
-  std::function<void(const std::string& address)> open_web_page;
+  PageOpener open_web_page;
 
-  // AutoCAD and Notepad are started through the launcher; script and list file names come
-  // from the picker. Tests put recorders here.
+  // AutoCAD and Notepad are started through the launcher; tests put a recorder here.
   std::unique_ptr<Launcher> launcher = std::make_unique<ProcessLauncher>();
-  std::unique_ptr<FileNamePicker> file_name_picker = std::make_unique<CommonFileNamePicker>();
+  // The open, save and folder dialogs; tests point them at scripted stand-ins.
+  Pickers pickers;
   // The printers come from the real spooler; tests put a scripted one here.
   std::unique_ptr<PrintSpooler> spooler = std::make_unique<Win32PrintSpooler>();
+  // The modeless windows: the environment dialog opened at start-up and the About boxes (a
+  // new one per command; those already closed are dropped when the next one opens).
+  std::unique_ptr<Dialog> startup_environment_dialog;
+  std::vector<std::unique_ptr<Dialog>> about_boxes;
   // The timed run, paced by timer 2 of the main window.
   TimedRun timed_run;
-  // Where added drawings come from (disks, open dialog, folder browser) and the search texts.
+  // The disks added drawings come from, and the search texts.
   DrawingSources drawing_sources;
 
   WindowRef owner() const { return reinterpret_cast<WindowRef>(main_window); }
+  // What a dialog over the main window may reach.
+  DialogContext dialog_context() {
+    return DialogContext{instance, main_window, editor_font, pickers, prompter, open_web_page};
+  }
+  EnvironmentRecords environment_records() {
+    return EnvironmentRecords{settings, *drawing_sources.files, startup_folder};
+  }
   const ItemSlots& current_items() const { return CurrentSet(items, settings).items; }
 };
 

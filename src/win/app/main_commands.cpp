@@ -1,6 +1,6 @@
 #include "win/app/main_commands.h"
 
-#include <string>
+#include <array>
 
 #include "core/items/row_buffer.h"
 #include "core/list/file_name_rules.h"
@@ -13,15 +13,12 @@
 #include "win/env/environment_dialog.h"
 #include "win/env/printers_dialog.h"
 #include "win/list/drawing_list_commands.h"
+#include "win/platform/help_pages.h"
 #include "win/script/script_commands.h"
 
 namespace drawlot {
 
 namespace {
-
-// The maker's web site: the help pages and the home page.
-constexpr char kMakerSite[] = "https://www.harrowby.example/";
-constexpr char kHelpPage[] = "Dw-HELP00.htm";
 
 void Delete(Application& app, DeleteMode mode) {
   DeleteRows(*app.rows, mode, app.prompter, app.owner());
@@ -29,6 +26,17 @@ void Delete(Application& app, DeleteMode mode) {
 
 void Move(Application& app, MoveDirection direction) {
   MoveRow(*app.rows, app.current_items(), app.tags, direction, app.prompter, app.owner());
+}
+
+// The script settings change the columns, so they are refused while the list has rows.
+void OpenScriptSettings(Application& app) {
+  if (app.rows->RowCount() > 0) {
+    app.prompter.Tell(app.owner(), "リストを全部削除してから実行して下さい。", "残念！",
+                      Icon::kNone);
+    return;
+  }
+  RefreshStatusBar(app);
+  BuildColumns(*app.rows, app.current_items());
 }
 
 void AddFiles(Application& app, DrawingKind kind) {
@@ -43,147 +51,116 @@ void AddFolderTree(Application& app, DrawingKind kind) {
   AddFolderTreeDrawingsCommand(app, app.drawing_sources, kind);
 }
 
-void OpenWebPage(Application& app, const std::string& address) {
-  if (app.open_web_page) app.open_web_page(address);
+void CopyRowToBuffer(Application& app) {
+  CopyRow(*app.rows, app.current_items(), app.row_buffer, app.prompter, app.owner());
 }
 
-// The script settings change the columns, so they are refused while the list has rows.
-void OpenScriptSettings(Application& app) {
-  if (app.rows->RowCount() > 0) {
-    app.prompter.Tell(app.owner(), "リストを全部削除してから実行して下さい。", "残念！",
-                      Icon::kNone);
-    return;
-  }
-  RefreshStatusBar(app);
-  BuildColumns(*app.rows, app.current_items());
+void PasteRowFromBuffer(Application& app) {
+  PasteRow(*app.rows, app.current_items(), app.row_buffer, app.prompter, app.owner());
 }
+
+void OpenPrinterList(Application& app) {
+  RunPrintersDialog(app.dialog_context(), {app.printers, app.settings, *app.spooler});
+}
+
+void OpenEnvironmentSettings(Application& app) {
+  RunEnvironmentDialog(app.dialog_context(), app.environment_records());
+  RefreshStatusBar(app);
+}
+
+void OpenAbout(Application& app) {
+  std::erase_if(app.about_boxes,
+                [](const std::unique_ptr<Dialog>& box) { return !IsWindow(box->window()); });
+  if (auto box = OpenAboutDialog(app.dialog_context())) app.about_boxes.push_back(std::move(box));
+}
+
+void OpenHomePage(Application& app) {
+  if (app.open_web_page) app.open_web_page(HomePageAddress());
+}
+
+// One row per command: menu id, toolbar id, handler. A handler of nullptr is an operation that
+// is not wired yet; wiring it is replacing nullptr with a lambda.
+constexpr std::array kCommands = {
+    // ファイル選択
+    Command{IDM_DWG_FILE, IDT_DWG_FILE,
+            [](Application& app, int) { AddFiles(app, DrawingKind::kDwg); }},
+    Command{IDM_DXF_FILE, 0, [](Application& app, int) { AddFiles(app, DrawingKind::kDxf); }},
+    Command{IDM_DWG_FOLDER, IDT_DWG_FOLDER,
+            [](Application& app, int) { AddFolder(app, DrawingKind::kDwg); }},
+    Command{IDM_DXF_FOLDER, IDT_DXF_FOLDER,
+            [](Application& app, int) { AddFolder(app, DrawingKind::kDxf); }},
+    Command{IDM_DWG_TREE, IDT_DWG_TREE,
+            [](Application& app, int) { AddFolderTree(app, DrawingKind::kDwg); }},
+    Command{IDM_DXF_TREE, 0, [](Application& app, int) { AddFolderTree(app, DrawingKind::kDxf); }},
+    Command{IDM_CHOOSE_FOLDERS, IDT_CHOOSE_FOLDERS,
+            [](Application& app, int) { ChooseFoldersCommand(app, app.drawing_sources); }},
+    Command{IDM_DELETE_SELECTED, 0,
+            [](Application& app, int) { Delete(app, DeleteMode::kSelected); }},
+    Command{IDM_DELETE_ALL, 0, [](Application& app, int) { Delete(app, DeleteMode::kAll); }},
+    Command{0, IDT_DELETE_ROWS,
+            [](Application& app, int) { Delete(app, DeleteMode::kSelectedOrAll); }},
+    // 検索
+    Command{IDM_SEARCH_LIST, 0,
+            [](Application& app, int) { SearchInListCommand(app, app.drawing_sources); }},
+    Command{IDM_MARK_ALL, 0, [](Application& app, int) { MarkAllRows(*app.rows); }},
+    Command{IDM_CLEAR_MARKS, 0, [](Application& app, int) { ClearMarks(*app.rows); }},
+    Command{IDM_SEARCH_DISKS, 0,
+            [](Application& app, int) { SearchOnDisks(app, app.drawing_sources); }},
+    Command{0, IDT_MOVE_DOWN, [](Application& app, int) { Move(app, MoveDirection::kDown); }},
+    Command{0, IDT_MOVE_UP, [](Application& app, int) { Move(app, MoveDirection::kUp); }},
+    // 編集
+    Command{IDM_EDIT_ROW, IDT_EDIT_ROW, nullptr},
+    Command{IDM_COPY_ROW, IDT_COPY_ROW, [](Application& app, int) { CopyRowToBuffer(app); }},
+    Command{IDM_PASTE_ROW, IDT_PASTE_ROW, [](Application& app, int) { PasteRowFromBuffer(app); }},
+    Command{IDM_EDIT_COLUMN, IDT_EDIT_COLUMN, nullptr},
+    Command{IDM_APPLY_NAME_RULES, 0,
+            [](Application& app, int) { ApplyFileNameRules(*app.rows, app.settings.file_set, 0); }},
+    Command{IDM_NAME_RULE_SETTINGS, 0, nullptr},
+    // スタート
+    Command{IDM_RUN_ALL, 0,
+            [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kAll); }},
+    Command{IDM_RUN_SELECTED, 0,
+            [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kSelected); }},
+    Command{0, IDT_RUN_SCRIPT,
+            [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kSelectedOrAll); }},
+    Command{IDM_RUN_PER_ROW, 0, [](Application& app, int) { RunPerRowCommand(app); }},
+    Command{IDM_RUN_TIMED, 0, [](Application& app, int) { StartTimedRunCommand(app); }},
+    // List読書
+    Command{IDM_SAVE_LIST, 0, [](Application& app, int) { SaveListToFileCommand(app); }},
+    Command{IDM_LOAD_LIST, 0, [](Application& app, int) { LoadListFromFileCommand(app); }},
+    Command{IDM_SAVE_SCRIPT_ALL, 0,
+            [](Application& app, int) { SaveScriptFileCommand(app, ScriptRowScope::kAll); }},
+    Command{IDM_SAVE_SCRIPT_SELECTED, 0,
+            [](Application& app, int) { SaveScriptFileCommand(app, ScriptRowScope::kSelected); }},
+    // 環境設定
+    Command{IDM_INITIAL_VALUES, IDT_INITIAL_VALUES, nullptr},
+    Command{IDM_PRINTERS, IDT_PRINTERS, [](Application& app, int) { OpenPrinterList(app); }},
+    Command{IDM_SCRIPT_SETTINGS, 0, [](Application& app, int) { OpenScriptSettings(app); }},
+    Command{IDM_ENVIRONMENT, 0, [](Application& app, int) { OpenEnvironmentSettings(app); }},
+    Command{IDM_EDIT_SCRIPT, 0, [](Application& app, int) { EditScriptFileCommand(app); }},
+    // ﾍﾙﾌﾟ
+    Command{IDM_HELP, IDT_HELP,
+            [](Application& app, int) { OpenHelpPage(app.open_web_page, kMainHelpPage); }},
+    Command{IDM_HOME_PAGE, 0, [](Application& app, int) { OpenHomePage(app); }},
+    Command{IDM_ABOUT, 0, [](Application& app, int) { OpenAbout(app); }},
+    Command{IDM_QUIT, IDT_QUIT, [](Application& app, int) { DestroyWindow(app.main_window); }},
+    // The in-place cell editor: the edit box losing the focus, the selection box's change.
+    Command{IDC_CELL_EDIT_BOX, 0, nullptr},
+    Command{IDC_CELL_SELECT_BOX, 0, nullptr},
+};
 
 }  // namespace
 
-void RunCommand(Application& app, int command_id, int /*notification_code*/) {
-  if (!app.rows) return;
-  switch (command_id) {
-    case IDM_DWG_FILE:
-    case IDT_DWG_FILE:
-      AddFiles(app, DrawingKind::kDwg);
-      break;
-    case IDM_DXF_FILE:
-      AddFiles(app, DrawingKind::kDxf);
-      break;
-    case IDM_DWG_FOLDER:
-    case IDT_DWG_FOLDER:
-      AddFolder(app, DrawingKind::kDwg);
-      break;
-    case IDM_DXF_FOLDER:
-    case IDT_DXF_FOLDER:
-      AddFolder(app, DrawingKind::kDxf);
-      break;
-    case IDM_DWG_TREE:
-    case IDT_DWG_TREE:
-      AddFolderTree(app, DrawingKind::kDwg);
-      break;
-    case IDM_DXF_TREE:
-      AddFolderTree(app, DrawingKind::kDxf);
-      break;
-    case IDM_CHOOSE_FOLDERS:
-    case IDT_CHOOSE_FOLDERS:
-      ChooseFoldersCommand(app, app.drawing_sources);
-      break;
-    case IDM_SEARCH_LIST:
-      SearchInListCommand(app, app.drawing_sources);
-      break;
-    case IDM_SEARCH_DISKS:
-      SearchOnDisks(app, app.drawing_sources);
-      break;
-    case IDM_DELETE_SELECTED:
-      Delete(app, DeleteMode::kSelected);
-      break;
-    case IDM_DELETE_ALL:
-      Delete(app, DeleteMode::kAll);
-      break;
-    case IDT_DELETE_ROWS:
-      Delete(app, DeleteMode::kSelectedOrAll);
-      break;
-    case IDM_MARK_ALL:
-      MarkAllRows(*app.rows);
-      break;
-    case IDM_CLEAR_MARKS:
-      ClearMarks(*app.rows);
-      break;
-    case IDT_MOVE_DOWN:
-      Move(app, MoveDirection::kDown);
-      break;
-    case IDT_MOVE_UP:
-      Move(app, MoveDirection::kUp);
-      break;
-    case IDM_COPY_ROW:
-    case IDT_COPY_ROW:
-      CopyRow(*app.rows, app.current_items(), app.row_buffer, app.prompter, app.owner());
-      break;
-    case IDM_PASTE_ROW:
-    case IDT_PASTE_ROW:
-      PasteRow(*app.rows, app.current_items(), app.row_buffer, app.prompter, app.owner());
-      break;
-    case IDM_APPLY_NAME_RULES:
-      ApplyFileNameRules(*app.rows, app.settings.file_set, 0);
-      break;
-    case IDM_RUN_ALL:
-      RunScriptCommand(app, ScriptRowScope::kAll);
-      break;
-    case IDM_RUN_SELECTED:
-      RunScriptCommand(app, ScriptRowScope::kSelected);
-      break;
-    case IDT_RUN_SCRIPT:
-      RunScriptCommand(app, ScriptRowScope::kSelectedOrAll);
-      break;
-    case IDM_RUN_PER_ROW:
-      RunPerRowCommand(app);
-      break;
-    case IDM_RUN_TIMED:
-      StartTimedRunCommand(app);
-      break;
-    case IDM_SAVE_LIST:
-      SaveListToFileCommand(app);
-      break;
-    case IDM_LOAD_LIST:
-      LoadListFromFileCommand(app);
-      break;
-    case IDM_SAVE_SCRIPT_ALL:
-      SaveScriptFileCommand(app, ScriptRowScope::kAll);
-      break;
-    case IDM_SAVE_SCRIPT_SELECTED:
-      SaveScriptFileCommand(app, ScriptRowScope::kSelected);
-      break;
-    case IDM_EDIT_SCRIPT:
-      EditScriptFileCommand(app);
-      break;
-    case IDM_SCRIPT_SETTINGS:
-      OpenScriptSettings(app);
-      break;
-    case IDM_PRINTERS:
-    case IDT_PRINTERS:
-      RunPrintersDialog(app);
-      break;
-    case IDM_ENVIRONMENT:
-      RunEnvironmentDialog(app);
-      RefreshStatusBar(app);
-      break;
-    case IDM_ABOUT:
-      OpenAboutDialog(app.instance, app.main_window);
-      break;
-    case IDM_HELP:
-    case IDT_HELP:
-      OpenWebPage(app, std::string(kMakerSite) + kHelpPage);
-      break;
-    case IDM_HOME_PAGE:
-      OpenWebPage(app, kMakerSite);
-      break;
-    case IDM_QUIT:
-    case IDT_QUIT:
-      DestroyWindow(app.main_window);
-      break;
-    default:
-      break;  // the operations of the other ids are not there yet
+std::span<const Command> MainCommands() {
+  return kCommands;
+}
+
+void RunCommand(Application& app, int command_id, int notification_code) {
+  if (!app.rows || command_id == 0) return;
+  for (const Command& command : kCommands) {
+    if (command.menu_id != command_id && command.toolbar_id != command_id) continue;
+    if (command.run) command.run(app, notification_code);
+    return;
   }
 }
 

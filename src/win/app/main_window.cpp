@@ -20,6 +20,7 @@
 #include "win/env/environment_dialog.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/platform/callback_guard.h"
+#include "win/platform/list_view.h"
 #include "win/script/script_commands.h"
 
 namespace drawlot {
@@ -81,7 +82,9 @@ void ReadSettingsFiles(Application& app) {
   if (LoadEnvironmentSettings(app.settings, app.startup_folder) != 0) {
     app.prompter.Tell(owner, "設定ファイルがありません。環境設定をし直して下さい。", "初期設定２",
                       Icon::kWarning);
-    OpenEnvironmentDialog(app);  // start-up goes on while it is open
+    // Start-up goes on while it is open.
+    app.startup_environment_dialog =
+        OpenEnvironmentDialog(app.dialog_context(), app.environment_records());
   }
 }
 
@@ -109,16 +112,8 @@ HWND CreateToolbar(const Application& app) {
 }
 
 HIMAGELIST CreateRowIcons(const Application& app) {
-  const HIMAGELIST icons =
-      ImageList_Create(kRowIconSize, kRowIconSize, ILC_MASK | ILC_COLOR32, 2, 0);
-  if (!icons) return nullptr;
-  for (const int id : {IDI_DXF_ROW, IDI_DWG_ROW}) {  // image 0 DXF, image 1 DWG
-    const HICON icon = static_cast<HICON>(LoadImageA(app.instance, MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                                     kRowIconSize, kRowIconSize, LR_DEFAULTCOLOR));
-    ImageList_AddIcon(icons, icon);
-    if (icon) DestroyIcon(icon);
-  }
-  return icons;
+  constexpr std::array<int, 2> kRowIcons = {IDI_DXF_ROW, IDI_DWG_ROW};  // image 0 DXF, 1 DWG
+  return list_view::CreateIconList(app.instance, kRowIconSize, kRowIcons);
 }
 
 HWND CreateDrawingList(const Application& app, HIMAGELIST row_icons) {
@@ -205,8 +200,7 @@ void SaveListAtClose(Application& app) {
   } catch (const std::exception&) {
     // Out of memory building the file: the old file stays, and the user is told as for any
     // list that cannot be saved. The quit must still be posted, or the settings are lost too.
-    app.prompter.Tell(app.owner(), std::string(kCannotSaveText), std::string(kCannotSaveTitle),
-                      Icon::kWarning);
+    app.prompter.Tell(app.owner(), kCannotSaveText, kCannotSaveTitle, Icon::kWarning);
   }
 }
 

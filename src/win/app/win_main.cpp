@@ -3,13 +3,13 @@
 #include <windows.h>
 
 #include <objbase.h>
-#include <shellapi.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "win/app/drawlot_run.h"
+#include "win/platform/help_pages.h"
 #include "win/platform/message_box_prompter.h"
 
 namespace {
@@ -24,11 +24,6 @@ std::string CurrentFolder() {
   return std::string(buffer.data(), length < buffer.size() ? length : 0);
 }
 
-void OpenWithShell(const std::string& address) {
-  // A page that cannot be opened is not reported.
-  ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
@@ -36,7 +31,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   drawlot::MessageBoxPrompter prompter;
   auto app = std::make_unique<drawlot::Application>(CurrentFolder(), prompter, instance);
-  app->open_web_page = OpenWithShell;
+  app->open_web_page = drawlot::OpenWithShell;
   const int exit_code = drawlot::RunDrawlot(*app, show_command);
   app.reset();
   if (SUCCEEDED(com)) CoUninitialize();

@@ -2,26 +2,22 @@
 // loading the drawings of several folders in one go. Its list (904) is made when it opens.
 #pragma once
 
-#include <windows.h>
-
-#include "win/app/application.h"
-#include "win/list/drawing_sources.h"
+#include "core/list/add_drawings.h"
+#include "core/list/folder_selection.h"
+#include "win/platform/dialog.h"
 
 namespace drawlot {
 
-// What the dialog works with while it is open.
-struct FolderSelection {
-  Application& app;
-  DrawingSources& sources;
-  HWND list = nullptr;
+// The records the dialog works on while it is open: rows are appended to the drawing list at
+// once, and the current folder (`adding.settings.file_folder`) and the file kind follow the
+// user's moves, whichever way the dialog is closed.
+struct FolderSelectionRecords {
+  AddingContext adding;  // the drawing list and what a new row needs; boxes go over the dialog
+  HWND drawing_list;     // does not repaint while the rows go in
+  FolderLoadKind& kind;
 };
 
-// Runs the dialog modally over the main window. Rows are appended to the drawing list and the
-// last folder follows the user's moves.
-void RunFolderSelectionDialog(Application& app, DrawingSources& sources);
-
-// The dialog procedure, for tests that create the dialog themselves with a FolderSelection*
-// as the create parameter.
-INT_PTR CALLBACK FolderSelectionProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+// Runs the dialog modally over the context's owner.
+void RunFolderSelectionDialog(const DialogContext& context, const FolderSelectionRecords& records);
 
 }  // namespace drawlot

@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
+
+#include "win/platform/list_view.h"
 
 namespace drawlot {
 
@@ -12,11 +12,6 @@ static_assert(kStateFocused == LVIS_FOCUSED && kStateSelected == LVIS_SELECTED &
               kStateDropHighlighted == LVIS_DROPHILITED);
 
 namespace {
-
-// The list view takes texts as non-const pointers even where it only reads them.
-std::string Terminated(std::string_view text) {
-  return std::string(text);
-}
 
 struct SortContext {
   const RowComparison* compare;
@@ -38,52 +33,25 @@ int CALLBACK CompareTags(LPARAM first, LPARAM second, LPARAM context_address) {
 }  // namespace
 
 int ListViewRowStore::RowCount() const {
-  return static_cast<int>(Send(LVM_GETITEMCOUNT));
+  return list_view::ItemCount(list_);
 }
 
 int ListViewRowStore::NextSelectedRow(int after) const {
-  return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(after), LVNI_SELECTED));
+  return list_view::NextSelected(list_, after);
 }
 
 int ListViewRowStore::SelectedCount() const {
-  return static_cast<int>(Send(LVM_GETSELECTEDCOUNT));
+  return list_view::SelectedCount(list_);
 }
 
 int ListViewRowStore::InsertRow(int position, std::string_view first_cell, int icon,
                                 std::int32_t tag) {
-  std::string text = Terminated(first_cell);
-  LVITEMA item{};
-  item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-  item.iItem = position;
-  item.pszText = text.data();
-  item.iImage = icon;
-  item.lParam = tag;
-  return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  return list_view::InsertItem(list_, position, first_cell, icon, tag);
 }
 
 bool ListViewRowStore::SetCell(int row, int column, std::string_view text) {
   if (!IsRow(row) || column < 0) return false;
-  std::string terminated = Terminated(text);
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = terminated.data();
-  return Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)) != 0;
-}
-
-std::string ListViewRowStore::WholeCell(int row, int column) const {
-  // The control answers with the length it copied; a full buffer may mean more text.
-  for (std::size_t size = 264;; size *= 2) {
-    std::vector<char> buffer(size, '\0');
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = buffer.data();
-    item.cchTextMax = static_cast<int>(size);
-    Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    const std::size_t length = std::find(buffer.begin(), buffer.end(), '\0') - buffer.begin();
-    if (length + 2 < size || size >= (std::size_t{1} << 20)) {
-      return std::string(buffer.data(), length);
-    }
-  }
+  return list_view::SetItemText(list_, row, column, text);
 }
 
 std::string ListViewRowStore::GetCell(int row, int column, std::size_t buffer_size) const {
@@ -91,21 +59,18 @@ std::string ListViewRowStore::GetCell(int row, int column, std::size_t buffer_si
   if (column > 0 && column >= ColumnCount()) return {};
   // Read whole and cut here: the control's own cut may drop a double-byte character that does
   // not fit, while a buffer of the size asked for holds its bytes up to the last one.
-  std::string text = WholeCell(row, column);
+  std::string text = list_view::ItemText(list_, row, column);
   if (text.size() > buffer_size - 1) text.resize(buffer_size - 1);
   return text;
 }
 
 unsigned ListViewRowStore::GetRowState(int row, unsigned mask) const {
   if (!IsRow(row)) return 0;
-  return static_cast<unsigned>(Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), mask));
+  return list_view::ItemState(list_, row, mask);
 }
 
 void ListViewRowStore::SetRowState(int row, unsigned state, unsigned mask) {
-  LVITEMA item{};
-  item.stateMask = mask;
-  item.state = state;
-  Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  list_view::SetItemState(list_, row, state, mask);
 }
 
 std::int32_t ListViewRowStore::TagOf(int row) const {
@@ -142,14 +107,7 @@ bool ListViewRowStore::SortRows(const RowComparison& compare) {
 }
 
 bool ListViewRowStore::InsertColumn(int index, std::string_view title, int width) {
-  std::string text = Terminated(title);
-  LVCOLUMNA column{};
-  column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-  column.fmt = LVCFMT_LEFT;
-  column.cx = width;
-  column.pszText = text.data();
-  return Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)) ==
-         index;
+  return list_view::InsertColumn(list_, index, title, width);
 }
 
 bool ListViewRowStore::DeleteColumn(int index) {

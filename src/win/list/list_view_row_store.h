@@ -48,9 +48,6 @@ class ListViewRowStore : public RowStore {
     return SendMessageA(list_, message, wparam, lparam);
   }
   bool IsRow(int row) const { return row >= 0 && row < RowCount(); }
-  // The whole text of a cell, however long.
-  std::string WholeCell(int row, int column) const;
-
   HWND list_;
 };
 

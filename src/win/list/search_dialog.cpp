@@ -1,7 +1,8 @@
+// The model dialog: a DataDialog on the caller's record, filled in OnInit, written back on the
+// OK path only.
 #include "win/list/search_dialog.h"
 
 #include "resources/resource_ids.h"
-#include "win/platform/callback_guard.h"
 
 namespace drawlot {
 namespace {
@@ -9,56 +10,37 @@ namespace {
 // The search text is held in 256 bytes.
 constexpr int kSearchTextBuffer = 256;
 
-SearchState* StateOf(HWND dialog) {
-  return reinterpret_cast<SearchState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
+class SearchDialog : public DataDialog<SearchState> {
+ public:
+  using DataDialog::DataDialog;
 
-void OnInitDialog(HWND dialog, SearchState& state) {
-  const HWND combo = GetDlgItem(dialog, IDC_SEARCH_TEXT);
-  for (const std::string& text : OfferedSearchTexts(state)) {
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+ private:
+  bool OnInit() override {
+    const HWND combo = Item(IDC_SEARCH_TEXT);
+    for (const std::string& text : OfferedSearchTexts(data())) {
+      SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    if (!data().history[0].empty()) SetItemText(IDC_SEARCH_TEXT, data().history[0].view());
+    return true;
   }
-  if (!state.history[0].empty()) SetWindowTextA(combo, state.history[0].c_str());
-}
 
-void OnSearch(HWND dialog, SearchState& state) {
-  char text[kSearchTextBuffer] = {};
-  GetDlgItemTextA(dialog, IDC_SEARCH_TEXT, text, sizeof text);
-  AcceptSearchText(state, text);
-  EndDialog(dialog, 1);
-}
+  // The button "検索" is the OK of this dialog; Enter (IDOK) does nothing.
+  void OnCommand(int id, int /*notification_code*/) override {
+    if (id == IDC_SEARCH_START) OnOk();
+    if (id == IDCANCEL) OnCancel();
+  }
 
-INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(dialog, DWLP_USER, lparam);
-    OnInitDialog(dialog, *reinterpret_cast<SearchState*>(lparam));
-    return TRUE;
+  void OnOk() override {
+    AcceptSearchText(data(), ItemText(IDC_SEARCH_TEXT, kSearchTextBuffer));
+    Accept();
   }
-  SearchState* state = StateOf(dialog);
-  if (!state) return FALSE;
-  switch (message) {
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDC_SEARCH_START) OnSearch(dialog, *state);
-      if (LOWORD(wparam) == IDCANCEL) EndDialog(dialog, 0);
-      return TRUE;
-    case WM_CLOSE:
-      EndDialog(dialog, 0);
-      return TRUE;
-    default:
-      return FALSE;
-  }
-}
+};
 
 }  // namespace
 
-INT_PTR CALLBACK SearchDialogProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  // Nothing may unwind through the system's dialog code.
-  return CallOrFallback<INT_PTR>(FALSE, [&] { return Dispatch(dialog, message, wparam, lparam); });
-}
-
-bool RunSearchDialog(HINSTANCE instance, HWND owner, SearchState& state) {
-  return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SEARCH), owner, SearchDialogProcedure,
-                         reinterpret_cast<LPARAM>(&state)) == 1;
+bool RunSearchDialog(const DialogContext& context, SearchState& state) {
+  SearchDialog dialog(context, state);
+  return dialog.RunModal(IDD_SEARCH) == 1;
 }
 
 }  // namespace drawlot

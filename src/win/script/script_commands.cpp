@@ -55,21 +55,20 @@ void EndTimedRunCommand(Application& app) {
 }
 
 void SaveScriptFileCommand(Application& app, ScriptRowScope scope) {
-  if (!SaveScriptFile(app.owner(), *app.rows, scope, app.startup_folder, *app.file_name_picker,
+  if (!SaveScriptFile(app.owner(), *app.rows, scope, app.startup_folder, *app.pickers.file_name,
                       app.current_items(), app.settings, app.prompter)) {
     return;
   }
-  app.prompter.Tell(app.owner(), std::string(kScriptSavedText), std::string(kScriptSavedTitle),
-                    Icon::kNone);
+  app.prompter.Tell(app.owner(), kScriptSavedText, kScriptSavedTitle, Icon::kNone);
 }
 
 void SaveListToFileCommand(Application& app) {
-  SaveListToFile(app.owner(), *app.rows, app.startup_folder, *app.file_name_picker, app.prompter);
+  SaveListToFile(app.owner(), *app.rows, app.startup_folder, *app.pickers.file_name, app.prompter);
 }
 
 // The list stops repainting while the rows go in, not while the dialog is open over it.
 void LoadListFromFileCommand(Application& app) {
-  const auto chosen = app.file_name_picker->PickFileName(
+  const auto chosen = app.pickers.file_name->PickFileName(
       ListFileDialog(app.owner(), FileDialogKind::kOpen, app.startup_folder));
   if (!chosen) return;  // the rows stay
   const ListRedrawPause pause(app.drawing_list);

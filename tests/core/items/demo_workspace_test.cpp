@@ -11,9 +11,10 @@
 namespace drawlot {
 namespace {
 
+// The source tree comes from the build: __FILE__ is relative when ccache rewrites the paths
+// below its base directory, and a relative path does not lead from the test's folder.
 std::string DemoFolder() {
-  std::string source = __FILE__;  // .../tests/core/items/demo_workspace_test.cpp
-  source = source.substr(0, source.rfind("tests/core/items/"));
+  std::string source = DRAWLOT_SOURCE_DIR "/";
 #ifdef _WIN32
   if (!source.empty() && source[0] == '/') source = "Z:" + source;  // Wine's view of /
 #endif

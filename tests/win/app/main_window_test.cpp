@@ -22,6 +22,7 @@
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
 #include "win/app/drawlot_run.h"
+#include "win/app/main_commands.h"
 
 namespace drawlot::testing {
 namespace {
@@ -543,8 +544,8 @@ TEST_F(LoadedWindowTest, AddingCommandsReachTheirOperationWithTheirKind) {
   drawings.Write("b.dxf", "x");
   AnsweringSources sources;
   sources.folder = drawings.path();
-  app_.drawing_sources.folder_browser = &sources;
-  app_.drawing_sources.file_picker = &sources;
+  app_.pickers.folders = &sources;
+  app_.pickers.files = &sources;
   Command(IDM_DELETE_ALL);
 
   for (const int id : {IDM_DWG_FOLDER, IDT_DWG_FOLDER, IDM_DXF_FOLDER, IDT_DXF_FOLDER, IDM_DWG_TREE,
@@ -566,6 +567,47 @@ TEST_F(LoadedWindowTest, CommandsWithoutTheirOperationDoNothing) {
   EXPECT_TRUE(prompter_.shown.empty());
   EXPECT_EQ(app_.rows->RowCount(), 3);
   EXPECT_TRUE(IsWindow(window_));
+}
+
+// Every item of the real menu bar and every button of the real toolbar has its row in the
+// command table, so a command added to the resources cannot be forgotten in the dispatcher.
+void CollectMenuIds(HMENU menu, std::vector<int>& ids) {
+  for (int k = 0; k < GetMenuItemCount(menu); ++k) {
+    if (const HMENU popup = GetSubMenu(menu, k)) {
+      CollectMenuIds(popup, ids);
+    } else if (!(GetMenuState(menu, k, MF_BYPOSITION) & MF_SEPARATOR)) {
+      ids.push_back(static_cast<int>(GetMenuItemID(menu, k)));
+    }
+  }
+}
+
+TEST_F(MainWindowTest, EveryMenuItemAndToolbarButtonHasACommandRow) {
+  Open();
+  std::vector<int> menu_ids;
+  CollectMenuIds(GetMenu(window_), menu_ids);
+  const HWND toolbar = Child(IDC_TOOLBAR);
+  std::vector<int> toolbar_ids;
+  for (int k = 0; k < SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0); ++k) {
+    TBBUTTON button{};
+    SendMessageA(toolbar, TB_GETBUTTON, k, reinterpret_cast<LPARAM>(&button));
+    toolbar_ids.push_back(button.idCommand);
+  }
+  EXPECT_EQ(menu_ids.size(), 36u);
+  EXPECT_EQ(toolbar_ids.size(), 17u);
+  const auto has_row = [](int id, int drawlot::Command::*field) {
+    for (const drawlot::Command& row : MainCommands()) {
+      if (row.*field == id) return true;
+    }
+    return false;
+  };
+  for (const int id : menu_ids)
+    EXPECT_TRUE(has_row(id, &drawlot::Command::menu_id)) << "menu id " << id;
+  for (const int id : toolbar_ids) {
+    EXPECT_TRUE(has_row(id, &drawlot::Command::toolbar_id)) << "toolbar id " << id;
+  }
+  // The cell editor's controls send their notifications through the table as well.
+  EXPECT_TRUE(has_row(IDC_CELL_EDIT_BOX, &drawlot::Command::menu_id));
+  EXPECT_TRUE(has_row(IDC_CELL_SELECT_BOX, &drawlot::Command::menu_id));
 }
 
 TEST_F(LoadedWindowTest, QuitDestroysTheWindowAndSavesTheList) {

@@ -78,7 +78,7 @@ TEST_F(RealFoldersTest, TreeWalksPlainFoldersBreadthFirst) {
    private:
     std::string answer_;
   } browser(temp.path());
-  sources.folder_browser = &browser;
+  app.pickers.folders = &browser;
   AddFolderTreeDrawingsCommand(app, sources, DrawingKind::kDwg);
   // Wine lists names in alphabetical order; a is empty of drawings, its deep folder comes last.
   EXPECT_EQ(Column(0), (Texts{"top.dwg", "b.dwg", "deep.dwg"}));
@@ -93,7 +93,7 @@ TEST_F(RealFoldersTest, OpenDialogAddsTheTypedFilesFromTheLastFolder) {
   app.settings.file_folder = temp.path();
   std::string title;
   std::string first_filter;
-  DialogAnswerer answerer("", [&](HWND dialog) {
+  ModalAnswerer answerer("", [&](HWND dialog) {
     title = WindowText(dialog);
     char filter[64] = {};
     SendDlgItemMessageA(dialog, kFilterCombo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(filter));
@@ -117,7 +117,7 @@ TEST_F(RealFoldersTest, OpenDialogAddsTheTypedFilesFromTheLastFolder) {
 
 TEST_F(RealFoldersTest, CancelledOpenDialogChangesNothing) {
   app.settings.file_folder = temp.path();
-  DialogAnswerer answerer("ファイル読み出し", [](HWND dialog) {
+  ModalAnswerer answerer("ファイル読み出し", [](HWND dialog) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   });
   AddDrawingFilesCommand(app, sources, DrawingKind::kDwg);
@@ -149,7 +149,7 @@ TEST_F(RealFoldersTest, FolderBrowserOpensAtTheLastFolderAndOkAddsIt) {
   // command is given again.
   bool started_at_last_folder = false;
   for (int attempt = 0; attempt < 3 && !started_at_last_folder; ++attempt) {
-    DialogAnswerer answerer(
+    ModalAnswerer answerer(
         "",
         [&](HWND browser) {
           started_at_last_folder = preselected(browser);
@@ -172,7 +172,7 @@ TEST_F(RealFoldersTest, FolderBrowserOpensAtTheLastFolderAndOkAddsIt) {
 
 TEST_F(RealFoldersTest, FolderBrowserOnAFolderWithoutDrawingsWarns) {
   app.settings.file_folder = temp.path();
-  DialogAnswerer answerer(
+  ModalAnswerer answerer(
       "", [](HWND browser) { PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
   AddFolderDrawingsCommand(app, sources, DrawingKind::kDwg);
   ASSERT_TRUE(answerer.answered());
@@ -182,7 +182,7 @@ TEST_F(RealFoldersTest, FolderBrowserOnAFolderWithoutDrawingsWarns) {
 
 TEST_F(RealFoldersTest, CancelledFolderBrowserChangesNothing) {
   app.settings.file_folder = temp.path();
-  DialogAnswerer answerer(
+  ModalAnswerer answerer(
       "",
       [](HWND browser) { PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); },
       [](HWND browser) { return SelectedTreeText(browser) == "追加"; });

@@ -1,6 +1,5 @@
 // An Application whose drawing list is a real list view in a hidden window, with the columns
-// file name, folder and date, and a helper that answers a modal dialog from a thread timer:
-// the timer runs inside the dialog's own loop, finds the dialog and runs a script on it.
+// file name, folder and date.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +17,7 @@
 #include "win/app/application.h"
 #include "win/list/drawing_sources.h"
 #include "win/support/hidden_list_view.h"
+#include "win/support/modal_answerer.h"
 
 namespace drawlot::testing {
 
@@ -68,64 +68,6 @@ class AddingFixture : public ::testing::Test {
   RecordingPrompter prompter;
   Application app{"", prompter, GetModuleHandleA(nullptr)};
   DrawingSources sources;
-};
-
-inline std::string WindowText(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-// Answers the next visible dialog of this thread whose caption is `title` (any caption when
-// empty): `script` runs once on it from a timer (30 ms) inside the dialog's modal loop.
-class DialogAnswerer {
- public:
-  // `ready`, when given, holds the answer back until the dialog has settled into the state
-  // the test needs (the folder browser selects its start folder some time after it shows).
-  // After about ten seconds the answer goes anyway, so a test fails rather than hangs.
-  DialogAnswerer(std::string title, std::function<void(HWND)> script,
-                 std::function<bool(HWND)> ready = nullptr)
-      : title_(std::move(title)), script_(std::move(script)), ready_(std::move(ready)) {
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, 30, Tick);
-  }
-  ~DialogAnswerer() {
-    if (timer_) KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-  DialogAnswerer(const DialogAnswerer&) = delete;
-  DialogAnswerer& operator=(const DialogAnswerer&) = delete;
-
-  bool answered() const { return answered_; }
-
- private:
-  static BOOL CALLBACK Find(HWND window, LPARAM found) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    if (!current_->title_.empty() && WindowText(window) != current_->title_) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!current_ || current_->answered_) return;
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), Find, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog) return;
-    if (current_->ready_ && !current_->ready_(dialog) && ++current_->waited_ticks_ < 330) return;
-    current_->answered_ = true;
-    KillTimer(nullptr, current_->timer_);
-    current_->timer_ = 0;
-    current_->script_(dialog);
-  }
-
-  static inline DialogAnswerer* current_ = nullptr;
-  std::string title_;
-  std::function<void(HWND)> script_;
-  std::function<bool(HWND)> ready_;
-  int waited_ticks_ = 0;
-  UINT_PTR timer_ = 0;
-  bool answered_ = false;
 };
 
 // The text of the selected item of the first tree view in `dialog` (the folder browser's).

@@ -102,7 +102,7 @@ class FolderSelectionTest : public AddingFixture {
 
   // Runs the dialog as the main window does; `script` drives it once it is up.
   void Run(const std::function<void(HWND)>& script) {
-    DialogAnswerer answerer("フォルダ選択式", script);
+    ModalAnswerer answerer("フォルダ選択式", script);
     ChooseFoldersCommand(app, sources);
     ASSERT_TRUE(answerer.answered());
   }

@@ -8,6 +8,7 @@
 #include "win/list/drawing_list_commands.h"
 #include "win/list/search_dialog.h"
 #include "win/platform/win32_file_system.h"
+#include "win/support/test_dialog_context.h"
 
 namespace drawlot::testing {
 namespace {
@@ -52,14 +53,14 @@ TEST(SearchDialog, OffersTheHistoryAndStoresTheTypedText) {
   std::string preset;
   bool bare_style = false;
   {
-    DialogAnswerer answerer(kSearchTitle, [&](HWND dialog) {
+    ModalAnswerer answerer(kSearchTitle, [&](HWND dialog) {
       offered = ComboTexts(dialog);
       preset = EditText(dialog);
       const LONG_PTR style = GetWindowLongPtrA(dialog, GWL_STYLE);
       bare_style = (style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) != 0;
       Typing("plan")(dialog);
     });
-    EXPECT_TRUE(RunSearchDialog(GetModuleHandleA(nullptr), nullptr, state));
+    EXPECT_TRUE(RunSearchDialog(TestDialogContext().context(), state));
     ASSERT_TRUE(answerer.answered());
   }
   EXPECT_EQ(offered, (Texts{"図面B", "A1"}));
@@ -72,8 +73,8 @@ TEST(SearchDialog, OffersTheHistoryAndStoresTheTypedText) {
 TEST(SearchDialog, CloseBoxLeavesTheTextAsItWas) {
   SearchState state;
   AcceptSearchText(state, "old");
-  DialogAnswerer answerer(kSearchTitle, Closing());
-  EXPECT_FALSE(RunSearchDialog(GetModuleHandleA(nullptr), nullptr, state));
+  ModalAnswerer answerer(kSearchTitle, Closing());
+  EXPECT_FALSE(RunSearchDialog(TestDialogContext().context(), state));
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(state.text.view(), "old");
   EXPECT_EQ(OfferedSearchTexts(state), (Texts{"old"}));
@@ -101,7 +102,7 @@ TEST_F(SearchingTest, ListSearchMarksTheRowsHoldingTheText) {
   AddRow("x.dwg");
   AddRow("myplan.dxf");
   AddRow("PLAN.dwg");
-  DialogAnswerer answerer(kSearchTitle, Typing("plan"));
+  ModalAnswerer answerer(kSearchTitle, Typing("plan"));
   SearchInListCommand(app, sources);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(Marked(), (std::vector<int>{0, 2}));
@@ -111,7 +112,7 @@ TEST_F(SearchingTest, ListSearchClosedFromTheCloseBoxUsesThePreviousText) {
   AddRow("a.dwg");
   AddRow("b.dwg");
   AcceptSearchText(sources.search, "b.");
-  DialogAnswerer answerer(kSearchTitle, Closing());
+  ModalAnswerer answerer(kSearchTitle, Closing());
   SearchInListCommand(app, sources);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(Marked(), (std::vector<int>{1}));
@@ -172,7 +173,7 @@ class DiskSearchTest : public SearchingTest {
 TEST_F(DiskSearchTest, FoundFileIsAppendedBehindTheSearchingWindow) {
   AddRow("first.dwg");
   app.settings.file_folder = "c:\\last";
-  DialogAnswerer answerer(kSearchTitle, Typing("target.dxf"));
+  ModalAnswerer answerer(kSearchTitle, Typing("target.dxf"));
   SearchOnDisks(app, sources);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(disks.searched, (Texts{"c:\\", "z:\\"}));
@@ -186,7 +187,7 @@ TEST_F(DiskSearchTest, FoundFileIsAppendedBehindTheSearchingWindow) {
 
 TEST_F(DiskSearchTest, FirstFixedDriveWithTheFileWins) {
   temp.Write("z\\other.dwg", "x");
-  DialogAnswerer answerer(kSearchTitle, Typing("other.dwg"));
+  ModalAnswerer answerer(kSearchTitle, Typing("other.dwg"));
   SearchOnDisks(app, sources);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(disks.searched, (Texts{"c:\\"}));
@@ -194,7 +195,7 @@ TEST_F(DiskSearchTest, FirstFixedDriveWithTheFileWins) {
 }
 
 TEST_F(DiskSearchTest, NothingFoundIsReportedAndTheNoticeCloses) {
-  DialogAnswerer answerer(kSearchTitle, Typing("nowhere.dwg"));
+  ModalAnswerer answerer(kSearchTitle, Typing("nowhere.dwg"));
   SearchOnDisks(app, sources);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(Boxes(), (Texts{"ＨＤＤ内にありませんでした。 / ファイル検索"}));
@@ -207,12 +208,12 @@ TEST_F(DiskSearchTest, NothingFoundIsReportedAndTheNoticeCloses) {
 TEST_F(DiskSearchTest, EmptyTextOrCloseBoxSearchesNothing) {
   AcceptSearchText(sources.search, "other.dwg");  // an earlier text is not searched again
   {
-    DialogAnswerer answerer(kSearchTitle, Closing());
+    ModalAnswerer answerer(kSearchTitle, Closing());
     SearchOnDisks(app, sources);
     ASSERT_TRUE(answerer.answered());
   }
   {
-    DialogAnswerer answerer(kSearchTitle, Typing(""));
+    ModalAnswerer answerer(kSearchTitle, Typing(""));
     SearchOnDisks(app, sources);
     ASSERT_TRUE(answerer.answered());
   }

@@ -331,10 +331,10 @@ class FileCommandsTest : public ScriptCommandsTest {
  protected:
   void SetUp() override {
     ScriptCommandsTest::SetUp();
-    auto picker = std::make_unique<ScriptedFileNamePicker>();
-    picker_ = picker.get();
-    app_.file_name_picker = std::move(picker);
+    picker_ = &picker;
+    app_.pickers.file_name = &picker;
   }
+  ScriptedFileNamePicker picker;
   ScriptedFileNamePicker* picker_ = nullptr;
   TempFolder chosen_{"選んだ"};
 };

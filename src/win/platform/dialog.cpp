@@ -1,0 +1,88 @@
+#include "win/platform/dialog.h"
+
+#include <vector>
+
+#include "core/text/cp932.h"
+#include "win/platform/callback_guard.h"
+
+namespace drawlot {
+
+INT_PTR Dialog::RunModal(int template_id) {
+  modeless_ = false;
+  const INT_PTR result = DialogBoxParamA(context_.instance, MAKEINTRESOURCEA(template_id),
+                                         context_.owner, Procedure, reinterpret_cast<LPARAM>(this));
+  return result < 0 ? 0 : result;
+}
+
+HWND Dialog::OpenModeless(int template_id) {
+  modeless_ = true;
+  const HWND window = CreateDialogParamA(context_.instance, MAKEINTRESOURCEA(template_id),
+                                         context_.owner, Procedure, reinterpret_cast<LPARAM>(this));
+  if (window) ShowWindow(window, SW_SHOWNORMAL);
+  return window;
+}
+
+void Dialog::End(INT_PTR result) {
+  if (modeless_) {
+    DestroyWindow(window_);
+  } else {
+    EndDialog(window_, result);
+  }
+}
+
+void Dialog::OnCommand(int id, int /*notification_code*/) {
+  if (id == IDOK) OnOk();
+  if (id == IDCANCEL) OnCancel();
+}
+
+std::string Dialog::ItemText(int id, int buffer_size) const {
+  std::vector<char> text(static_cast<std::size_t>(buffer_size) + 1, '\0');
+  GetDlgItemTextA(window_, id, text.data(), buffer_size);
+  std::string result(text.data());
+  result.resize(Cp932PrefixLength(result, static_cast<std::size_t>(buffer_size) - 1));
+  return result;
+}
+
+void Dialog::SetItemText(int id, std::string_view text) const {
+  SetDlgItemTextA(window_, id, std::string(text).c_str());
+}
+
+Answer Dialog::Ask(std::string_view text, std::string_view title, Buttons buttons,
+                   Icon icon) const {
+  return context_.prompter.Show(
+      Message{owner_ref(), std::string(text), std::string(title), buttons, icon});
+}
+
+INT_PTR Dialog::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return TRUE;
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(lparam));
+      return TRUE;
+    case WM_CLOSE:
+      OnCancel();
+      return TRUE;
+    default:
+      return OnMessage(message, wparam, lparam);
+  }
+}
+
+INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  // Nothing may unwind through the system's dialog code.
+  return CallOrFallback<INT_PTR>(FALSE, [&]() -> INT_PTR {
+    if (message == WM_INITDIALOG) {
+      auto* dialog = reinterpret_cast<Dialog*>(lparam);
+      SetWindowLongPtrA(window, DWLP_USER, lparam);
+      dialog->window_ = window;
+      if (!dialog->OnInit()) dialog->End(0);
+      return TRUE;
+    }
+    auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (!dialog) return FALSE;
+    return dialog->Dispatch(message, wparam, lparam);
+  });
+}
+
+}  // namespace drawlot
