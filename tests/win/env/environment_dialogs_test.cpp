@@ -20,6 +20,7 @@
 #include "win/app/main_window.h"
 #include "win/env/about_dialog.h"
 #include "win/env/environment_dialog.h"
+#include "win/platform/list_view.h"
 #include "win/support/modal_answerer.h"
 
 namespace drawlot::testing {
@@ -65,16 +66,6 @@ Texts Prohibited(const EnvironmentSettings& settings) {
   return entries;
 }
 
-std::string CellText(HWND list, int row, int column) {
-  char text[128] = {};
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
-
 std::string ColumnTitle(HWND list, int column) {
   char title[64] = {};
   LVCOLUMNA info{};
@@ -111,7 +102,7 @@ PrinterRows ReadPrinterRows(HWND dialog) {
   }
   const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
   for (int row = 0; row < count; ++row) {
-    rows.names.push_back(CellText(list, row, 0));
+    rows.names.push_back(list_view::ItemText(list, row, 0));
     LVITEMA item{};
     item.mask = LVIF_PARAM;
     item.iItem = row;
@@ -119,9 +110,9 @@ PrinterRows ReadPrinterRows(HWND dialog) {
     rows.params.push_back(item.lParam);
   }
   for (int column = 1; column <= 11 && count > 1; ++column) {
-    rows.mixed_row.push_back(CellText(list, 1, column));
+    rows.mixed_row.push_back(list_view::ItemText(list, 1, column));
   }
-  if (count > 4) rows.foxit_paper = CellText(list, 4, 1);
+  if (count > 4) rows.foxit_paper = list_view::ItemText(list, 4, 1);
   GetWindowRect(list, &rows.list_rect);
   rows.extended = static_cast<DWORD>(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
   return rows;
