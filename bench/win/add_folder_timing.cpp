@@ -11,6 +11,7 @@
 #include "core/list/add_drawings.h"
 #include "core/text/decimal.h"
 #include "support/script_items.h"
+#include "timing_clock.h"
 #include "timing_list.h"
 #include "win/list/list_redraw_pause.h"
 #include "win/list/list_view_row_store.h"
@@ -22,13 +23,7 @@ using drawlot::testing::Item;
 
 constexpr int kDrawings = 5000;
 
-double Now() {
-  LARGE_INTEGER frequency{};
-  LARGE_INTEGER count{};
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&count);
-  return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using drawlot::timing::Now;
 
 int BareEnumeration(const std::string& pattern) {
   WIN32_FIND_DATAA found{};

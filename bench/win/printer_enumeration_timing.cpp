@@ -13,6 +13,7 @@
 
 #include "core/env/printer_enumeration.h"
 #include "resources/resource_ids.h"
+#include "timing_clock.h"
 #include "win/app/main_window.h"
 #include "win/platform/win32_print_spooler.h"
 
@@ -20,13 +21,7 @@ namespace {
 
 constexpr int kRuns = 10;
 
-double Now() {
-  LARGE_INTEGER frequency{};
-  LARGE_INTEGER count{};
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&count);
-  return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using drawlot::timing::Now;
 
 class CountingPrompter : public drawlot::Prompter {
  public:

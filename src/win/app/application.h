@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/edit/cell_editor.h"
 #include "core/env/environment_settings.h"
@@ -19,6 +20,7 @@
 #include "core/platform/prompter.h"
 #include "core/platform/settings_file.h"
 #include "core/script/autocad_run.h"
+#include "win/env/environment_dialog.h"
 #include "win/list/drawing_sources.h"
 #include "win/list/list_view_row_store.h"
 #include "win/platform/dialog.h"
@@ -75,6 +77,10 @@ struct Application {
   std::unique_ptr<PrintSpooler> spooler = std::make_unique<Win32PrintSpooler>();
   // The open, save and folder dialogs; tests point them at scripted stand-ins.
   Pickers pickers;
+  // The modeless windows: the environment dialog opened at start-up and the About boxes (a
+  // new one per command; those already closed are dropped when the next one opens).
+  std::unique_ptr<Dialog> startup_environment_dialog;
+  std::vector<std::unique_ptr<Dialog>> about_boxes;
   // The timed run, paced by timer 2 of the main window.
   TimedRun timed_run;
   // The disks added drawings come from, and the search texts.
@@ -84,6 +90,9 @@ struct Application {
   // What a dialog over the main window may reach.
   DialogContext dialog_context() {
     return DialogContext{instance, main_window, editor_font, pickers, prompter, open_web_page};
+  }
+  EnvironmentRecords environment_records() {
+    return EnvironmentRecords{settings, *drawing_sources.files, startup_folder};
   }
   const ItemSlots& current_items() const { return CurrentSet(items, settings).items; }
 };

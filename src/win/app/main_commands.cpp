@@ -67,6 +67,21 @@ void PasteRowFromBuffer(Application& app) {
   PasteRow(*app.rows, app.current_items(), app.row_buffer, app.prompter, app.owner());
 }
 
+void OpenPrinterList(Application& app) {
+  RunPrintersDialog(app.dialog_context(), {app.printers, app.settings, *app.spooler});
+}
+
+void OpenEnvironmentSettings(Application& app) {
+  RunEnvironmentDialog(app.dialog_context(), app.environment_records());
+  RefreshStatusBar(app);
+}
+
+void OpenAbout(Application& app) {
+  std::erase_if(app.about_boxes,
+                [](const std::unique_ptr<Dialog>& box) { return !IsWindow(box->window()); });
+  if (auto box = OpenAboutDialog(app.dialog_context())) app.about_boxes.push_back(std::move(box));
+}
+
 void OpenHomePage(Application& app) {
   if (app.open_web_page) app.open_web_page(HomePageAddress());
 }
@@ -132,20 +147,15 @@ constexpr std::array kCommands = {
     // 環境設定
     Command{IDM_INITIAL_VALUES, IDT_INITIAL_VALUES,
             [](Application& app, int) { EditInitialValuesCommand(app); }},
-    Command{IDM_PRINTERS, IDT_PRINTERS, [](Application& app, int) { RunPrintersDialog(app); }},
+    Command{IDM_PRINTERS, IDT_PRINTERS, [](Application& app, int) { OpenPrinterList(app); }},
     Command{IDM_SCRIPT_SETTINGS, 0, [](Application& app, int) { OpenScriptSettings(app); }},
-    Command{IDM_ENVIRONMENT, 0,
-            [](Application& app, int) {
-              RunEnvironmentDialog(app);
-              RefreshStatusBar(app);
-            }},
+    Command{IDM_ENVIRONMENT, 0, [](Application& app, int) { OpenEnvironmentSettings(app); }},
     Command{IDM_EDIT_SCRIPT, 0, [](Application& app, int) { EditScriptFileCommand(app); }},
     // ﾍﾙﾌﾟ
     Command{IDM_HELP, IDT_HELP,
             [](Application& app, int) { OpenHelpPage(app.open_web_page, kMainHelpPage); }},
     Command{IDM_HOME_PAGE, 0, [](Application& app, int) { OpenHomePage(app); }},
-    Command{IDM_ABOUT, 0,
-            [](Application& app, int) { OpenAboutDialog(app.instance, app.main_window); }},
+    Command{IDM_ABOUT, 0, [](Application& app, int) { OpenAbout(app); }},
     Command{IDM_QUIT, IDT_QUIT, [](Application& app, int) { DestroyWindow(app.main_window); }},
     // The in-place cell editor: the edit box losing the focus, the selection box's change.
     Command{IDC_CELL_EDIT_BOX, 0,

@@ -95,7 +95,9 @@ void ReadSettingsFiles(Application& app) {
   if (reads.environment == kSettingsMissing) {
     app.prompter.Tell(app.owner(), "設定ファイルがありません。環境設定をし直して下さい。",
                       "初期設定２", Icon::kWarning);
-    OpenEnvironmentDialog(app);  // start-up goes on while it is open
+    // Start-up goes on while it is open.
+    app.startup_environment_dialog =
+        OpenEnvironmentDialog(app.dialog_context(), app.environment_records());
   } else if (reads.environment == kSettingsUnreadable) {
     app.prompter.Tell(app.owner(),
                       "設定ファイル plot_set.ini を読込出来ません。初期値にしますが、"

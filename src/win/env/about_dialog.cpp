@@ -1,7 +1,6 @@
 #include "win/env/about_dialog.h"
 
 #include "resources/resource_ids.h"
-#include "win/platform/callback_guard.h"
 
 namespace drawlot {
 namespace {
@@ -10,64 +9,59 @@ constexpr int kPictureLeft = 40;
 constexpr int kPictureWidth = 128;
 constexpr int kPictureHeight = 64;
 
-HBITMAP PictureOf(HWND dialog) {
-  return reinterpret_cast<HBITMAP>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
+class AboutDialog : public Dialog {
+ public:
+  using Dialog::Dialog;
 
-void OnInitDialog(HWND dialog) {
-  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
-  const HANDLE picture =
-      LoadImageA(instance, MAKEINTRESOURCEA(IDB_ABOUT), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-  SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(picture));
-}
-
-void OnPaint(HWND dialog) {
-  PAINTSTRUCT paint;
-  const HDC target = BeginPaint(dialog, &paint);
-  const HBITMAP picture = PictureOf(dialog);
-  if (picture) {
-    const HDC source = CreateCompatibleDC(target);
-    const HGDIOBJ previous = SelectObject(source, picture);
-    BitBlt(target, kPictureLeft, 0, kPictureWidth, kPictureHeight, source, 0, 0, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
+ protected:
+  bool OnInit() override {
+    picture_ = static_cast<HBITMAP>(LoadImageA(context().instance, MAKEINTRESOURCEA(IDB_ABOUT),
+                                               IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    SetPropA(window(), kAboutPictureProperty, picture_);
+    return true;
   }
-  EndPaint(dialog, &paint);
-}
 
-INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      OnInitDialog(dialog);
-      return TRUE;
-    case WM_PAINT:
-      OnPaint(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDC_ABOUT_OK || LOWORD(wparam) == IDCANCEL) DestroyWindow(dialog);
-      return TRUE;
-    case WM_CLOSE:
-      DestroyWindow(dialog);
-      return TRUE;
-    case WM_DESTROY:
-      if (const HBITMAP picture = PictureOf(dialog)) DeleteObject(picture);
-      SetWindowLongPtrA(dialog, DWLP_USER, 0);
-      return FALSE;
-    default:
-      return FALSE;
+  void OnCommand(int id, int) override {
+    if (id == IDC_ABOUT_OK || id == IDCANCEL) OnCancel();
   }
-}
 
-INT_PTR CALLBACK AboutDialogProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-  return CallOrFallback<INT_PTR>(FALSE, [&] { return Dispatch(dialog, message, wparam); });
-}
+  INT_PTR OnMessage(UINT message, WPARAM, LPARAM) override {
+    switch (message) {
+      case WM_PAINT:
+        Paint();
+        return TRUE;
+      case WM_DESTROY:
+        RemovePropA(window(), kAboutPictureProperty);
+        if (picture_) DeleteObject(picture_);
+        picture_ = nullptr;
+        return FALSE;
+      default:
+        return FALSE;
+    }
+  }
+
+ private:
+  void Paint() const {
+    PAINTSTRUCT paint;
+    const HDC target = BeginPaint(window(), &paint);
+    if (picture_) {
+      const HDC source = CreateCompatibleDC(target);
+      const HGDIOBJ previous = SelectObject(source, picture_);
+      BitBlt(target, kPictureLeft, 0, kPictureWidth, kPictureHeight, source, 0, 0, SRCCOPY);
+      SelectObject(source, previous);
+      DeleteDC(source);
+    }
+    EndPaint(window(), &paint);
+  }
+
+  HBITMAP picture_ = nullptr;
+};
 
 }  // namespace
 
-HWND OpenAboutDialog(HINSTANCE instance, HWND owner) {
-  const HWND dialog =
-      CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutDialogProcedure, 0);
-  if (dialog) ShowWindow(dialog, SW_SHOW);
+std::unique_ptr<Dialog> OpenAboutDialog(const DialogContext& context) {
+  auto dialog = std::make_unique<AboutDialog>(context);
+  if (!dialog->OpenModeless(IDD_ABOUT)) return nullptr;
   return dialog;
 }
 

@@ -1,17 +1,29 @@
 // The environment settings dialog "環境設定" (dialog 2): the three paths with their browse
 // buttons and the automatic detection, the prohibited printers, and the A/B paper restriction.
-// It changes the settings in memory; they reach "plot_set.ini" when the program ends.
+// It changes the live settings record (both the start-up copy and the menu's copy work on the
+// same one); the record reaches "plot_set.ini" when the program ends.
 #pragma once
 
-#include <windows.h>
+#include <memory>
+#include <string>
 
-#include "win/app/application.h"
+#include "core/env/environment_settings.h"
+#include "core/platform/file_system.h"
+#include "win/platform/dialog.h"
 
 namespace drawlot {
 
-// Modal over the main window (the menu command).
-void RunEnvironmentDialog(Application& app);
-// Modeless beside the main window (start-up without "plot_set.ini"); the window, or nullptr.
-HWND OpenEnvironmentDialog(Application& app);
+struct EnvironmentRecords {
+  EnvironmentSettings& settings;
+  const FileSystem& files;     // the fixed drives the automatic detection searches
+  std::string startup_folder;  // where its fallbacks point
+};
+
+// Modal over the context's owner (the menu command).
+void RunEnvironmentDialog(const DialogContext& context, const EnvironmentRecords& records);
+// Modeless beside the owner (start-up without "plot_set.ini"): the dialog object, which must
+// outlive its window (it is destroyed by OK, Cancel or the close box).
+std::unique_ptr<Dialog> OpenEnvironmentDialog(const DialogContext& context,
+                                              const EnvironmentRecords& records);
 
 }  // namespace drawlot

@@ -2,17 +2,21 @@
 // per printer and its paper names in 63 further columns, filled from a fresh enumeration.
 #pragma once
 
-#include <windows.h>
-
-#include "win/app/application.h"
+#include "core/env/environment_settings.h"
+#include "core/env/printer_catalog.h"
+#include "core/platform/print_spooler.h"
+#include "win/platform/dialog.h"
 
 namespace drawlot {
 
-// Enumerates the printers again and shows the dialog modally over the main window.
-void RunPrintersDialog(Application& app);
+// The live records the dialog reads and rebuilds.
+struct PrinterRecords {
+  PrinterCatalog& catalog;
+  const EnvironmentSettings& settings;
+  PrintSpooler& spooler;
+};
 
-// The dialog procedure, for tests that create the dialog themselves with an Application* as
-// the create parameter.
-INT_PTR CALLBACK PrintersDialogProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+// Enumerates the printers again and shows the dialog modally over the context's owner.
+void RunPrintersDialog(const DialogContext& context, const PrinterRecords& records);
 
 }  // namespace drawlot

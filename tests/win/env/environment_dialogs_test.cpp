@@ -18,12 +18,15 @@
 #include "support/scripted_file_name_picker.h"
 #include "support/temp_folder.h"
 #include "win/app/main_window.h"
+#include "win/env/about_dialog.h"
 #include "win/env/environment_dialog.h"
-#include "win/list/adding_fixture.h"
+#include "win/platform/list_view.h"
 #include "win/support/modal_answerer.h"
 
 namespace drawlot::testing {
 namespace {
+
+using Texts = std::vector<std::string>;
 
 constexpr char kEnvironmentTitle[] = "環境設定";
 
@@ -63,16 +66,6 @@ Texts Prohibited(const EnvironmentSettings& settings) {
   return entries;
 }
 
-std::string CellText(HWND list, int row, int column) {
-  char text[128] = {};
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
-
 std::string ColumnTitle(HWND list, int column) {
   char title[64] = {};
   LVCOLUMNA info{};
@@ -109,7 +102,7 @@ PrinterRows ReadPrinterRows(HWND dialog) {
   }
   const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
   for (int row = 0; row < count; ++row) {
-    rows.names.push_back(CellText(list, row, 0));
+    rows.names.push_back(list_view::ItemText(list, row, 0));
     LVITEMA item{};
     item.mask = LVIF_PARAM;
     item.iItem = row;
@@ -117,9 +110,9 @@ PrinterRows ReadPrinterRows(HWND dialog) {
     rows.params.push_back(item.lParam);
   }
   for (int column = 1; column <= 11 && count > 1; ++column) {
-    rows.mixed_row.push_back(CellText(list, 1, column));
+    rows.mixed_row.push_back(list_view::ItemText(list, 1, column));
   }
-  if (count > 4) rows.foxit_paper = CellText(list, 4, 1);
+  if (count > 4) rows.foxit_paper = list_view::ItemText(list, 4, 1);
   GetWindowRect(list, &rows.list_rect);
   rows.extended = static_cast<DWORD>(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
   return rows;
@@ -128,14 +121,13 @@ PrinterRows ReadPrinterRows(HWND dialog) {
 class EnvironmentDialogsTest : public ::testing::Test {
  protected:
   EnvironmentDialogsTest() {
-    picker_ = &scripted_picker_;
-    app_.pickers.file_name = picker_;
+    app_.pickers.file_name = &picker_;
     app_.open_web_page = [this](const std::string& address) { opened_.push_back(address); };
   }
 
   void TearDown() override {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
-    if (dialog_ && IsWindow(dialog_)) DestroyWindow(dialog_);
+    if (dialog_ && IsWindow(dialog_->window())) DestroyWindow(dialog_->window());
     DrainMessages();
     UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
   }
@@ -157,11 +149,16 @@ class EnvironmentDialogsTest : public ::testing::Test {
   TempFolder folder_{"環境"};
   RecordingPrompter prompter_;
   Application app_{folder_.path(), prompter_, GetModuleHandleA(nullptr)};
-  ScriptedFileNamePicker scripted_picker_;
-  ScriptedFileNamePicker* picker_ = nullptr;
+  ScriptedFileNamePicker picker_;
   Texts opened_;
   HWND window_ = nullptr;
-  HWND dialog_ = nullptr;
+  // A modeless copy of the environment dialog, opened as the start-up opens it.
+  HWND OpenEnvironment() {
+    dialog_ = OpenEnvironmentDialog(app_.dialog_context(), app_.environment_records());
+    return dialog_ ? dialog_->window() : nullptr;
+  }
+
+  std::unique_ptr<Dialog> dialog_;
 };
 
 // ---- Dialog 5 ----------------------------------------------------------------------------------
@@ -204,7 +201,7 @@ TEST_F(EnvironmentDialogsTest, PrinterListShowsTheQueuesOfTheSpoolerInSixtyFourC
 
   // The toolbar button opens the same dialog.
   const ModalAnswerer again("プリンタと用紙の列挙",
-                             [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); });
+                            [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); });
   Command(IDT_PRINTERS);
   EXPECT_TRUE(again.answered());
 }
@@ -218,38 +215,38 @@ TEST_F(EnvironmentDialogsTest, OkStoresPathsSixteenProhibitedEntriesAndThePaperR
   app_.settings.prohibition_print[0] = "Foxit";
   app_.settings.prohibition_print[2] = "Microsoft";  // after an empty entry: shown all the same
   app_.settings.print_paper_ab = '1';
-  dialog_ = OpenEnvironmentDialog(app_);
-  ASSERT_NE(dialog_, nullptr);
-  EXPECT_TRUE(IsWindowVisible(dialog_));
+  const HWND dialog = OpenEnvironment();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(IsWindowVisible(dialog));
 
-  EXPECT_EQ(ItemText(dialog_, IDC_ENV_AUTOCAD_FILE), "C:\\ACAD\\acad.exe");
-  EXPECT_EQ(ItemText(dialog_, IDC_ENV_TEMP_FILE), "C:\\作業\\atcprint.scr");
-  EXPECT_EQ(ItemText(dialog_, IDC_ENV_END_FILE), "C:\\作業\\endfile.dwg");
-  EXPECT_EQ(ListBoxEntries(dialog_), (Texts{"Foxit", "Microsoft"}));
-  EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_ENV_PAPER_AB), static_cast<UINT>(BST_CHECKED));
+  EXPECT_EQ(ItemText(dialog, IDC_ENV_AUTOCAD_FILE), "C:\\ACAD\\acad.exe");
+  EXPECT_EQ(ItemText(dialog, IDC_ENV_TEMP_FILE), "C:\\作業\\atcprint.scr");
+  EXPECT_EQ(ItemText(dialog, IDC_ENV_END_FILE), "C:\\作業\\endfile.dwg");
+  EXPECT_EQ(ListBoxEntries(dialog), (Texts{"Foxit", "Microsoft"}));
+  EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_ENV_PAPER_AB), static_cast<UINT>(BST_CHECKED));
 
   // Entries go in in the order added (an empty one too, and a long one cut to 62 bytes without
   // half a character); the selected one is deleted.
   const std::string long_name = std::string(61, 'L') + "表示";
   for (const std::string& text : Texts{"Zeta", "", long_name}) {
-    SetDlgItemTextA(dialog_, IDC_ENV_PROHIBITED_TEXT, text.c_str());
-    Click(dialog_, IDC_ENV_PROHIBITED_ADD);
+    SetDlgItemTextA(dialog, IDC_ENV_PROHIBITED_TEXT, text.c_str());
+    Click(dialog, IDC_ENV_PROHIBITED_ADD);
   }
-  SendDlgItemMessageA(dialog_, IDC_ENV_PROHIBITED_LIST, LB_SETCURSEL, 1, 0);
-  Click(dialog_, IDC_ENV_PROHIBITED_DELETE);
+  SendDlgItemMessageA(dialog, IDC_ENV_PROHIBITED_LIST, LB_SETCURSEL, 1, 0);
+  Click(dialog, IDC_ENV_PROHIBITED_DELETE);
   for (int k = 1; k <= 15; ++k) {
-    SetDlgItemTextA(dialog_, IDC_ENV_PROHIBITED_TEXT, ("P" + std::to_string(k)).c_str());
-    Click(dialog_, IDC_ENV_PROHIBITED_ADD);
+    SetDlgItemTextA(dialog, IDC_ENV_PROHIBITED_TEXT, ("P" + std::to_string(k)).c_str());
+    Click(dialog, IDC_ENV_PROHIBITED_ADD);
   }
-  const Texts listed = ListBoxEntries(dialog_);
+  const Texts listed = ListBoxEntries(dialog);
   ASSERT_EQ(listed.size(), 19u);
   EXPECT_EQ(Texts(listed.begin(), listed.begin() + 5),
             (Texts{"Foxit", "Zeta", "", std::string(61, 'L'), "P1"}));
-  SetDlgItemTextA(dialog_, IDC_ENV_AUTOCAD_FILE, ("C:\\" + std::string(300, 'a')).c_str());
-  CheckDlgButton(dialog_, IDC_ENV_PAPER_AB, BST_UNCHECKED);
-  Click(dialog_, IDC_ENV_OK);
+  SetDlgItemTextA(dialog, IDC_ENV_AUTOCAD_FILE, ("C:\\" + std::string(300, 'a')).c_str());
+  CheckDlgButton(dialog, IDC_ENV_PAPER_AB, BST_UNCHECKED);
+  Click(dialog, IDC_ENV_OK);
 
-  EXPECT_FALSE(IsWindow(dialog_));  // the modeless copy is destroyed
+  EXPECT_FALSE(IsWindow(dialog));  // the modeless copy is destroyed
   EXPECT_EQ(app_.settings.autocad_file.view(), "C:\\" + std::string(256, 'a'));
   EXPECT_EQ(app_.settings.temp_file.view(), "C:\\作業\\atcprint.scr");
   // The first 16 entries that are not empty, in list order.
@@ -266,20 +263,20 @@ TEST_F(EnvironmentDialogsTest, BrowseKeepsTheTypedPathEvenWhenPickerAndDialogAre
     app_.settings.print_paper_ab = '1';
     return app_.settings;
   }();
-  dialog_ = OpenEnvironmentDialog(app_);
-  ASSERT_NE(dialog_, nullptr);
+  HWND dialog = OpenEnvironment();
+  ASSERT_NE(dialog, nullptr);
 
-  SetDlgItemTextA(dialog_, IDC_ENV_AUTOCAD_FILE, "D:\\打ち込み\\aclt.exe");
-  Click(dialog_, IDC_ENV_BROWSE_AUTOCAD);  // the picker is cancelled
-  picker_->answers.push_back("E:\\終了\\endfile.dwg");
-  Click(dialog_, IDC_ENV_BROWSE_END);
-  picker_->answers.push_back(std::nullopt);
-  Click(dialog_, IDC_ENV_BROWSE_TEMP);
-  EXPECT_EQ(ItemText(dialog_, IDC_ENV_END_FILE), "E:\\終了\\endfile.dwg");
+  SetDlgItemTextA(dialog, IDC_ENV_AUTOCAD_FILE, "D:\\打ち込み\\aclt.exe");
+  Click(dialog, IDC_ENV_BROWSE_AUTOCAD);  // the picker is cancelled
+  picker_.answers.push_back("E:\\終了\\endfile.dwg");
+  Click(dialog, IDC_ENV_BROWSE_END);
+  picker_.answers.push_back(std::nullopt);
+  Click(dialog, IDC_ENV_BROWSE_TEMP);
+  EXPECT_EQ(ItemText(dialog, IDC_ENV_END_FILE), "E:\\終了\\endfile.dwg");
 
-  ASSERT_EQ(picker_->asked.size(), 3u);
-  const FileDialogRequest& autocad = picker_->asked[0];
-  EXPECT_EQ(autocad.owner, reinterpret_cast<WindowRef>(dialog_));
+  ASSERT_EQ(picker_.asked.size(), 3u);
+  const FileDialogRequest& autocad = picker_.asked[0];
+  EXPECT_EQ(autocad.owner, reinterpret_cast<WindowRef>(dialog));
   EXPECT_EQ(autocad.kind, FileDialogKind::kOpen);
   EXPECT_EQ(autocad.title, "AutoCadの在処を指定");
   EXPECT_EQ(autocad.initial_name, "D:\\打ち込み\\aclt.exe");
@@ -287,22 +284,22 @@ TEST_F(EnvironmentDialogsTest, BrowseKeepsTheTypedPathEvenWhenPickerAndDialogAre
   ASSERT_EQ(autocad.filters.size(), 2u);
   EXPECT_EQ(autocad.filters[0].description + autocad.filters[0].pattern, "AutoCad(*.exe)*.exe");
   EXPECT_EQ(autocad.filters[1].description + autocad.filters[1].pattern, "ALLFile(*.*)*.*");
-  EXPECT_EQ(picker_->asked[1].title, "EndFile.dwgの在処を指定");
-  EXPECT_EQ(picker_->asked[1].filters[0].description, "EndFile(*.dwg)");
-  EXPECT_EQ(picker_->asked[2].title, "スクリプトファイルを一時保管する場所を指定");
-  EXPECT_EQ(picker_->asked[2].filters[0].pattern, "*.scr");
+  EXPECT_EQ(picker_.asked[1].title, "EndFile.dwgの在処を指定");
+  EXPECT_EQ(picker_.asked[1].filters[0].description, "EndFile(*.dwg)");
+  EXPECT_EQ(picker_.asked[2].title, "スクリプトファイルを一時保管する場所を指定");
+  EXPECT_EQ(picker_.asked[2].filters[0].pattern, "*.scr");
 
   // Help leaves the dialog open.
-  Click(dialog_, IDC_ENV_HELP);
+  Click(dialog, IDC_ENV_HELP);
   EXPECT_EQ(opened_, Texts{"https://www.harrowby.example/Dw-HELP01.htm"});
-  EXPECT_TRUE(IsWindow(dialog_));
+  EXPECT_TRUE(IsWindow(dialog));
 
   // Cancel keeps what the browse buttons stored, and nothing else.
-  SetDlgItemTextA(dialog_, IDC_ENV_PROHIBITED_TEXT, "Canon");
-  Click(dialog_, IDC_ENV_PROHIBITED_ADD);
-  CheckDlgButton(dialog_, IDC_ENV_PAPER_AB, BST_UNCHECKED);
-  Click(dialog_, IDC_ENV_CANCEL);
-  EXPECT_FALSE(IsWindow(dialog_));
+  SetDlgItemTextA(dialog, IDC_ENV_PROHIBITED_TEXT, "Canon");
+  Click(dialog, IDC_ENV_PROHIBITED_ADD);
+  CheckDlgButton(dialog, IDC_ENV_PAPER_AB, BST_UNCHECKED);
+  Click(dialog, IDC_ENV_CANCEL);
+  EXPECT_FALSE(IsWindow(dialog));
   EXPECT_EQ(app_.settings.autocad_file.view(), "D:\\打ち込み\\aclt.exe");
   EXPECT_EQ(app_.settings.end_file_dwg.view(), "E:\\終了\\endfile.dwg");
   EXPECT_EQ(app_.settings.temp_file, before.temp_file);
@@ -310,10 +307,10 @@ TEST_F(EnvironmentDialogsTest, BrowseKeepsTheTypedPathEvenWhenPickerAndDialogAre
   EXPECT_EQ(app_.settings.print_paper_ab, '1');
 
   // The close box closes without storing too.
-  dialog_ = OpenEnvironmentDialog(app_);
-  SetDlgItemTextA(dialog_, IDC_ENV_TEMP_FILE, "X:\\changed.scr");
-  SendMessageA(dialog_, WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(dialog_));
+  dialog = OpenEnvironment();
+  SetDlgItemTextA(dialog, IDC_ENV_TEMP_FILE, "X:\\changed.scr");
+  SendMessageA(dialog, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(dialog));
   EXPECT_EQ(app_.settings.temp_file, before.temp_file);
 }
 
@@ -326,27 +323,27 @@ TEST_F(EnvironmentDialogsTest, AutomaticDetectionFillsThePathBoxesOnly) {
   files.AddFile("C:\\work\\atcprint.scr");
   app_.drawing_sources.files = &files;
   const EnvironmentSettings before = app_.settings;
-  dialog_ = OpenEnvironmentDialog(app_);
-  ASSERT_NE(dialog_, nullptr);
+  const HWND dialog = OpenEnvironment();
+  ASSERT_NE(dialog, nullptr);
 
   prompter_.answers = {Answer::kYes};
-  Click(dialog_, IDC_ENV_DETECT);
+  Click(dialog, IDC_ENV_DETECT);
 
-  EXPECT_EQ(ItemText(dialog_, IDC_ENV_AUTOCAD_FILE), "D:\\LT\\aclt.exe");
-  EXPECT_EQ(ItemText(dialog_, IDC_ENV_TEMP_FILE), "C:\\work\\atcprint.scr");
-  EXPECT_EQ(ItemText(dialog_, IDC_ENV_END_FILE), folder_.path() + "\\endfile.dwg");
+  EXPECT_EQ(ItemText(dialog, IDC_ENV_AUTOCAD_FILE), "D:\\LT\\aclt.exe");
+  EXPECT_EQ(ItemText(dialog, IDC_ENV_TEMP_FILE), "C:\\work\\atcprint.scr");
+  EXPECT_EQ(ItemText(dialog, IDC_ENV_END_FILE), folder_.path() + "\\endfile.dwg");
   Texts boxes;
   for (const Message& box : prompter_.shown) {
-    EXPECT_EQ(box.owner, reinterpret_cast<WindowRef>(dialog_));
+    EXPECT_EQ(box.owner, reinterpret_cast<WindowRef>(dialog));
     boxes.push_back(box.title + "|" + box.text);
   }
   EXPECT_EQ(boxes, (Texts{"環境設定の自動設定|自動で設定してもいいですか？",
                           "ファイル検索|endfile.dwgが固定ドライブ上にありませんでした。",
                           "環境設定の自動設定|内容を確認して下さい"}));
   // The waiting window is gone again, and nothing is stored before OK.
-  EXPECT_EQ(FindWindowA("#32770", nullptr), dialog_);
+  EXPECT_EQ(FindWindowA("#32770", nullptr), dialog);
   EXPECT_EQ(app_.settings.autocad_file, before.autocad_file);
-  Click(dialog_, IDC_ENV_CANCEL);
+  Click(dialog, IDC_ENV_CANCEL);
   EXPECT_EQ(app_.settings.autocad_file, before.autocad_file);
 }
 
@@ -408,7 +405,7 @@ TEST_F(EnvironmentDialogsTest, EachAboutCommandOpensANewModelessCopyWithItsPictu
     EXPECT_EQ(GetWindow(copy, GW_OWNER), window_);
     EXPECT_TRUE(IsWindowVisible(copy));
     DIBSECTION picture{};
-    const auto bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrA(copy, DWLP_USER));
+    const auto bitmap = static_cast<HBITMAP>(GetPropA(copy, kAboutPictureProperty));
     ASSERT_EQ(GetObjectA(bitmap, sizeof picture, &picture), static_cast<int>(sizeof picture));
     EXPECT_EQ(picture.dsBm.bmWidth, 128);
     EXPECT_EQ(picture.dsBm.bmHeight, 64);
