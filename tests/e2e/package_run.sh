@@ -46,8 +46,15 @@ touch -d '2026-01-02 03:04:00' "$work/図面/plan 01.dwg"
 drawing=$(windows "$work/図面/plan 01.dwg")
 script=$(windows "$app/出力.scr")
 
+# With the test CUPS up (tools/test.sh) the default settings prohibit its "Foxit-PDF" queue,
+# which the start-up enumeration tells; the environment dialog opened at start-up is closed
+# from its caption.
+foxit_box=()
+[ -n "${CUPS_SERVER:-}" ] && foxit_box=("Foxit-PDF|このプリンターは使用禁止に設定なっています")
 cp932 >"$work/steps.txt" <<STEPS
 box 初期設定２
+$([ -n "${CUPS_SERVER:-}" ] && echo "box Foxit-PDF")
+close 環境設定
 command 51
 box ﾍﾙﾌﾟ
 command 37844
@@ -63,13 +70,15 @@ cd "$app" || exit 1
 drawlot_pid=$!
 "$wine_run" "$answerer" --steps "$work/steps.txt"
 answerer_status=$?
+# A step that never came leaves Drawlot waiting on a window: end it rather than wait forever.
+[ "$answerer_status" -eq 0 ] || pkill -f "$app/Drawlot.exe"
 wait "$drawlot_pid"
 drawlot_status=$?
 [ "$answerer_status" -eq 0 ] || fail "the answerer stopped (status $answerer_status)"
 [ "$drawlot_status" -eq 0 ] || fail "Drawlot exited with $drawlot_status"
 
 expected_boxes=$(printf '%s\n' \
-  "初期設定２|設定ファイルがありません。環境設定をし直して下さい。" \
+  "初期設定２|設定ファイルがありません。環境設定をし直して下さい。" "${foxit_box[@]}" \
   "ﾍﾙﾌﾟ|ページを開けませんでした。ブラウザで次の場所を開いて下さい。" "$(windows "$app")\\Dw-HELP00.htm" \
   "Quillon|スクリプトファイル作成完了！")
 boxes=$(iconv -f CP932 -t UTF-8 boxes.txt 2>/dev/null)
