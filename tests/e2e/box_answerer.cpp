@@ -13,6 +13,7 @@
 //       press ID TITLE   a dialog titled TITLE: click its button ID
 //       rclick X Y       a right click on the drawing list, X and Y in its client area, with
 //       lclick X Y       the header's height added to Y (so "0 8" is the first row)
+//       key VK           a key with virtual-key code VK pressed and released (115 is F4)
 //       shot NAME        ask the caller for a screenshot: make "NAME.shot-request" and wait for
 //                        "NAME.shot-done" (tools/photograph-all.sh answers)
 //       quit             choose the quit item of the menu bar and wait for the window to go
@@ -145,6 +146,12 @@ class Driver {
                  : ClickList(main_window, argument, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
     }
     if (verb == "press") return PressInDialog(argument);
+    if (verb == "key") {
+      const BYTE key = static_cast<BYTE>(std::atoi(argument.c_str()));
+      keybd_event(key, 0, 0, 0);
+      keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+      return true;
+    }
     for (const HWND dialog : VisibleDialogs()) {
       if (answered_.count(dialog)) continue;
       if (verb == "file" && FileNameField(dialog)) {
@@ -243,6 +250,8 @@ int main(int argc, char** argv) {
   int status = 0;
   if (argc > 2 && std::string(argv[1]) == "--steps") {
     status = RunSteps(driver, argv[2]);
+    // Started through a Wine desktop, the exit code is lost: the caller also finds it here.
+    std::ofstream("steps.result") << status << '\n';
   } else {
     status = AnswerThenQuit(driver, argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 0);
   }

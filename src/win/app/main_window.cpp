@@ -135,10 +135,12 @@ HIMAGELIST CreateRowIcons(const Application& app) {
   return list_view::CreateIconList(app.instance, kRowIconSize, kRowIcons);
 }
 
+// The in-place cell editor is a sibling above the list: the list clips it out when it paints,
+// or a repaint of the row under the editor would draw over the editor.
 HWND CreateDrawingList(const Application& app, HIMAGELIST row_icons) {
   const HWND list = CreateWindowExA(
-      WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 0, 0,
-      app.main_window, reinterpret_cast<HMENU>(IDC_DRAWING_LIST), app.instance, nullptr);
+      WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LVS_REPORT, 0,
+      0, 0, 0, app.main_window, reinterpret_cast<HMENU>(IDC_DRAWING_LIST), app.instance, nullptr);
   if (!list) return nullptr;
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
   SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(row_icons));
