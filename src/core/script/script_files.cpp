@@ -55,10 +55,18 @@ void SaveListToFile(WindowRef owner, const RowStore& rows, std::string_view star
 void ReplaceListFromFile(WindowRef owner, RowStore& rows, const std::string& path,
                          RowTagSource& tags, Prompter& prompter) {
   switch (CheckListFile(path)) {
-    case ListFileStatus::kList:
+    case ListFileStatus::kList: {
       rows.DeleteAllRows();
-      LoadList(rows, path, tags);
+      bool whole = true;
+      LoadList(rows, path, tags, &whole);
+      // A read error or a line far longer than any list line ends the rows early: the user
+      // sees the list that got in and is told that it is not the whole file.
+      if (!whole) {
+        prompter.Tell(owner, "リストファイルを最後まで読込出来ませんでした。読込めた行までです。",
+                      "ファイル読込", Icon::kWarning);
+      }
       return;
+    }
     case ListFileStatus::kNotAList:
       prompter.Tell(owner, "リストファイルではありません。リストはそのままです。", "ファイル読込",
                     Icon::kWarning);

@@ -150,6 +150,18 @@ TEST_F(ScriptFilesTest, LoadOfAFileThatIsNoListSaysSoAndKeepsTheRows) {
   }
 }
 
+TEST_F(ScriptFilesTest, ALoadCutShortByAnOverlongLineSaysSo) {
+  AddRow("old.dwg");
+  folder.Write("cut.ini", "max_cont=3\r\na.dwg;\r\n" + std::string(kListLineMaxBytes + 1, 'x') +
+                              "\r\nc.dwg;\r\n");
+  ReplaceListFromFile(kOwner, rows, folder.File("cut.ini"), tags, prompter);
+  EXPECT_EQ(ColumnTexts(rows, 0), std::vector<std::string>{"a.dwg"});
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0],
+            (Message{kOwner, "リストファイルを最後まで読込出来ませんでした。読込めた行までです。",
+                     "ファイル読込", Buttons::kOk, Icon::kWarning}));
+}
+
 TEST_F(ScriptFilesTest, NotepadIsStartedOnTheQuotedScriptPathWithoutWaiting) {
   EditScriptFile(kOwner, settings, kNotepad, launcher, prompter);
   EXPECT_EQ(launcher.started_programs, std::vector<std::string>{kNotepad});
