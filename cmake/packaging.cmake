@@ -30,7 +30,7 @@ drawlot_cp932_text(${PROJECT_SOURCE_DIR}/packaging/readme.txt ${package_texts}/r
 add_custom_target(drawlot_package_texts ALL DEPENDS ${converted})
 
 install(TARGETS Drawlot RUNTIME DESTINATION . COMPONENT drawlot)
-install(FILES ${converted} DESTINATION . COMPONENT drawlot)
+install(FILES ${converted} ${PROJECT_SOURCE_DIR}/help/help.css DESTINATION . COMPONENT drawlot)
 # The pictures of the help pages are the screenshots under docs/ (tools/photograph-all.sh).
 file(GLOB pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.png)
 install(FILES ${pictures} DESTINATION images COMPONENT drawlot)

@@ -27,7 +27,7 @@ mv "$work"/unpacked/Drawlot-*-win64 "$app" || exit 1
 # What the package holds: the program, five help pages and the readme in code page 932 with
 # CR LF, the pictures the pages show, and the sample set files.
 for name in Drawlot.exe readme.txt Dw-HELP00.htm Dw-HELP01.htm Dw-HELP02.htm Dw-HELP03.htm \
-            Dw-HELP04.htm sample/drwlt_set1.ini sample/drwlt_set2.ini; do
+            Dw-HELP04.htm help.css sample/drwlt_set1.ini sample/drwlt_set2.ini; do
   [ -s "$app/$name" ] || fail "the package has no $name"
 done
 for text in "$app"/readme.txt "$app"/Dw-HELP0*.htm; do

@@ -18,6 +18,7 @@
 #include "win/platform/list_view.h"
 #include "win/support/file_dialog_answerer.h"
 #include "win/support/modal_answerer.h"
+#include "win/support/pump_messages.h"
 #include "win/support/test_dialog_context.h"
 
 namespace drawlot::testing {
@@ -40,15 +41,7 @@ void Type(HWND dialog, int id, const char* text) {
 }
 
 Texts ComboEntries(HWND dialog, int id) {
-  Texts entries;
-  const HWND combo = GetDlgItem(dialog, id);
-  const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[128] = {};
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    entries.push_back(text);
-  }
-  return entries;
+  return DropDownTexts(GetDlgItem(dialog, id));
 }
 
 // One column of the item list, or the whole of one row.
