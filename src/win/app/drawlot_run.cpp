@@ -3,6 +3,7 @@
 #include "core/env/environment_settings.h"
 #include "core/items/item_set_files.h"
 #include "win/app/main_window.h"
+#include "win/platform/dialog.h"
 
 namespace drawlot {
 
@@ -14,8 +15,7 @@ int RunMessageLoop() {
   for (;;) {
     if (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
       if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
+      DispatchQueuedMessage(message);
     } else {
       WaitMessage();
     }

@@ -85,4 +85,21 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wparam, LPA
   });
 }
 
+namespace {
+
+bool IsDialogWindow(HWND window) {
+  char class_name[16] = {};
+  GetClassNameA(window, class_name, sizeof class_name);
+  return std::string_view(class_name) == "#32770";
+}
+
+}  // namespace
+
+void DispatchQueuedMessage(MSG& message) {
+  const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && IsDialogWindow(root) && IsDialogMessageA(root, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
+}
+
 }  // namespace drawlot

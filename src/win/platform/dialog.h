@@ -86,6 +86,11 @@ class Dialog {
   bool modeless_ = false;
 };
 
+// Dispatches one message taken from the thread's queue. A key meant for a modeless dialog (the
+// start-up environment dialog, an About box) goes through the dialog manager first, so that
+// Tab, Enter and Esc work there as in a modal dialog; modal dialogs run their own loop.
+void DispatchQueuedMessage(MSG& message);
+
 // A dialog that edits a copy of the caller's record: the copy is taken when the dialog is
 // made, the controls are filled from it at OnInit, and it goes back to the caller in Accept
 // (the OK path) only; cancelling leaves the caller's record as it was.

@@ -418,5 +418,30 @@ TEST_F(EnvironmentDialogsTest, EachAboutCommandOpensANewModelessCopyWithItsPictu
   EXPECT_FALSE(IsWindow(copies[1]));
 }
 
+// The keys reach the modeless copies through the program's own loop: Enter is OK in the
+// start-up environment dialog (it stores what was typed), Esc closes an About box.
+void PressKey(HWND control, WPARAM key) {
+  PostMessageA(control, WM_KEYDOWN, key, 1);
+  PostMessageA(control, WM_KEYUP, key, 0xC0000001);
+  MSG message{};
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchQueuedMessage(message);
+}
+
+TEST_F(EnvironmentDialogsTest, EnterAndEscWorkInTheModelessCopies) {
+  OpenMainWindow(false);
+  const HWND startup_copy = FindWindowA("#32770", kEnvironmentTitle);
+  ASSERT_NE(startup_copy, nullptr);
+  SetDlgItemTextA(startup_copy, IDC_ENV_AUTOCAD_FILE, "C:\\typed\\aclt.exe");
+  PressKey(GetDlgItem(startup_copy, IDC_ENV_AUTOCAD_FILE), VK_RETURN);
+  EXPECT_FALSE(IsWindow(startup_copy));
+  EXPECT_EQ(app_.settings.autocad_file.view(), "C:\\typed\\aclt.exe");
+
+  Command(IDM_ABOUT);
+  const HWND about = FindWindowA("#32770", "このソフトについて");
+  ASSERT_NE(about, nullptr);
+  PressKey(GetDlgItem(about, IDC_ABOUT_OK), VK_ESCAPE);
+  EXPECT_FALSE(IsWindow(about));
+}
+
 }  // namespace
 }  // namespace drawlot::testing
