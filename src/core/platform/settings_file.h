@@ -31,6 +31,7 @@ struct StartupReads {
   int set_titles = kSettingsUnreadable;
   int item_sets = kSettingsUnreadable;
   int environment = kSettingsUnreadable;
+  int program = kSettingsUnreadable;  // "drawlot.ini"
   bool list_loaded = false;  // "listview.ini" was read to its end (or missing): it may be saved
 
   bool MayWrite(int result) const { return finished && result != kSettingsUnreadable; }

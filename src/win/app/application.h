@@ -20,6 +20,7 @@
 #include "core/platform/prompter.h"
 #include "core/platform/settings_file.h"
 #include "core/script/autocad_run.h"
+#include "core/workspace/program_settings.h"
 #include "win/env/environment_dialog.h"
 #include "win/list/drawing_sources.h"
 #include "win/list/list_view_row_store.h"
@@ -45,6 +46,8 @@ struct Application {
 
   ScriptItemTable items{};
   EnvironmentSettings settings{};
+  // "drawlot.ini": the settings of the program's own beyond "plot_set.ini".
+  ProgramSettings program_settings;
   RowTagSource tags;
   RowBuffer row_buffer{};
   SortDirections sort_directions;

@@ -36,6 +36,9 @@ void SaveSettingsAtExit(Application& app) {
   if (reads.MayWrite(reads.item_sets) && reads.MayWrite(reads.set_titles)) {
     SaveItemSets(app.items, app.startup_folder, app.prompter);
   }
+  if (reads.MayWrite(reads.program) && app.program_settings.Changed()) {
+    SaveProgramSettings(app.program_settings, app.startup_folder, app.prompter);
+  }
 }
 
 int RunDrawlot(Application& app, int show_command) {

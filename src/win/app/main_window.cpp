@@ -104,6 +104,8 @@ void ReadSettingsFiles(Application& app) {
                       "このファイルは書き換えずにそのまま残します。",
                       "初期設定２", Icon::kWarning);
   }
+  // The program's own settings: missing means the defaults, and nothing is said.
+  reads.program = LoadProgramSettings(app.program_settings, app.startup_folder);
   reads.finished = true;
 }
 
