@@ -172,7 +172,8 @@ void SelectRowsThatDidNotEndWell(RowStore& rows, const RunSession& session, Prom
       UnmarkRow(rows, row);
     }
   }
-  if (not_well.empty()) return;
+  // A run that ended because AutoCAD could not be started has told so in its own box.
+  if (not_well.empty() || session.LastResult() == RunResult::kNotStarted) return;
   const std::string text = std::to_string(session.total()) + "件中" +
                            std::to_string(not_well.size()) +
                            "件が正常に終了しませんでした。\r\nそれらの行を選択してあります。";

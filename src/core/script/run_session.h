@@ -135,7 +135,8 @@ class RunSession {
 };
 
 // After a per-row run: the rows that did not end well become the selected rows and all others
-// are unselected; when there are any, a box says how many of how many.
+// are unselected; when there are any, a box says how many of how many (not after a launch that
+// failed, whose own box has been shown).
 void SelectRowsThatDidNotEndWell(RowStore& rows, const RunSession& session, Prompter& prompter,
                                  WindowRef owner);
 // The status bar's words on how the last run ended.

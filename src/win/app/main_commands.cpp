@@ -9,6 +9,7 @@
 #include "core/list/row_marks.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_window.h"
+#include "win/app/run_commands.h"
 #include "win/edit/cell_editor_window.h"
 #include "win/edit/edit_dialog.h"
 #include "win/env/about_dialog.h"
@@ -150,7 +151,9 @@ constexpr std::array kCommands = {
     Command{IDM_PRINTERS, IDT_PRINTERS, [](Application& app, int) { OpenPrinterList(app); }},
     Command{IDM_SCRIPT_SETTINGS, 0, [](Application& app, int) { OpenScriptSettings(app); }},
     Command{IDM_ENVIRONMENT, 0, [](Application& app, int) { OpenEnvironmentSettings(app); }},
+    Command{IDM_RUN_SETTINGS, 0, [](Application& app, int) { RunSettingsCommand(app); }},
     Command{IDM_EDIT_SCRIPT, 0, [](Application& app, int) { EditScriptFileCommand(app); }},
+    Command{IDM_OPEN_RUN_RECORD, 0, [](Application& app, int) { OpenRunRecordCommand(app); }},
     // ﾍﾙﾌﾟ
     Command{IDM_HELP, IDT_HELP,
             [](Application& app, int) { OpenHelpPage(app.open_web_page, kMainHelpPage); }},
@@ -171,7 +174,7 @@ std::span<const Command> MainCommands() {
 }
 
 void RunCommand(Application& app, int command_id, int notification_code) {
-  if (!app.rows || command_id == 0) return;
+  if (!app.rows || command_id == 0 || app.run_active) return;
   // Every other command may touch the rows: an open cell editor ends first, its text in its cell.
   if (command_id != IDC_CELL_EDIT_BOX && command_id != IDC_CELL_SELECT_BOX) CloseCellEditor(app);
   for (const Command& command : kCommands) {
