@@ -19,6 +19,7 @@
 #include "support/temp_folder.h"
 #include "win/app/main_window.h"
 #include "win/support/cad_standin.h"
+#include "win/support/modal_answerer.h"
 
 namespace drawlot::testing {
 namespace {
@@ -182,6 +183,35 @@ TEST_F(RunCommandsTest, AMissingDrawingIsLeftOutAndStaysSelected) {
   EXPECT_EQ(Selected(), (std::vector<int>{1}));
   EXPECT_EQ(RecordTails()[1], "全スクリプト,2 図面,,,完了,0");
   EXPECT_TRUE(folder_.Exists("listview.ini") || !app_.startup_reads.list_loaded);
+}
+
+TEST_F(RunCommandsTest, RunSettingsShowTheDefaultsRefuseABadLimitAndKeepWhatOkTakes) {
+  Texts shown;
+  const auto fill = [&](const char* limit) {
+    return [&shown, limit](HWND dialog) {
+      shown.push_back(WindowText(GetDlgItem(dialog, IDC_RUN_LIMIT)) +
+                      (IsDlgButtonChecked(dialog, IDC_RUN_CHECK_MISSING) ? " check" : "") +
+                      (IsDlgButtonChecked(dialog, IDC_RUN_RECORD) ? " record" : ""));
+      SetDlgItemTextA(dialog, IDC_RUN_LIMIT, limit);
+      CheckDlgButton(dialog, IDC_RUN_RECORD, BST_UNCHECKED);
+      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RUN_OK, BN_CLICKED), 0);
+      if (IsWindowVisible(dialog))
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RUN_CANCEL, 0), 0);
+    };
+  };
+  {
+    ModalAnswerer refused("実行の設定", fill("86401"));
+    Command(IDM_RUN_SETTINGS);
+  }
+  {
+    ModalAnswerer taken("実行の設定", fill("120"));
+    Command(IDM_RUN_SETTINGS);
+  }
+  EXPECT_EQ(shown, (Texts{"0 check record", "0 check record"}));
+  EXPECT_EQ(prompter_.shown.size(), 1u);
+  EXPECT_EQ(prompter_.shown[0].text, "制限時間は0～86400秒で入力して下さい。");
+  EXPECT_EQ(app_.program_settings.Bytes(),
+            "run_time_limit=120\r\nrun_check_missing=1\r\nrun_record=0\r\n");
 }
 
 }  // namespace
