@@ -6,7 +6,7 @@
 
 #include "core/text/cp932.h"
 #include "resources/resource_ids.h"
-#include "win/list/list_redraw_pause.h"
+#include "win/platform/list_redraw_pause.h"
 #include "win/platform/list_view.h"
 
 namespace drawlot {

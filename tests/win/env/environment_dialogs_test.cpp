@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "core/env/environment_settings.h"
-#include "core/platform/in_memory_file_system.h"
 #include "resources/resource_ids.h"
+#include "support/fakes/in_memory_file_system.h"
 #include "support/recording_prompter.h"
 #include "support/scripted_file_name_picker.h"
 #include "support/temp_folder.h"

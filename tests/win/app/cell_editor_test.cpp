@@ -11,10 +11,10 @@
 
 #include "core/env/environment_settings.h"
 #include "core/items/item_set_files.h"
-#include "core/list/in_memory_row_store.h"
+#include "core/list/list_file.h"
 #include "core/list/list_test_support.h"
-#include "core/script/list_file.h"
 #include "resources/resource_ids.h"
+#include "support/fakes/in_memory_row_store.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
 #include "win/app/main_window.h"

@@ -1,7 +1,7 @@
 // The main window's run, script file, list file and Notepad commands, sent as command and
 // timer messages to a real main window, with the AutoCAD stand-in as `autocad_file` and the
 // script in a folder whose name has spaces and 表 in it.
-#include "win/script/script_commands.h"
+#include "win/app/script_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "core/items/script_item.h"
+#include "core/list/list_file.h"
 #include "core/list/list_rows.h"
-#include "core/platform/in_memory_print_spooler.h"
-#include "core/script/list_file.h"
+#include "core/model/script_item.h"
 #include "resources/resource_ids.h"
+#include "support/fakes/in_memory_print_spooler.h"
 #include "support/recording_launcher.h"
 #include "support/recording_prompter.h"
 #include "support/script_items.h"
