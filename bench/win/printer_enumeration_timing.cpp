@@ -92,6 +92,7 @@ struct MainWindow {
     drawlot::RegisterMainWindowClass(app->instance);
     window = drawlot::CreateMainWindow(*app);
     if (!window) return;
+    app->rows->InsertColumn(0, "ファイル名", 90);  // the empty folder's set has none
     app->rows->InsertRow(0, "a.dwg", drawlot::kIconDwg, 0);
     app->rows->SetRowState(0, LVIS_SELECTED, LVIS_SELECTED);
   }

@@ -7,7 +7,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/env/printer_enumeration.h"
 #include "core/items/item_set_files.h"
 #include "core/list/list_click.h"
 #include "core/list/list_rows.h"
@@ -17,6 +16,7 @@
 #include "core/text/file_io.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_commands.h"
+#include "win/app/printer_startup.h"
 #include "win/edit/cell_editor_window.h"
 #include "win/env/environment_dialog.h"
 #include "win/list/list_redraw_pause.h"
@@ -192,7 +192,7 @@ void LoadSavedList(Application& app) {
 }
 
 // The window's create message: the settings files, the controls, the printers and the list,
-// in this order.
+// in this order. The printers are read on a worker, and their boxes come once it is done.
 bool OnCreate(Application& app) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
@@ -205,9 +205,10 @@ bool OnCreate(Application& app) {
   BuildColumns(*app.rows, app.current_items());
   app.editor_font = CreateEditorFont();
   app.status_bar = CreateStatusBar(app);
-  EnumeratePrinters(app.printers, app.settings, *app.spooler, app.prompter, app.owner());
+  StartPrinterEnumeration(app);
   app.row_buffer.Clear();
   LoadSavedList(app);
+  AllowStartupPrinters(app);
   return true;
 }
 
@@ -321,6 +322,9 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
       return OnNotify(app, window, wparam, lparam);
     case WM_TIMER:
       return OnTimer(app, window, wparam, lparam);
+    case kStartupPrintersMessage:
+      TakeStartupPrinters(app);
+      return 0;
     case kDestroyCellEditorMessage:
       DestroyWindow(reinterpret_cast<HWND>(wparam));
       return 0;

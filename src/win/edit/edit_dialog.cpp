@@ -229,6 +229,7 @@ class EditDialog : public DataDialog<RowBuffer> {
 };
 
 EditDialogRecords RecordsOf(Application& app) {
+  WaitForStartupPrinters(app);
   const ScriptItemSet& set = CurrentSet(app.items, app.settings);
   return EditDialogRecords{set.items,    set.title.view(), app.settings,
                            app.printers, *app.spooler,     *app.drawing_sources.files};
