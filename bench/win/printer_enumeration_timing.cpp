@@ -13,6 +13,8 @@
 #include <string>
 
 #include "core/env/printer_enumeration.h"
+#include "core/list/list_rows.h"
+#include "core/list/row_marks.h"
 #include "resources/resource_ids.h"
 #include "timing_clock.h"
 #include "win/app/main_window.h"
@@ -63,7 +65,11 @@ DialogClock* g_clock = nullptr;  // a hook procedure has no parameter of its own
 
 LRESULT CALLBACK WatchDialog(int code, WPARAM wparam, LPARAM lparam) {
   const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lparam);
-  if (code == HC_ACTION && g_clock && call->message == WM_SHOWWINDOW && call->wParam) {
+  // Shown by ShowWindow or by SetWindowPos (the edit dialog, when it is fitted to its controls).
+  const bool shown =
+      code == HC_ACTION && call->message == WM_WINDOWPOSCHANGED &&
+      (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_SHOWWINDOW) != 0;
+  if (g_clock && shown) {
     const HWND marker = GetDlgItem(call->hwnd, g_clock->marker);
     if (marker && g_clock->shown_at == 0) {
       g_clock->shown_at = Now();
@@ -92,12 +98,27 @@ struct MainWindow {
     drawlot::RegisterMainWindowClass(app->instance);
     window = drawlot::CreateMainWindow(*app);
     if (!window) return;
-    app->rows->InsertColumn(0, "ファイル名", 90);  // the empty folder's set has none
+    // The current set: the file name and a printer chosen from the catalogue.
+    drawlot::ItemSlots& items = app->items.sets[drawlot::CurrentSetIndex(app->settings)].items;
+    items[0].present = items[1].present = 1;
+    items[0].title = "ファイル名";
+    items[1].title = "出力先";
+    items[0].display_mode = 1;
+    items[1].display_mode = 4;
+    items[1].edit_mode = 3;
+    items[0].width = items[1].width = 90;
+    app->rows->DeleteAllRows();  // the list a run before left there
+    drawlot::BuildColumns(*app->rows, items);
     app->rows->InsertRow(0, "a.dwg", drawlot::kIconDwg, 0);
-    app->rows->SetRowState(0, LVIS_SELECTED, LVIS_SELECTED);
+    drawlot::MarkRow(*app->rows, 0);
   }
   ~MainWindow() {
-    if (window) DestroyWindow(window);
+    if (!window) return;
+    DestroyWindow(window);
+    // The window posts the quit of the program as it goes: the next window's dialogs would
+    // take it for theirs and end at once.
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   }
 };
 
