@@ -1,8 +1,9 @@
 // How long the real Drawlot.exe takes from its process start to a drawing list that answers:
 // the program is started in the current folder, and the clock stops once its main window is
 // visible and the window's thread answers a message sent to the list. The program is then told
-// to quit and waited for. Prints the figure of each run and their median; asserts nothing.
-// Run through bench/win/printer_timing.sh, which makes the queues and the workspace.
+// to quit and waited for; a run that does not end with 0 counts as failed. Prints the figure of
+// each run and their median; asserts nothing. Run through bench/win/printer_timing.sh, which makes
+// the queues and the workspace.
 //
 //   drawlot_startup_timing.exe DRAWLOT_EXE RUNS LABEL
 #include <windows.h>
@@ -46,7 +47,8 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM search_address) {
   return TRUE;
 }
 
-// Milliseconds from the process start to the answer of its list; negative when none came.
+// Milliseconds from the process start to the answer of its list; negative when none came or
+// the program did not end cleanly.
 double TimeOneStart(const std::string& program) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -71,9 +73,14 @@ double TimeOneStart(const std::string& program) {
     }
     Sleep(1);
   }
+  // Quit at once: the printers may still be being read, and the program must end cleanly.
+  DWORD exit_code = 1;
   if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 1);
+  } else {
+    GetExitCodeProcess(process.hProcess, &exit_code);
   }
+  if (exit_code != 0) answered = -1;
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return answered;
@@ -92,7 +99,7 @@ int main(int argc, char** argv) {
   for (int run = 0; run < runs; ++run) {
     const double figure = TimeOneStart(argv[1]);
     if (figure < 0) {
-      std::printf(" (no answer)\n");
+      std::printf(" (no answer, or no clean end)\n");
       return 1;
     }
     figures.push_back(figure);
