@@ -93,7 +93,11 @@ void StartPrinterEnumeration(Application& app) {
   startup.missed_ = false;
   startup.run_ = std::make_unique<StartupEnumeration>(app.settings, *app.spooler, app.main_window);
   startup.worker_ = CreateThread(nullptr, 0, EnumerateOnWorker, startup.run_.get(), 0, nullptr);
-  if (startup.worker_) return;
+  if (startup.worker_) {
+    // The window's thread comes first: on a busy machine the worker takes the time left over.
+    SetThreadPriority(startup.worker_, THREAD_PRIORITY_BELOW_NORMAL);
+    return;
+  }
   startup.run_.reset();
   EnumeratePrinters(app.printers, app.settings, *app.spooler, app.prompter, app.owner());
 }
