@@ -23,6 +23,7 @@
 #include "core/workspace/program_settings.h"
 #include "core/workspace/workspace.h"
 #include "win/app/drawing_sources.h"
+#include "win/app/printer_startup.h"
 #include "win/env/environment_dialog.h"
 #include "win/platform/dialog.h"
 #include "win/platform/help_pages.h"
@@ -79,6 +80,8 @@ struct Application {
   std::string notepad_program = SystemNotepadPath();
   // The printers come from the real spooler; tests put a scripted one here.
   std::unique_ptr<PrintSpooler> spooler = std::make_unique<Win32PrintSpooler>();
+  // The start-up enumeration while it runs; after the spooler, which it waits to be done with.
+  PrinterStartup printer_startup;
   // The open, save and folder dialogs; tests point them at scripted stand-ins.
   Pickers pickers;
   // The modeless windows: the environment dialog opened at start-up and the About boxes (a

@@ -56,6 +56,7 @@ std::string EditorText(const Application& app) {
 void OpenCellEditorCommand(Application& app, int column) {
   CloseCellEditor(app);
   if (app.rows->SelectedCount() == 0) return;
+  WaitForStartupPrinters(app);
   const auto placement = app.cell_editor.Open(
       *app.rows, app.current_items(), column, app.printers,
       [&] { return ListPlotStyles(*app.drawing_sources.files, app.settings.autocad_file.view()); });

@@ -1,12 +1,14 @@
 #include "win/app/edit_commands.h"
 
 #include "core/edit/row_edit.h"
+#include "win/app/printer_startup.h"
 #include "win/edit/edit_dialog.h"
 
 namespace drawlot {
 namespace {
 
 EditDialogRecords RecordsOf(Application& app) {
+  WaitForStartupPrinters(app);
   const ScriptItemSet& set = CurrentSet(app.items, app.settings);
   return EditDialogRecords{set.items,    set.title.view(), app.settings,
                            app.printers, *app.spooler,     *app.drawing_sources.files};

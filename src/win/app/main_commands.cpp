@@ -67,6 +67,7 @@ void PasteRowFromBuffer(Application& app) {
 }
 
 void OpenPrinterList(Application& app) {
+  WaitForStartupPrinters(app);
   RunPrintersDialog(app.dialog_context(), {app.printers, app.settings, *app.spooler});
 }
 
@@ -128,6 +129,7 @@ constexpr std::array kCommands = {
             [](Application& app, int) { ApplyFileNameRules(*app.rows, app.settings.file_set, 0); }},
     Command{IDM_NAME_RULE_SETTINGS, 0, nullptr,
             [](Application& app, int) {
+              WaitForStartupPrinters(app);
               RunFileNameRulesDialog(app.dialog_context(), app.settings.file_set, app.printers);
             }},
     // スタート

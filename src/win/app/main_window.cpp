@@ -7,7 +7,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/env/printer_enumeration.h"
 #include "core/list/list_click.h"
 #include "core/list/list_rows.h"
 #include "core/list/list_sort.h"
@@ -15,6 +14,7 @@
 #include "resources/resource_ids.h"
 #include "win/app/cell_editor.h"
 #include "win/app/main_commands.h"
+#include "win/app/printer_startup.h"
 #include "win/app/script_commands.h"
 #include "win/env/environment_dialog.h"
 #include "win/platform/callback_guard.h"
@@ -112,7 +112,7 @@ void LoadSavedList(Application& app) {
 }
 
 // The window's create message: the settings files, the controls, the printers and the list,
-// in this order.
+// in this order. The printers are read on a worker, and their boxes come once it is done.
 bool OnCreate(Application& app) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
@@ -125,9 +125,10 @@ bool OnCreate(Application& app) {
   BuildColumns(*app.rows, app.current_items());
   app.editor_font = CreateEditorFont();
   app.status_bar = CreateStatusBar(app);
-  EnumeratePrinters(app.printers, app.settings, *app.spooler, app.prompter, app.owner());
+  StartPrinterEnumeration(app);
   app.row_buffer.Clear();
   LoadSavedList(app);
+  AllowStartupPrinters(app);
   return true;
 }
 
@@ -232,6 +233,9 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
       return OnNotify(app, window, wparam, lparam);
     case WM_TIMER:
       return OnTimer(app, window, wparam, lparam);
+    case kStartupPrintersMessage:
+      TakeStartupPrinters(app);
+      return 0;
     case kDestroyCellEditorMessage:
       DestroyWindow(reinterpret_cast<HWND>(wparam));
       return 0;

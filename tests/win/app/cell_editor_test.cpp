@@ -65,6 +65,7 @@ class CellEditorWindowTest : public ::testing::Test {
     ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));
     window_ = CreateMainWindow(app_);
     ASSERT_NE(window_, nullptr);
+    WaitForStartupPrinters(app_);  // read on a worker
     ShowWindow(window_, SW_SHOW);
     PumpFor(50);
     // A catalogue of our own, whatever the spooler lists; the editor never enumerates.

@@ -64,7 +64,8 @@ class ScriptCommandsTest : public ::testing::Test {
     app_.spooler = std::make_unique<InMemoryPrintSpooler>();  // no printers to tell about
     window_ = CreateMainWindow(app_);
     ASSERT_NE(window_, nullptr);
-    prompter_.shown.clear();  // the start-up warnings of an empty start-up folder
+    WaitForStartupPrinters(app_);  // read on a worker
+    prompter_.shown.clear();       // the start-up warnings of an empty start-up folder
     // ... and the environment dialog it opens, which would be taken for a file dialog here.
     if (const HWND environment = FindWindowA("#32770", "環境設定")) DestroyWindow(environment);
     app_.settings.autocad_type = '0';

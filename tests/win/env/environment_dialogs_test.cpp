@@ -142,6 +142,7 @@ class EnvironmentDialogsTest : public ::testing::Test {
     ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));
     window_ = CreateMainWindow(app_);
     ASSERT_NE(window_, nullptr);
+    WaitForStartupPrinters(app_);  // read on a worker
   }
 
   void Command(int id) { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
