@@ -14,7 +14,7 @@
 #include "support/script_items.h"
 #include "timing_clock.h"
 #include "timing_list.h"
-#include "win/list/list_view_row_store.h"
+#include "win/platform/list_view_row_store.h"
 #include "win/platform/process_launcher.h"
 
 namespace {

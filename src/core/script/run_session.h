@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/items/script_item.h"
-#include "core/list/row_store.h"
+#include "core/model/script_item.h"
+#include "core/model/row_store.h"
 #include "core/platform/launcher.h"
 #include "core/platform/prompter.h"
 #include "core/script/run_outcome.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
 #include "core/script/autocad_run.h"
+#include "support/fakes/in_memory_row_store.h"
 #include "support/recording_launcher.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
@@ -79,10 +79,8 @@ class RunSessionTest : public ::testing::Test {
   }
   static std::string Line(int start, char name, std::string_view result, std::string_view code) {
     return "2026/12/07 09:00:0" + std::to_string(start) + ",2026/12/07 09:00:0" +
-           std::to_string(start + 2) +
-           ",2,毎行(１処理),C:\\図面\\表\\" + std::string(1, name) +
-           ".dwg,\"PDF,1\",A3," +
-           std::string(result) + "," + std::string(code);
+           std::to_string(start + 2) + ",2,毎行(１処理),C:\\図面\\表\\" + std::string(1, name) +
+           ".dwg,\"PDF,1\",A3," + std::string(result) + "," + std::string(code);
   }
 
   testing::TempFolder folder{"記録 表"};

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "core/list/list_rows.h"
-#include "core/platform/in_memory_print_spooler.h"
 #include "resources/resource_ids.h"
+#include "support/fakes/in_memory_print_spooler.h"
 #include "support/recording_prompter.h"
 #include "support/script_items.h"
 #include "support/temp_folder.h"
