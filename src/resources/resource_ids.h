@@ -205,3 +205,8 @@
 #define IDD_NAME_RULES 12
 #define IDC_RULES_OK 103
 #define IDT_RULES_PAPER_REFRESH 1
+
+// ---- List keys and undo (38100 - 38199) -------------------------------------------------------
+// The keys of the list are an accelerator table made at start from the table in
+// win/app/main_keys.cpp; the menu items show their keys after a tab.
+#define IDM_UNDO 38100  // "元に戻す(&U)" at the end of the 編集 menu

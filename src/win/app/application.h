@@ -15,6 +15,7 @@
 #include "core/items/script_item.h"
 #include "core/list/list_sort.h"
 #include "core/list/row_store.h"
+#include "core/list/undo_history.h"
 #include "core/platform/launcher.h"
 #include "core/platform/print_spooler.h"
 #include "core/platform/prompter.h"
@@ -62,6 +63,8 @@ struct Application {
   // The in-place cell editor and its control (951 or 952), when one is open.
   CellEditor cell_editor;
   HWND cell_editor_window = nullptr;
+  // "元に戻す": the list before each of the last commands that changed rows.
+  UndoHistory undo;
 
   HWND main_window = nullptr;
   HWND toolbar = nullptr;

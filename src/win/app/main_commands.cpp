@@ -9,6 +9,7 @@
 #include "core/list/row_marks.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_window.h"
+#include "win/app/undo_commands.h"
 #include "win/edit/cell_editor_window.h"
 #include "win/edit/edit_dialog.h"
 #include "win/env/about_dialog.h"
@@ -128,6 +129,7 @@ constexpr std::array kCommands = {
             [](Application& app, int) {
               RunFileNameRulesDialog(app.dialog_context(), app.settings.file_set, app.printers);
             }},
+    Command{IDM_UNDO, 0, [](Application& app, int) { UndoCommand(app); }},
     // スタート
     Command{IDM_RUN_ALL, 0,
             [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kAll); }},
@@ -176,7 +178,7 @@ void RunCommand(Application& app, int command_id, int notification_code) {
   if (command_id != IDC_CELL_EDIT_BOX && command_id != IDC_CELL_SELECT_BOX) CloseCellEditor(app);
   for (const Command& command : kCommands) {
     if (command.menu_id != command_id && command.toolbar_id != command_id) continue;
-    if (command.run) command.run(app, notification_code);
+    if (command.run) RunAsUndoStep(app, command_id, command.run, notification_code);
     return;
   }
 }

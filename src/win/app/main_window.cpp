@@ -16,7 +16,9 @@
 #include "core/script/list_file.h"
 #include "core/text/file_io.h"
 #include "resources/resource_ids.h"
+#include "win/app/dropped_files.h"
 #include "win/app/main_commands.h"
+#include "win/app/main_window_place.h"
 #include "win/edit/cell_editor_window.h"
 #include "win/env/environment_dialog.h"
 #include "win/list/list_redraw_pause.h"
@@ -208,6 +210,7 @@ bool OnCreate(Application& app) {
   EnumeratePrinters(app.printers, app.settings, *app.spooler, app.prompter, app.owner());
   app.row_buffer.Clear();
   LoadSavedList(app);
+  DragAcceptFiles(app.main_window, TRUE);
   return true;
 }
 
@@ -247,6 +250,7 @@ void OnDestroy(Application& app) {
   CloseCellEditor(app);     // the list is saved with the edited cell's text, never without it
   EndTimedRunCommand(app);  // an armed timed run ends here, with no tick after the window
   SaveListAtClose(app);
+  RememberMainWindowPlace(app);
   PostQuitMessage(0);
 }
 
@@ -263,11 +267,16 @@ void OnListNotify(Application& app, const NMHDR& header) {
     case LVN_COLUMNCLICK: {
       const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
       CloseCellEditor(app);  // the edited cell gets its text before the rows move
+      app.undo.Begin(*app.rows);
       SortOnHeaderClick(*app.rows, app.sort_directions, click.iSubItem, app.prompter, app.owner());
+      app.undo.Finish(*app.rows);
       break;
     }
     case NM_RCLICK:
       app.edit_column = reinterpret_cast<const NMITEMACTIVATE&>(header).iSubItem;
+      // The editor's step ends when it does, on its own; the history finishes it at the next.
+      CloseCellEditor(app);
+      app.undo.Begin(*app.rows);
       OpenCellEditorCommand(app, app.edit_column);
       break;
     case NM_CLICK:
@@ -321,6 +330,9 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
       return OnNotify(app, window, wparam, lparam);
     case WM_TIMER:
       return OnTimer(app, window, wparam, lparam);
+    case WM_DROPFILES:
+      DropFilesCommand(app, reinterpret_cast<HDROP>(wparam));
+      return 0;
     case kDestroyCellEditorMessage:
       DestroyWindow(reinterpret_cast<HWND>(wparam));
       return 0;
