@@ -94,9 +94,11 @@ TEST_F(UndoHistoryTest, MemoryIsBoundedAndAStepLargerThanTheBoundEmptiesTheHisto
   EXPECT_EQ(history.Steps(), 2u);
   EXPECT_LE(history.Bytes(), one * 2 + one / 2);
 
-  Step(history, [&] { store_.SetCell(0, 1, std::string(one * 3, 'x')); });
+  Step(history, [&] {  // long cells, each read up to its first 1023 bytes
+    for (int row = 0; row < 3; ++row) store_.SetCell(row, 1, std::string(one, 'x'));
+  });
   EXPECT_EQ(history.Steps(), 2u);                         // the step before this one still fits
-  Step(history, [&] { store_.SetCell(0, 1, "short"); });  // its "before" holds the long cell
+  Step(history, [&] { store_.SetCell(0, 1, "short"); });  // its "before" holds the long cells
   EXPECT_EQ(history.Steps(), 0u);
   EXPECT_EQ(history.Bytes(), 0u);
 }

@@ -1,9 +1,11 @@
 // A user's session under the real message loop: drawings dropped from Explorer (a real HDROP),
 // the list's keys through the accelerator translation, undo of a paste, a delete and an
 // all-delete, and the window where it was at the next start.
-#include <gtest/gtest.h>
+#include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstring>
@@ -13,7 +15,6 @@
 
 #include "core/env/environment_settings.h"
 #include "core/items/item_set_files.h"
-#include "core/list/in_memory_row_store.h"
 #include "core/platform/in_memory_print_spooler.h"
 #include "resources/resource_ids.h"
 #include "support/recording_prompter.h"
@@ -86,7 +87,7 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
   g_session->steps[g_session->next++](app);
 }
 
-void Run(const TempFolder& folder, std::vector<Step> steps, Texts* opened = nullptr) {
+void RunSession(const TempFolder& folder, std::vector<Step> steps, Texts* opened = nullptr) {
   Session session{std::move(steps)};
   RecordingPrompter prompter;
   Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
@@ -183,7 +184,9 @@ std::vector<Step> DeleteUndoAndEditSteps(Texts& opened, std::optional<ModalAnswe
       [&](Application& app) {
         EXPECT_EQ(opened, (Texts{HelpPageLocation(kMainHelpPage)}));
         Mark(app, 0);
-        dialog.emplace("編集", [](HWND box) { PostMessageA(box, WM_CLOSE, 0, 0); });
+        dialog.emplace("", [](HWND box) {
+          SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_EDIT_CANCEL, BN_CLICKED), 0);
+        });
         Press(app.drawing_list, VK_RETURN);
       },
       [&](Application& app) {
@@ -197,7 +200,7 @@ std::vector<Step> DeleteUndoAndEditSteps(Texts& opened, std::optional<ModalAnswe
 RECT StartedWindow(const TempFolder& folder, const std::string& line) {
   folder.Write("drawlot.ini", line + "\r\n");
   RECT seen{};
-  Run(folder, {[&](Application& app) { GetWindowRect(app.main_window, &seen); }});
+  RunSession(folder, {[&](Application& app) { GetWindowRect(app.main_window, &seen); }});
   return seen;
 }
 
@@ -212,7 +215,7 @@ TEST(ListKeysSession, DropKeysUndoAndTheWindowWhereItWas) {
   std::optional<ModalAnswerer> edit_dialog;
   std::vector<Step> steps = DropAndRowCopySteps(folder);
   for (Step& step : DeleteUndoAndEditSteps(opened, edit_dialog)) steps.push_back(std::move(step));
-  Run(folder, std::move(steps), &opened);
+  RunSession(folder, std::move(steps), &opened);
   EXPECT_EQ(folder.Read("drawlot.ini"), "main_window=30,40,640,480,0\r\n");
 
   const RECT restored = StartedWindow(folder, "main_window=30,40,640,480,0");
