@@ -1,7 +1,6 @@
 #include "win/app/drawlot_run.h"
 
-#include "core/env/environment_settings.h"
-#include "core/items/item_set_files.h"
+#include "core/workspace/workspace.h"
 #include "win/app/main_keys.h"
 #include "win/app/main_window.h"
 #include "win/app/main_window_place.h"
@@ -28,22 +27,6 @@ int RunMessageLoop(const Application& app) {
 
 }  // namespace
 
-void SaveSettingsAtExit(Application& app) {
-  const StartupReads& reads = app.startup_reads;
-  if (reads.MayWrite(reads.environment)) {
-    SaveEnvironmentSettings(app.settings, app.startup_folder, app.prompter);
-  }
-  if (reads.MayWrite(reads.set_titles)) SaveSetTitles(app.items, app.startup_folder, app.prompter);
-  // The item sets are written only for the sets the titles mark as there: with the titles
-  // unread, none is, and every item would be dropped from the file.
-  if (reads.MayWrite(reads.item_sets) && reads.MayWrite(reads.set_titles)) {
-    SaveItemSets(app.items, app.startup_folder, app.prompter);
-  }
-  if (reads.MayWrite(reads.program) && app.program_settings.Changed()) {
-    SaveProgramSettings(app.program_settings, app.startup_folder, app.prompter);
-  }
-}
-
 int RunDrawlot(Application& app, int show_command) {
   if (!RegisterMainWindowClass(app.instance)) return 0;
   const HWND window = CreateMainWindow(app);
@@ -54,7 +37,7 @@ int RunDrawlot(Application& app, int show_command) {
   }
   if (!window) return 0;  // a start that failed has nothing to save
   const int exit_code = RunMessageLoop(app);
-  SaveSettingsAtExit(app);
+  SaveSettingsAtExit(app.workspace(), app.startup_reads, app.prompter);
   return exit_code;
 }
 

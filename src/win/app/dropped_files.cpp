@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "core/list/dropped_drawings.h"
+#include "win/app/cell_editor.h"
+#include "win/app/list_commands.h"
 #include "win/app/main_window.h"
-#include "win/edit/cell_editor_window.h"
-#include "win/list/drawing_list_commands.h"
-#include "win/list/list_redraw_pause.h"
+#include "win/platform/list_redraw_pause.h"
 
 namespace drawlot {
 
@@ -36,7 +36,7 @@ void DropFilesCommand(Application& app, HDROP drop) {
   if (!app.rows) return;
   CloseCellEditor(app);
   app.undo.Begin(*app.rows);
-  AddingContext context = MainListContext(app, app.drawing_sources);
+  AddingContext context = MainListContext(app);
   int left_out = 0;
   {
     const ListRedrawPause pause(app.drawing_list);

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "resources/resource_ids.h"
-#include "win/list/list_redraw_pause.h"
+#include "win/platform/list_redraw_pause.h"
 
 namespace drawlot {
 

@@ -15,8 +15,8 @@
 
 #include "core/env/environment_settings.h"
 #include "core/items/item_set_files.h"
-#include "core/platform/in_memory_print_spooler.h"
 #include "resources/resource_ids.h"
+#include "support/fakes/in_memory_print_spooler.h"
 #include "support/recording_prompter.h"
 #include "support/script_items.h"
 #include "support/temp_folder.h"
