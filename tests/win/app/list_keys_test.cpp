@@ -70,30 +70,27 @@ void Press(HWND target, WORD key, bool control = false) {
 // One step per tick of a thread timer, inside the program's own loop; none while a modal
 // dialog holds the main window.
 using Step = std::function<void(Application&)>;
-struct Session {
-  std::vector<Step> steps;
-  std::size_t next = 0;
-};
-Session* g_session = nullptr;
+std::vector<Step> g_steps;
+std::size_t g_next = 0;
 
 void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
   const HWND main = FindWindowA(kMainWindowClass, nullptr);
   if (!main || !IsWindowEnabled(main)) return;
   auto& app = *reinterpret_cast<Application*>(GetWindowLongPtrA(main, GWLP_USERDATA));
-  if (g_session->next == g_session->steps.size()) {
+  if (g_next == g_steps.size()) {
     KillTimer(nullptr, timer);
     return (void)PostMessageA(main, WM_COMMAND, IDM_QUIT, 0);
   }
-  g_session->steps[g_session->next++](app);
+  g_steps[g_next++](app);
 }
 
 void RunSession(const TempFolder& folder, std::vector<Step> steps, Texts* opened = nullptr) {
-  Session session{std::move(steps)};
   RecordingPrompter prompter;
   Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
   app.spooler = std::make_unique<InMemoryPrintSpooler>();
   app.open_web_page = [&](const std::string& page) { opened->push_back(page); };
-  g_session = &session;
+  g_steps = std::move(steps);
+  g_next = 0;
   SetTimer(nullptr, 0, 10, RunNextStep);
   EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
   UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
