@@ -3,12 +3,12 @@
 #pragma once
 
 // ---- Application resources ------------------------------------------------------------------
-#define IDB_TOOLBAR 3          // the toolbar strip: 17 pictures of 32 x 32
-#define IDI_DRAWLOT 12         // window icon, large
-#define IDI_DRAWLOT_SMALL 13   // window icon, small
-#define IDR_MAIN_MENU 13       // the main window's menu bar
-#define IDI_DXF_ROW 300        // row icon of DXF drawings (image list index 0)
-#define IDI_DWG_ROW 301        // row icon of DWG drawings (image list index 1)
+#define IDB_TOOLBAR 3         // the toolbar strip: 17 pictures of 32 x 32
+#define IDI_DRAWLOT 12        // window icon, large
+#define IDI_DRAWLOT_SMALL 13  // window icon, small
+#define IDR_MAIN_MENU 13      // the main window's menu bar
+#define IDI_DXF_ROW 300       // row icon of DXF drawings (image list index 0)
+#define IDI_DWG_ROW 301       // row icon of DWG drawings (image list index 1)
 
 // ---- Main window: child controls (1, 300, 329) ------------------------------------------------
 #define IDC_STATUS_BAR 1
@@ -226,3 +226,8 @@
 #define IDC_RUN_CANCEL 38025
 #define IDC_RUN_HELP 38026
 #define IDC_RUN_LIMIT_UNIT 38027
+
+// ---- List keys and undo (38100 - 38199) -------------------------------------------------------
+// The keys of the list are an accelerator table made at start from the table in
+// win/app/main_keys.cpp; the menu items show their keys after a tab.
+#define IDM_UNDO 38100  // "元に戻す(&U)" at the end of the 編集 menu

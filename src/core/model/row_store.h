@@ -71,6 +71,9 @@ class RowStore {
     return text.size();
   }
 
+  // The row's icon (kIconDxf or kIconDwg); -1 for a row that does not exist.
+  virtual int IconOf(int row) const = 0;
+
   virtual unsigned GetRowState(int row, unsigned mask) const = 0;
   virtual void SetRowState(int row, unsigned state, unsigned mask) = 0;
 

@@ -13,6 +13,7 @@
 #include "core/env/printer_catalog.h"
 #include "core/items/row_buffer.h"
 #include "core/list/list_sort.h"
+#include "core/list/undo_history.h"
 #include "core/model/row_store.h"
 #include "core/model/script_item.h"
 #include "core/platform/launcher.h"
@@ -70,6 +71,8 @@ struct Application {
   // The in-place cell editor and its control (951 or 952), when one is open.
   CellEditor cell_editor;
   HWND cell_editor_window = nullptr;
+  // "元に戻す": the list before each of the last commands that changed rows.
+  UndoHistory undo;
 
   HWND main_window = nullptr;
   HWND toolbar = nullptr;

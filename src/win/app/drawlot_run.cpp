@@ -1,7 +1,9 @@
 #include "win/app/drawlot_run.h"
 
 #include "core/workspace/workspace.h"
+#include "win/app/main_keys.h"
 #include "win/app/main_window.h"
+#include "win/app/main_window_place.h"
 #include "win/platform/dialog.h"
 
 namespace drawlot {
@@ -9,12 +11,13 @@ namespace drawlot {
 namespace {
 
 // Peek first, then fetch; block only when nothing is waiting. Ends with the quit message's code.
-int RunMessageLoop() {
+int RunMessageLoop(const Application& app) {
+  const MainKeyTable keys;
   MSG message{};
   for (;;) {
     if (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
       if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
-      DispatchQueuedMessage(message);
+      if (!TranslateMainKeys(app, keys.handle(), message)) DispatchQueuedMessage(message);
     } else {
       WaitMessage();
     }
@@ -28,11 +31,12 @@ int RunDrawlot(Application& app, int show_command) {
   if (!RegisterMainWindowClass(app.instance)) return 0;
   const HWND window = CreateMainWindow(app);
   if (window) {
-    ShowWindow(window, show_command);
+    ShowKeysInMenu(GetMenu(window));
+    ShowWindow(window, RestoreMainWindowPlace(app, show_command));
     UpdateWindow(window);
   }
   if (!window) return 0;  // a start that failed has nothing to save
-  const int exit_code = RunMessageLoop();
+  const int exit_code = RunMessageLoop(app);
   SaveSettingsAtExit(app.workspace(), app.startup_reads, app.prompter);
   return exit_code;
 }

@@ -14,6 +14,7 @@
 #include "win/app/main_window.h"
 #include "win/app/run_commands.h"
 #include "win/app/script_commands.h"
+#include "win/app/undo_commands.h"
 #include "win/env/about_dialog.h"
 #include "win/env/environment_dialog.h"
 #include "win/env/printers_dialog.h"
@@ -133,6 +134,7 @@ constexpr std::array kCommands = {
               WaitForStartupPrinters(app);
               RunFileNameRulesDialog(app.dialog_context(), app.settings.file_set, app.printers);
             }},
+    Command{IDM_UNDO, 0, nullptr, [](Application& app, int) { UndoCommand(app); }},
     // スタート
     Command{IDM_RUN_ALL, 0, nullptr,
             [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kAll); }},
@@ -188,7 +190,7 @@ void RunCommand(Application& app, int command_id, int notification_code) {
   if (command_id != IDC_CELL_EDIT_BOX && command_id != IDC_CELL_SELECT_BOX) CloseCellEditor(app);
   for (const Command& command : kCommands) {
     if (command.menu_id != command_id && command.toolbar_id != command_id) continue;
-    if (command.run) command.run(app, notification_code);
+    if (command.run) RunAsUndoStep(app, command_id, command.run, notification_code);
     // The last folder or the current set may have changed; after the quit there is no bar.
     if (IsWindow(app.main_window)) RefreshStatusBar(app);
     return;

@@ -13,7 +13,9 @@
 #include "core/workspace/workspace.h"
 #include "resources/resource_ids.h"
 #include "win/app/cell_editor.h"
+#include "win/app/dropped_files.h"
 #include "win/app/main_commands.h"
+#include "win/app/main_window_place.h"
 #include "win/app/printer_startup.h"
 #include "win/app/script_commands.h"
 #include "win/env/environment_dialog.h"
@@ -129,6 +131,7 @@ bool OnCreate(Application& app) {
   app.row_buffer.Clear();
   LoadSavedList(app);
   AllowStartupPrinters(app);
+  DragAcceptFiles(app.main_window, TRUE);
   return true;
 }
 
@@ -159,6 +162,7 @@ void OnDestroy(Application& app) {
   if (app.rows) {
     SaveListAtClose(app.workspace(), *app.rows, app.startup_reads, app.prompter, app.owner());
   }
+  RememberMainWindowPlace(app);
   PostQuitMessage(0);
 }
 
@@ -175,11 +179,16 @@ void OnListNotify(Application& app, const NMHDR& header) {
     case LVN_COLUMNCLICK: {
       const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
       CloseCellEditor(app);  // the edited cell gets its text before the rows move
+      app.undo.Begin(*app.rows);
       SortOnHeaderClick(*app.rows, app.sort_directions, click.iSubItem, app.prompter, app.owner());
+      app.undo.Finish(*app.rows);
       break;
     }
     case NM_RCLICK:
       app.edit_column = reinterpret_cast<const NMITEMACTIVATE&>(header).iSubItem;
+      // The editor's step ends when it does, on its own; the history finishes it at the next.
+      CloseCellEditor(app);
+      app.undo.Begin(*app.rows);
       OpenCellEditorCommand(app, app.edit_column);
       break;
     case NM_CLICK:
@@ -233,6 +242,9 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
       return OnNotify(app, window, wparam, lparam);
     case WM_TIMER:
       return OnTimer(app, window, wparam, lparam);
+    case WM_DROPFILES:
+      DropFilesCommand(app, reinterpret_cast<HDROP>(wparam));
+      return 0;
     case kStartupPrintersMessage:
       TakeStartupPrinters(app);
       return 0;

@@ -41,7 +41,7 @@ class ListViewRowStore : public RowStore {
   RowPoint RowOrigin(int row) const override;
 
   // The image list index on the row's first cell, or -1 for a row that does not exist.
-  int IconOf(int row) const;
+  int IconOf(int row) const override;
 
  private:
   LRESULT Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {

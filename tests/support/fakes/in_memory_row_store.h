@@ -37,7 +37,7 @@ class InMemoryRowStore : public RowStore {
   RowPoint RowOrigin(int row) const override;
 
   // For tests: what the interface does not read back.
-  int IconOf(int row) const { return rows_.at(row).icon; }
+  int IconOf(int row) const override { return IsRow(row) ? rows_[row].icon : -1; }
   std::string ColumnTitle(int index) const { return columns_.at(index).title; }
   // Makes the next `count` calls of SortRows fail, as a control can refuse to sort.
   void RefuseSorts(int count) { refused_sorts_ = count; }
