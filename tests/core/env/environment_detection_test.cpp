@@ -80,13 +80,13 @@ TEST_F(EnvironmentDetectionTest, EachMissingFileIsToldAndFallsBack) {
   files_ = InMemoryFileSystem();
   files_.SetDriveType('c', DriveType::kFixed);
   EXPECT_EQ(Detect(Answer::kYes)->autocad_file, "c:\\Program Files\\ACAD\\aclt.exe");
-  ASSERT_GE(prompter_.shown.size(), 2u);
-  EXPECT_EQ(prompter_.shown[1], NotFound("AutoCAD"));
+  EXPECT_EQ(prompter_.shown, (Boxes{kAsk, NotFound("AutoCAD"), NotFound("atcprint.scr"),
+                                    NotFound("endfile.dwg"), kCheck}));
 }
 
 TEST_F(EnvironmentDetectionTest, AnsweringNoSearchesNothing) {
   EXPECT_EQ(Detect(Answer::kNo), std::nullopt);
-  EXPECT_EQ(prompter_.shown.size(), 1u);
+  EXPECT_EQ(prompter_.shown, (Boxes{kAsk}));
   EXPECT_TRUE(files_.searched_roots.empty());
   EXPECT_TRUE(events_.empty());
 }
