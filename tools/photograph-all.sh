@@ -49,6 +49,8 @@ cmake --build --preset win64 >/dev/null
 demo="$top/build/photo-run"
 bash tools/demo-workspace.sh "$demo"
 grep -v '^#' "$steps" | iconv -f UTF-8 -t CP932 >"$demo/steps.txt"
+# The CAD stand-in takes a few seconds a run, so the progress window can be photographed.
+echo 2000 >"$demo/standin.wait"
 
 # The printers: the demo list's "PDF", a plotter, and one with Japanese paper names. Wine lists
 # the queues of the CUPS that is up when each process starts.

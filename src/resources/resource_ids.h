@@ -205,3 +205,24 @@
 #define IDD_NAME_RULES 12
 #define IDC_RULES_OK 103
 #define IDT_RULES_PAPER_REFRESH 1
+
+// ---- Runs a user can follow (menu items 38000 - 38001; progress window, dialog 60: controls
+// 38010 - 38015, timer 1; run settings, dialog 61: controls 38020 - 38027) --------------------
+#define IDM_RUN_SETTINGS 38000
+#define IDM_OPEN_RUN_RECORD 38001
+#define IDD_RUN_PROGRESS 60
+#define IDC_RUN_ROW 38010
+#define IDC_RUN_FILE 38011
+#define IDC_RUN_TIME 38012
+#define IDC_RUN_BAR 38013
+#define IDC_RUN_STOP 38014
+#define IDT_RUN_CLOCK 1
+#define IDD_RUN_SETTINGS 61
+#define IDC_RUN_LIMIT 38020
+#define IDC_RUN_LIMIT_LABEL 38021
+#define IDC_RUN_CHECK_MISSING 38022
+#define IDC_RUN_RECORD 38023
+#define IDC_RUN_OK 38024
+#define IDC_RUN_CANCEL 38025
+#define IDC_RUN_HELP 38026
+#define IDC_RUN_LIMIT_UNIT 38027

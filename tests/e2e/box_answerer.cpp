@@ -128,12 +128,17 @@ class Driver {
   bool TryStep(const std::string& verb, const std::string& argument) {
     const HWND main_window = FindWindowA("Main Window", nullptr);
     if (verb == "command") {
-      if (!main_window || !IsWindowVisible(main_window)) return false;
+      // A window under a run or a modal dialog takes no commands: the step waits, as a user would.
+      if (!main_window || !IsWindowVisible(main_window) || !IsWindowEnabled(main_window)) {
+        return false;
+      }
       PostMessageA(main_window, WM_COMMAND, MAKEWPARAM(std::atoi(argument.c_str()), 0), 0);
       return true;
     }
     if (verb == "quit") {
       if (!main_window) return true;
+      // Under a run the window takes no commands; the quit waits for the run to end.
+      if (!IsWindowEnabled(main_window)) return false;
       if (!quit_sent_) PostMessageA(main_window, WM_COMMAND, MAKEWPARAM(kQuitCommand, 0), 0);
       quit_sent_ = true;
       return false;

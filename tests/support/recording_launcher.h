@@ -24,6 +24,15 @@ class RecordingLauncher : public Launcher {
     if (on_run) on_run(runs.back());
     return programs_start;
   }
+  // Answers from `ends` in order (then "exited with 0"); the limit of each run is kept.
+  ProcessEnd RunAndWatch(const std::string& program, const std::string& command_line,
+                         std::uint64_t limit_milliseconds, const RunWatch* watch) override {
+    limits.push_back(limit_milliseconds);
+    if (!RunAndWait(program, command_line)) return ProcessEnd{};
+    if (watch && watch->EndProcessRequested()) return ProcessEnd{ProcessEndKind::kEndedByUser, 0};
+    if (limits.size() > ends.size()) return ProcessEnd{ProcessEndKind::kExited, 0};
+    return ends[limits.size() - 1];
+  }
   bool Start(const std::string& program, const std::string& command_line) override {
     started_programs.push_back(program);
     started.push_back(command_line);
@@ -41,6 +50,8 @@ class RecordingLauncher : public Launcher {
   std::vector<std::string> started;
   std::vector<std::string> started_programs;
   std::vector<int> pauses;
+  std::vector<ProcessEnd> ends;
+  std::vector<std::uint64_t> limits;
   std::vector<std::string> events;
 };
 

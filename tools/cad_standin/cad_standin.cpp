@@ -11,7 +11,10 @@
 //   [ended]<CR LF>
 //
 // With a file "standin.wait" beside it, it waits the number of milliseconds that file holds
-// before it writes "[ended]" and ends, so that a test sees whether its starter waited.
+// before it writes "[ended]" and ends, so that a test sees whether its starter waited. With a
+// file "standin.hang" beside it, a script that names the drawing that file holds makes it hang
+// (as AutoCAD stopped at a dialog) until it is ended from outside; with "standin.exit" it ends
+// with the exit code that file holds instead of 0.
 #include <windows.h>
 
 #include <cstdlib>
@@ -79,9 +82,15 @@ int main() {
   if (script) entry += *script;
   Append(log, entry);
 
+  const auto hang = ReadWhole(folder + "\\standin.hang");
+  if (hang && !hang->empty() && script && script->find(*hang) != std::string::npos) {
+    Append(log, "[hangs]\r\n");
+    Sleep(INFINITE);
+  }
   if (const auto wait = ReadWhole(folder + "\\standin.wait")) {
     Sleep(static_cast<DWORD>(std::atoi(wait->c_str())));
   }
   Append(log, "[ended]\r\n");
-  return 0;
+  const auto code = ReadWhole(folder + "\\standin.exit");
+  return code ? std::atoi(code->c_str()) : 0;
 }

@@ -12,6 +12,7 @@
 #include "core/model/script_item.h"
 #include "core/platform/launcher.h"
 #include "core/platform/prompter.h"
+#include "core/script/run_session.h"
 #include "core/script/script_writer.h"
 
 namespace drawlot {
@@ -36,6 +37,9 @@ struct RunContext {
   const EnvironmentSettings& settings;
   Launcher& launcher;
   Prompter& prompter;
+  // With a session the process is watched (messages handled, time limit, "中止"), missing
+  // drawings are checked first and every drawing is recorded; without one, a plain wait.
+  RunSession* session = nullptr;
 };
 
 // " /b \"<script path>\"": AutoCAD runs the script at start. The command line carries no

@@ -178,6 +178,12 @@ std::size_t ScriptPlan::WriteDrawingPath(char* out, const RowStore& rows, int ro
   return length;
 }
 
+std::string ScriptPlan::DrawingPath(const RowStore& rows, int row) const {
+  std::string path(2 * ReadBufferFor(kCellReadLimit), '\0');
+  path.resize(WriteDrawingPath(path.data(), rows, row));
+  return path;
+}
+
 std::size_t ScriptPlan::WriteRowBlock(char* out, const RowStore& rows, int row) const {
   char* at = out;
   for (const Piece& piece : pieces_) {

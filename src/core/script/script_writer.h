@@ -49,6 +49,9 @@ class ScriptPlan {
   // number of bytes of the block.
   std::size_t WriteRowBlock(char* out, const RowStore& rows, int row) const;
 
+  // The drawing path of a row exactly as its block writes it (folder, separator, file name).
+  std::string DrawingPath(const RowStore& rows, int row) const;
+
  private:
   enum class Cell { kNone, kDrawingPath, kFirstByte, kWholeText };
   // A cell of the row (or none, for the texts before the first cell) and the text after it.

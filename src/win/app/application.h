@@ -34,6 +34,12 @@
 
 namespace drawlot {
 
+// A watched run (win/app/run_commands.cpp); deleted there, where its type is complete.
+struct ActiveRun;
+struct ActiveRunDeleter {
+  void operator()(ActiveRun* run) const;
+};
+
 struct Application {
   Application(std::string startup, Prompter& prompter_for_boxes, HINSTANCE resources)
       : startup_folder(std::move(startup)), prompter(prompter_for_boxes), instance(resources) {}
@@ -88,8 +94,13 @@ struct Application {
   // new one per command; those already closed are dropped when the next one opens).
   std::unique_ptr<Dialog> startup_environment_dialog;
   std::vector<std::unique_ptr<Dialog>> about_boxes;
-  // The timed run, paced by timer 2 of the main window.
+  // The timed run, paced by timer 2 of the main window, and what watches it from start to end.
   TimedRun timed_run;
+  std::unique_ptr<ActiveRun, ActiveRunDeleter> timed_watch;
+  // A run waits for AutoCAD: no command runs under it.
+  bool run_active = false;
+  // How the last run ended, for the status bar.
+  std::string last_run_status;
   // The disks added drawings come from, and the search texts.
   DrawingSources drawing_sources;
 

@@ -12,6 +12,7 @@
 #include "win/app/edit_commands.h"
 #include "win/app/list_commands.h"
 #include "win/app/main_window.h"
+#include "win/app/run_commands.h"
 #include "win/app/script_commands.h"
 #include "win/env/about_dialog.h"
 #include "win/env/environment_dialog.h"
@@ -157,7 +158,10 @@ constexpr std::array kCommands = {
             [](Application& app, int) { OpenScriptSettings(app); }},
     Command{IDM_ENVIRONMENT, 0, nullptr,
             [](Application& app, int) { OpenEnvironmentSettings(app); }},
+    Command{IDM_RUN_SETTINGS, 0, nullptr, [](Application& app, int) { RunSettingsCommand(app); }},
     Command{IDM_EDIT_SCRIPT, 0, nullptr, [](Application& app, int) { EditScriptFileCommand(app); }},
+    Command{IDM_OPEN_RUN_RECORD, 0, nullptr,
+            [](Application& app, int) { OpenRunRecordCommand(app); }},
     // ﾍﾙﾌﾟ
     Command{IDM_HELP, IDT_HELP, "ヘルプ",
             [](Application& app, int) { OpenHelpPage(app.open_web_page, kMainHelpPage); }},
@@ -179,7 +183,7 @@ std::span<const Command> MainCommands() {
 }
 
 void RunCommand(Application& app, int command_id, int notification_code) {
-  if (!app.rows || command_id == 0) return;
+  if (!app.rows || command_id == 0 || app.run_active) return;
   // Every other command may touch the rows: an open cell editor ends first, its text in its cell.
   if (command_id != IDC_CELL_EDIT_BOX && command_id != IDC_CELL_SELECT_BOX) CloseCellEditor(app);
   for (const Command& command : kCommands) {

@@ -5,6 +5,7 @@
 #include "core/script/autocad_run.h"
 #include "core/script/script_files.h"
 #include "resources/resource_ids.h"
+#include "win/app/run_commands.h"
 #include "win/platform/list_redraw_pause.h"
 
 namespace drawlot {
@@ -31,27 +32,34 @@ RunContext ContextOf(Application& app) {
 }  // namespace
 
 void RunScriptCommand(Application& app, ScriptRowScope scope) {
-  WriteScriptAndLaunch(ContextOf(app), scope);
+  const RunMode mode =
+      scope == ScriptRowScope::kSelected ? RunMode::kSelectedScript : RunMode::kAllScript;
+  RunWatched(app, mode, [scope](const RunContext& run) { WriteScriptAndLaunch(run, scope); });
 }
 
 void RunPerRowCommand(Application& app) {
-  RunPerRow(ContextOf(app));
+  RunWatched(app, RunMode::kPerRowLoop, [](const RunContext& run) { RunPerRow(run); });
 }
 
 void StartTimedRunCommand(Application& app) {
   WindowRunTimer timer(app.main_window);
-  StartTimedRun(app.timed_run, timer, ContextOf(app));
+  StartWatchedTimedRun(app,
+                       [&](const RunContext& run) { StartTimedRun(app.timed_run, timer, run); });
 }
 
 void TimedRunTickCommand(Application& app) {
   if (!app.rows) return;  // a tick before the list exists has no run to pace
   WindowRunTimer timer(app.main_window);
-  TimedRunTick(app.timed_run, timer, ContextOf(app));
+  // A tick that comes while another run waits for AutoCAD is taken up one period later.
+  if (app.run_active) return timer.Start(kTimedRunPeriod);
+  if (!app.timed_watch) return TimedRunTick(app.timed_run, timer, ContextOf(app));
+  WatchedTimedRunTick(app, [&](const RunContext& run) { TimedRunTick(app.timed_run, timer, run); });
 }
 
 void EndTimedRunCommand(Application& app) {
   WindowRunTimer timer(app.main_window);
   EndTimedRun(app.timed_run, timer);
+  EndWatchedTimedRun(app);
 }
 
 void SaveScriptFileCommand(Application& app, ScriptRowScope scope) {

@@ -327,7 +327,7 @@ TEST_F(MainWindowTest, EveryMenuItemAndToolbarButtonHasACommandRow) {
     SendMessageA(toolbar, TB_GETBUTTON, k, reinterpret_cast<LPARAM>(&button));
     toolbar_ids.push_back(button.idCommand);
   }
-  EXPECT_EQ(menu_ids.size(), 36u);
+  EXPECT_EQ(menu_ids.size(), 38u);
   EXPECT_EQ(toolbar_ids.size(), 17u);
   const auto has_row = [](int id, int drawlot::Command::*field) {
     for (const drawlot::Command& row : MainCommands()) {

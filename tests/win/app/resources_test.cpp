@@ -89,7 +89,8 @@ TEST_F(MainMenu, TheGapInTheScriptFileItemIsOneIdeographicSpace) {
 TEST_F(MainMenu, SettingsAndHelp) {
   EXPECT_EQ(Popup(5),
             (Texts{"37826:初期設定(&I)", "37831:プリンタと用紙の列挙(&P)", "-",
-                   "37843:スクリプト設定(&S)", "41:環境設定(&T)", "-", "37835:実行ｽｸﾘﾌﾟﾄ(&C)"}));
+                   "37843:スクリプト設定(&S)", "41:環境設定(&T)", "38000:実行の設定(&U)", "-",
+                   "37835:実行ｽｸﾘﾌﾟﾄ(&C)", "38001:実行記録を開く(&L)"}));
   EXPECT_EQ(Popup(6),
             (Texts{"51:ﾍﾙﾌﾟ(&W)", "52:Harrowbyのホームページ(&H)", "53:このソフトについて(&S)"}));
 }

@@ -1,0 +1,53 @@
+#include "win/app/run_settings_dialog.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "resources/resource_ids.h"
+
+namespace drawlot {
+namespace {
+
+constexpr char kHelpPage[] = "Dw-HELP01.htm";
+constexpr int kLimitBuffer = 16;
+
+class RunSettingsDialog : public DataDialog<RunSettings> {
+ public:
+  using DataDialog::DataDialog;
+
+ private:
+  bool OnInit() override {
+    SendMessageA(Item(IDC_RUN_LIMIT), EM_LIMITTEXT, kLimitBuffer - 1, 0);
+    SetItemText(IDC_RUN_LIMIT, std::to_string(data().time_limit_seconds));
+    Check(IDC_RUN_CHECK_MISSING, data().check_missing);
+    Check(IDC_RUN_RECORD, data().record);
+    return true;
+  }
+  void OnCommand(int id, int /*notification_code*/) override {
+    if (id == IDC_RUN_OK || id == IDOK) return OnOk();
+    if (id == IDC_RUN_CANCEL || id == IDCANCEL) return OnCancel();
+    if (id == IDC_RUN_HELP) OpenHelpPage(context().open_page, kHelpPage);
+  }
+  void OnOk() override {
+    const std::string limit = ItemText(IDC_RUN_LIMIT, kLimitBuffer);
+    char* end = nullptr;
+    const long seconds = std::strtol(limit.c_str(), &end, 10);
+    if (limit.empty() || *end != '\0' || seconds < 0 || seconds > kMaxTimeLimitSeconds) {
+      Tell("制限時間は0～86400秒で入力して下さい。", "入力エラー", Icon::kWarning);
+      return;
+    }
+    data().time_limit_seconds = static_cast<int>(seconds);
+    data().check_missing = IsChecked(IDC_RUN_CHECK_MISSING);
+    data().record = IsChecked(IDC_RUN_RECORD);
+    Accept();
+  }
+};
+
+}  // namespace
+
+bool RunRunSettingsDialog(const DialogContext& context, RunSettings& settings) {
+  RunSettingsDialog dialog(context, settings);
+  return dialog.RunModal(IDD_RUN_SETTINGS) == 1;
+}
+
+}  // namespace drawlot
