@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "core/script/run_outcome.h"
-
 namespace drawlot {
 
 // Asked while a watched process runs: whether the user wants it ended now.
@@ -14,6 +12,21 @@ class RunWatch {
  public:
   virtual ~RunWatch() = default;
   virtual bool EndProcessRequested() const = 0;
+};
+
+// What the launcher saw of one process.
+enum class ProcessEndKind {
+  kNotStarted,   // it could not be created
+  kExited,       // it ended by itself, with `exit_code`
+  kTimedOut,     // it ran past the time limit and was ended
+  kEndedByUser,  // the user had it ended from the progress window
+};
+
+struct ProcessEnd {
+  ProcessEndKind kind = ProcessEndKind::kNotStarted;
+  std::uint32_t exit_code = 0;
+
+  friend bool operator==(const ProcessEnd&, const ProcessEnd&) = default;
 };
 
 class Launcher {

@@ -10,13 +10,13 @@
 #include <string_view>
 #include <vector>
 
-#include "core/model/script_item.h"
 #include "core/model/row_store.h"
+#include "core/model/script_item.h"
 #include "core/platform/launcher.h"
+#include "core/platform/program_settings.h"
 #include "core/platform/prompter.h"
 #include "core/script/run_outcome.h"
 #include "core/script/run_record.h"
-#include "core/workspace/program_settings.h"
 
 namespace drawlot {
 

@@ -303,9 +303,10 @@ void RefreshStatusBar(const Application& app) {
   const std::string title(CurrentSet(app.items, app.settings).title.view());
   SendMessageA(app.status_bar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(folder.c_str()));
   SendMessageA(app.status_bar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(title.c_str()));
-  // After a run, how it ended stands where the brand stood.
-  const char* last = app.last_run_status.empty() ? kStatusBarBrand : app.last_run_status.c_str();
-  SendMessageA(app.status_bar, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(last));
+  SendMessageA(app.status_bar, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(kStatusBarBrand));
+  // Part 3, empty until then, says how the last run ended.
+  SendMessageA(app.status_bar, SB_SETTEXTA, 3,
+               reinterpret_cast<LPARAM>(app.last_run_status.c_str()));
 }
 
 }  // namespace drawlot

@@ -33,7 +33,8 @@ bool RegisterMainWindowClass(HINSTANCE instance);
 // list in the start-up folder and builds the controls.
 HWND CreateMainWindow(Application& app);
 
-// Status bar parts 0 to 2: the last folder, the current set's title and the brand.
+// Status bar parts 0 to 3: the last folder, the current set's title, the brand, and how the
+// last run ended (empty before the first).
 void RefreshStatusBar(const Application& app);
 
 }  // namespace drawlot

@@ -7,8 +7,8 @@
 #include "core/list/list_file.h"
 #include "core/text/file_io.h"
 #include "win/app/main_window.h"
-#include "win/app/run_progress_window.h"
-#include "win/app/run_settings_dialog.h"
+#include "win/script/run_progress_window.h"
+#include "win/script/run_settings_dialog.h"
 
 namespace drawlot {
 

@@ -1,6 +1,6 @@
 // "drawlot.ini": unknown lines survive a round trip in their place, numbers out of range or not
 // numbers give their defaults, and a missing file reads as all defaults.
-#include "core/workspace/program_settings.h"
+#include "core/platform/program_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +27,9 @@ TEST(ProgramSettings, KeepsUnknownLinesAndAddsNewKeysAtTheEnd) {
   settings.Set("main_window", "1,2,3,4,0");
   testing::RecordingPrompter prompter;
   ASSERT_TRUE(SaveProgramSettings(settings, folder.path(), prompter));
-  EXPECT_EQ(folder.Read("drawlot.ini"),
-            "# 新しい版の行\r\nrun_time_limit=0\r\nfuture=表\\x\r\nlast\r\nmain_window=1,2,3,4,0\r\n");
+  EXPECT_EQ(
+      folder.Read("drawlot.ini"),
+      "# 新しい版の行\r\nrun_time_limit=0\r\nfuture=表\\x\r\nlast\r\nmain_window=1,2,3,4,0\r\n");
 }
 
 TEST(ProgramSettings, NumbersFallBackWhenMissingMalformedOrOutOfRange) {

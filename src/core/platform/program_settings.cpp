@@ -1,4 +1,4 @@
-#include "core/workspace/program_settings.h"
+#include "core/platform/program_settings.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "win/app/run_settings_dialog.h"
+#include "win/script/run_settings_dialog.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,4 +1,4 @@
-#include "win/app/run_progress_window.h"
+#include "win/script/run_progress_window.h"
 
 #include <string>
 
