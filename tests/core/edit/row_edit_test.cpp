@@ -80,11 +80,7 @@ TEST_F(RowEditTest, CancelledOneRowEditChangesNoRowAndKeepsTheSelection) {
 TEST_F(RowEditTest, OneRowEditWithoutSelectionAsksAndOpensNothing) {
   EditRow(rows, slots, buffer, prompter, kOwner, Dialog({}, true));
   EXPECT_TRUE(modes.empty());
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "項目を選択して下さい");
-  EXPECT_EQ(prompter.shown[0].title, "一行編集");
-  EXPECT_EQ(prompter.shown[0].owner, kOwner);
-  EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
+  EXPECT_EQ(prompter.shown, (Boxes{Box(kOwner, "項目を選択して下さい", "一行編集", Icon::kNone)}));
 }
 
 TEST_F(RowEditTest, ColumnEditWritesFilledFieldsToEveryRowAndKeepsACopiedRow) {

@@ -16,6 +16,14 @@ namespace {
 using Texts = std::vector<std::string>;
 constexpr WindowRef kDialog = 0x202;
 
+const Message kAsk = Box(kDialog, "自動で設定してもいいですか？", "環境設定の自動設定", Icon::kNone,
+                         Buttons::kYesNo);
+const Message kCheck = Box(kDialog, "内容を確認して下さい", "環境設定の自動設定", Icon::kNone);
+Message NotFound(const std::string& name) {
+  return Box(kDialog, name + "が固定ドライブ上にありませんでした。", "ファイル検索",
+             Icon::kWarning);
+}
+
 class EnvironmentDetectionTest : public ::testing::Test {
  protected:
   EnvironmentDetectionTest() {
@@ -30,15 +38,6 @@ class EnvironmentDetectionTest : public ::testing::Test {
       events_.push_back(std::string(shown ? "open" : "close") + " after " +
                         std::to_string(prompter_.shown.size()) + " boxes");
     });
-  }
-
-  Texts Boxes() const {
-    Texts boxes;
-    for (const Message& m : prompter_.shown) {
-      EXPECT_EQ(m.owner, kDialog);
-      boxes.push_back(m.title + "|" + m.text + "|" + std::to_string(static_cast<int>(m.icon)));
-    }
-    return boxes;
   }
 
   InMemoryFileSystem files_;
@@ -59,9 +58,7 @@ TEST_F(EnvironmentDetectionTest, FindsEachFileOnTheFixedDrivesPreferringAcltExe)
   EXPECT_EQ(paths->autocad_file, "D:\\LT\\ACLT.EXE");
   EXPECT_EQ(paths->temp_file, "D:\\work\\atcprint.scr");
   EXPECT_EQ(paths->end_file_dwg, "C:\\end\\endfile.dwg");
-  EXPECT_EQ(prompter_.shown[0].buttons, Buttons::kYesNo);
-  EXPECT_EQ(Boxes(), (Texts{"環境設定の自動設定|自動で設定してもいいですか？|0",
-                            "環境設定の自動設定|内容を確認して下さい|0"}));
+  EXPECT_EQ(prompter_.shown, (Boxes{kAsk, kCheck}));
   EXPECT_EQ(events_, (Texts{"open after 1 boxes", "close after 1 boxes"}));
 }
 
@@ -74,10 +71,8 @@ TEST_F(EnvironmentDetectionTest, EachMissingFileIsToldAndFallsBack) {
   EXPECT_EQ(paths->autocad_file, "C:\\acad\\acad.exe");
   EXPECT_EQ(paths->temp_file, "C:\\Tools\\atcprint.scr");
   EXPECT_EQ(paths->end_file_dwg, "C:\\Tools\\endfile.dwg");
-  EXPECT_EQ(Boxes(), (Texts{"環境設定の自動設定|自動で設定してもいいですか？|0",
-                            "ファイル検索|atcprint.scrが固定ドライブ上にありませんでした。|48",
-                            "ファイル検索|endfile.dwgが固定ドライブ上にありませんでした。|48",
-                            "環境設定の自動設定|内容を確認して下さい|0"}));
+  EXPECT_EQ(prompter_.shown,
+            (Boxes{kAsk, NotFound("atcprint.scr"), NotFound("endfile.dwg"), kCheck}));
   // The warnings come while the waiting window is up.
   EXPECT_EQ(events_, (Texts{"open after 1 boxes", "close after 3 boxes"}));
 
@@ -85,12 +80,13 @@ TEST_F(EnvironmentDetectionTest, EachMissingFileIsToldAndFallsBack) {
   files_ = InMemoryFileSystem();
   files_.SetDriveType('c', DriveType::kFixed);
   EXPECT_EQ(Detect(Answer::kYes)->autocad_file, "c:\\Program Files\\ACAD\\aclt.exe");
-  EXPECT_EQ(Boxes()[1], "ファイル検索|AutoCADが固定ドライブ上にありませんでした。|48");
+  EXPECT_EQ(prompter_.shown, (Boxes{kAsk, NotFound("AutoCAD"), NotFound("atcprint.scr"),
+                                    NotFound("endfile.dwg"), kCheck}));
 }
 
 TEST_F(EnvironmentDetectionTest, AnsweringNoSearchesNothing) {
   EXPECT_EQ(Detect(Answer::kNo), std::nullopt);
-  EXPECT_EQ(prompter_.shown.size(), 1u);
+  EXPECT_EQ(prompter_.shown, (Boxes{kAsk}));
   EXPECT_TRUE(files_.searched_roots.empty());
   EXPECT_TRUE(events_.empty());
 }

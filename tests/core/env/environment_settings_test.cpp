@@ -7,6 +7,8 @@
 namespace drawlot {
 namespace {
 
+using testing::Box;
+using testing::Boxes;
 using testing::RecordingPrompter;
 using testing::TempFolder;
 using testing::Visible;
@@ -235,11 +237,7 @@ TEST(EnvironmentFile, AFailedSaveKeepsTheOldFile) {
   EnvironmentSettings s;
   ApplyEnvironmentDefaults(s, folder.path());
   SaveEnvironmentSettings(s, folder.path(), prompter);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "保存出来ません");
-  EXPECT_EQ(prompter.shown[0].title, "ﾌｧｲﾙｴﾗｰ");
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
-  EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
+  EXPECT_EQ(prompter.shown, (Boxes{Box(0, "保存出来ません", "ﾌｧｲﾙｴﾗｰ", Icon::kWarning)}));
 }
 
 }  // namespace

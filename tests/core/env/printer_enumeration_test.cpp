@@ -28,14 +28,6 @@ Texts Papers(const PrinterEntry& entry) {
   return names;
 }
 
-struct Box {
-  WindowRef owner;
-  std::string text;
-  std::string title;
-  Icon icon;
-  friend bool operator==(const Box&, const Box&) = default;
-};
-
 class PrinterEnumerationTest : public ::testing::Test {
  protected:
   PrinterEnumerationTest() {
@@ -43,15 +35,6 @@ class PrinterEnumerationTest : public ::testing::Test {
   }
 
   void Enumerate() { EnumeratePrinters(catalog_, settings_, spooler_, prompter_, kOwner); }
-
-  std::vector<Box> Boxes() const {
-    std::vector<Box> boxes;
-    for (const Message& m : prompter_.shown) {
-      EXPECT_EQ(m.buttons, Buttons::kOk);
-      boxes.push_back({m.owner, m.text, m.title, m.icon});
-    }
-    return boxes;
-  }
 
   EnvironmentSettings settings_{};
   InMemoryPrintSpooler spooler_;
@@ -81,7 +64,7 @@ TEST_F(PrinterEnumerationTest, KeepsThirtyPrintersAndCutsNamesAndPapersToTheirWi
   EXPECT_EQ(Papers(catalog_.printers[2]), Sizes("S", 63));
   EXPECT_EQ(Papers(catalog_.printers[3]), Sizes("T", 63));
   EXPECT_EQ(catalog_.printers[29].name, "P29");
-  EXPECT_EQ(Boxes(), (std::vector<Box>{{0, "用紙種類が63個を超えました", "Seventy", Icon::kNone}}));
+  EXPECT_EQ(prompter_.shown, (Boxes{Box(0, "用紙種類が63個を超えました", "Seventy", Icon::kNone)}));
 
   // A second enumeration replaces the whole catalogue.
   spooler_.printers.resize(1);
@@ -114,10 +97,10 @@ TEST_F(PrinterEnumerationTest, ProhibitsByCaseSensitivePrefixesOfEveryEntry) {
   // A prohibited printer's paper names are never asked for.
   EXPECT_EQ(spooler_.papers_read_for, (Texts{"foxit reader", "Fox"}));
   constexpr char kProhibited[] = "このプリンターは使用禁止に設定なっています";
-  EXPECT_EQ(Boxes(),
-            (std::vector<Box>{{kOwner, kProhibited, "Foxit Reader PDF Printer", Icon::kNone},
-                              {kOwner, kProhibited, "Microsoft Print to PDF", Icon::kNone},
-                              {kOwner, kProhibited, "Last one", Icon::kNone}}));
+  EXPECT_EQ(prompter_.shown,
+            (Boxes{Box(kOwner, kProhibited, "Foxit Reader PDF Printer", Icon::kNone),
+                   Box(kOwner, kProhibited, "Microsoft Print to PDF", Icon::kNone),
+                   Box(kOwner, kProhibited, "Last one", Icon::kNone)}));
 }
 
 TEST_F(PrinterEnumerationTest, RestrictionToAAndBSizesKeepsDriverOrderAndSaysNothing) {
@@ -153,10 +136,10 @@ TEST_F(PrinterEnumerationTest, SpoolerAndDriverFailuresAreToldWithTheirOwners) {
   EXPECT_EQ(Papers(catalog_.printers[2]), (Texts{"A4", "A3", "B5"}));
   EXPECT_EQ(Papers(catalog_.printers[3]), Texts{"A4"});
   constexpr char kNoMemory[] = "十分なメモリがないためバッファを割り当てられません";
-  EXPECT_EQ(Boxes(),
-            (std::vector<Box>{{kOwner, kNoMemory, "Zero", Icon::kNone},
-                              {kOwner, kNoMemory, "Broken", Icon::kNone},
-                              {kOwner, "用紙種類数が異なっています", "Shrinking", Icon::kNone}}));
+  EXPECT_EQ(prompter_.shown,
+            (Boxes{Box(kOwner, kNoMemory, "Zero", Icon::kNone),
+                   Box(kOwner, kNoMemory, "Broken", Icon::kNone),
+                   Box(kOwner, "用紙種類数が異なっています", "Shrinking", Icon::kNone)}));
 
   prompter_.shown.clear();
   spooler_.listing_fails = true;
@@ -164,9 +147,8 @@ TEST_F(PrinterEnumerationTest, SpoolerAndDriverFailuresAreToldWithTheirOwners) {
   EXPECT_EQ(catalog_.count, 0);
   EXPECT_TRUE(catalog_.printers[0].name.empty());
   EXPECT_TRUE(catalog_.printers[0].papers[0].empty());
-  EXPECT_EQ(
-      Boxes(),
-      (std::vector<Box>{{kOwner, "プリンタが見つかりません", "プリンタ検索中", Icon::kWarning}}));
+  EXPECT_EQ(prompter_.shown,
+            (Boxes{Box(kOwner, "プリンタが見つかりません", "プリンタ検索中", Icon::kWarning)}));
 }
 
 TEST_F(PrinterEnumerationTest, FindsAPrinterByItsWholeExactNameOrFallsBackToTheFirst) {

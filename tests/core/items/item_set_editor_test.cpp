@@ -14,6 +14,7 @@
 namespace drawlot {
 namespace {
 
+using testing::Boxes;
 using testing::ColumnTexts;
 using testing::RecordingPrompter;
 using testing::ScriptedFileNamePicker;
@@ -30,6 +31,14 @@ ItemFields Fields(std::string_view title, bool present = true) {
   return fields;
 }
 
+// The editor's boxes: a note with OK, or a question with Yes and No titled "確認！".
+Message Note(std::string_view text, std::string_view title) {
+  return testing::Box(kDialog, text, title, Icon::kNone);
+}
+Message Question(std::string_view text) {
+  return testing::Box(kDialog, text, "確認！", Icon::kNone, Buttons::kYesNo);
+}
+
 class ItemSetEditorTest : public ::testing::Test {
  protected:
   ItemSetEditorTest() { editor.Open(); }
@@ -38,18 +47,6 @@ class ItemSetEditorTest : public ::testing::Test {
     list.SetRowState(row, kStateSelected, kStateSelected);
   }
   Texts Titles() const { return ColumnTexts(list, 1); }
-  // Every box as "text / title", after checking its owner, buttons and icon.
-  Texts Boxes() const {
-    Texts texts;
-    for (const Message& box : prompter.shown) {
-      EXPECT_EQ(box.owner, kDialog);
-      EXPECT_EQ(box.icon, Icon::kNone);
-      const bool question = box.title == "確認！";
-      EXPECT_EQ(box.buttons, question ? Buttons::kYesNo : Buttons::kOk) << box.text;
-      texts.push_back(box.text + " / " + box.title);
-    }
-    return texts;
-  }
 
   ScriptItemTable table{};
   int shown_set = 0;
@@ -67,9 +64,9 @@ TEST_F(ItemSetEditorTest, ButtonsOnTheSelectedRowAndTheFiftyRowRefusal) {
   editor.RewriteItem(Fields("x"));
   editor.DeleteItem();
   EXPECT_FALSE(editor.MoveItem(ItemMove::kUp));
-  EXPECT_EQ(Boxes(),
-            (Texts{"項目を選択して下さい / 操作ミス！", "項目を選択して下さい / 操作ミス！",
-                   "項目を選択して下さい / 操作ミス！", "項目を選択して下さい / 一行COPY"}));
+  const Message mistake = Note("項目を選択して下さい", "操作ミス！");
+  EXPECT_EQ(prompter.shown,
+            (Boxes{mistake, mistake, mistake, Note("項目を選択して下さい", "一行COPY")}));
   EXPECT_EQ(Titles(), (Texts{"a", "b", "c"}));
 
   Select(1);
@@ -94,7 +91,7 @@ TEST_F(ItemSetEditorTest, ButtonsOnTheSelectedRowAndTheFiftyRowRefusal) {
   prompter.shown.clear();
   for (int i = 0; i < 51; ++i) editor.AddItem(Fields(std::to_string(i)));
   EXPECT_EQ(list.RowCount(), 50);
-  EXPECT_EQ(Boxes(), (Texts{"これ以上追加出来ません / 操作ミス！"}));
+  EXPECT_EQ(prompter.shown, (Boxes{Note("これ以上追加出来ません", "操作ミス！")}));
 }
 
 TEST_F(ItemSetEditorTest, PasteAndClearActOnlyOnYesThenNo) {
@@ -109,10 +106,10 @@ TEST_F(ItemSetEditorTest, PasteAndClearActOnlyOnYesThenNo) {
   EXPECT_TRUE(editor.PasteSet());
   EXPECT_EQ(list.RowCount(), 0);
   EXPECT_EQ(
-      Boxes(),
-      (Texts{"リスト全部貼付して良いですか。 / 確認！", "リスト全部消して良いですか。 / 確認！",
-             "やっぱり全部削除やめますか。 / 確認！", "リスト全部貼付して良いですか。 / 確認！",
-             "やっぱり全部貼付やめますか。 / 確認！"}));
+      prompter.shown,
+      (Boxes{Question("リスト全部貼付して良いですか。"), Question("リスト全部消して良いですか。"),
+             Question("やっぱり全部削除やめますか。"), Question("リスト全部貼付して良いですか。"),
+             Question("やっぱり全部貼付やめますか。")}));
 
   editor.AddItem(Fields("a"));
   editor.CopySet();
@@ -144,7 +141,10 @@ TEST_F(ItemSetEditorTest, PartialScriptResultsAndTheTitleFromTheFileName) {
   picker.answers = {folder.File("無い.dat")};
   EXPECT_EQ(editor.LoadPartialScript(), std::nullopt);
   EXPECT_EQ(table.last_partial_script_path, folder.File("無い.dat"));
-  EXPECT_EQ(Boxes().back(), "ファイルの読込めませんでした。 / 読込エラー！");
+  EXPECT_EQ(prompter.shown,
+            (Boxes{Question("部分スクリプトを保存しますか。"), Question("やっぱり保存やめますか。"),
+                   Question("部分スクリプトを読込しますか。"), Question("やっぱり読込やめますか。"),
+                   Note("ファイルの読込めませんでした。", "読込エラー！")}));
   EXPECT_EQ(Titles(), (Texts{"kept"}));
   // A cancelled dialog says nothing and changes nothing.
   prompter.answers = {Answer::kYes, Answer::kNo};
@@ -159,9 +159,9 @@ TEST_F(ItemSetEditorTest, PartialScriptResultsAndTheTitleFromTheFileName) {
   prompter.answers = {Answer::kYes, Answer::kNo};
   picker.answers = {folder.File("無い") + "/x.dat"};
   editor.SavePartialScript();
-  EXPECT_EQ(Boxes(),
-            (Texts{"部分スクリプトを保存しますか。 / 確認！", "やっぱり保存やめますか。 / 確認！",
-                   "ファイルの保存出来ませんでした。 / 書込エラー！"}));
+  EXPECT_EQ(prompter.shown,
+            (Boxes{Question("部分スクリプトを保存しますか。"), Question("やっぱり保存やめますか。"),
+                   Note("ファイルの保存出来ませんでした。", "書込エラー！")}));
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 namespace drawlot {
 namespace {
 
+using testing::Box;
+using testing::Boxes;
 using testing::Item;
 using testing::RecordingPrompter;
 using testing::TempFolder;
@@ -222,18 +224,14 @@ TEST(ItemSetFiles, AFailedSaveKeepsTheOldFileAndSaysSo) {
   // A folder where the file should be: it cannot be replaced.
   folder.MakeFolder("drwlt_set1.ini");
   SaveSetTitles(SampleTable(), folder.path(), prompter);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "保存出来ません");
-  EXPECT_EQ(prompter.shown[0].title, "ﾌｧｲﾙｴﾗｰ");
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
-  EXPECT_EQ(prompter.shown[0].owner, 0u);
+  const Boxes cannot_save{Box(0, "保存出来ません", "ﾌｧｲﾙｴﾗｰ", Icon::kWarning)};
+  EXPECT_EQ(prompter.shown, cannot_save);
   EXPECT_FALSE(folder.Exists("drwlt_set1.ini.tmp"));
 
   // A folder that does not exist: nothing can be created.
   prompter.shown.clear();
   SaveItemSets(SampleTable(), folder.File("missing"), prompter);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "保存出来ません");
+  EXPECT_EQ(prompter.shown, cannot_save);
 }
 
 TEST(PartialScriptFile, KeepsGapsAndSlotIndexes) {

@@ -25,11 +25,7 @@ class RowCopyTest : public ::testing::Test {
   void Copy() { CopyRow(store, slots, buffer, prompter, kOwner); }
   void Paste() { PasteRow(store, slots, buffer, prompter, kOwner); }
   void ExpectOneMessage(std::string_view text, std::string_view title) {
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, text);
-    EXPECT_EQ(prompter.shown[0].title, title);
-    EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
-    EXPECT_EQ(prompter.shown[0].owner, kOwner);
+    EXPECT_EQ(prompter.shown, (Boxes{Box(kOwner, text, title, Icon::kNone)}));
   }
 
   const ItemSlots slots = DrawingSlots();
@@ -126,8 +122,8 @@ TEST(RowCopy, FewerThanFiveColumnsLeaveTheFifthCellAsItWas) {
   CopyRow(store, slots, buffer, prompter, 0);
   MarkRow(store, 1);
   PasteRow(store, slots, buffer, prompter, 0);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "最初にコピー操作を行って下さい");
+  EXPECT_EQ(prompter.shown,
+            (Boxes{Box(0, "最初にコピー操作を行って下さい", "一行PASTE", Icon::kNone)}));
 
   // Filled earlier (by an edit or a copy under another layout), the cell lets paste go on,
   // by column index.

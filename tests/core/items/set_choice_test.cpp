@@ -7,6 +7,8 @@
 namespace drawlot {
 namespace {
 
+using testing::Box;
+using testing::Boxes;
 using testing::RecordingPrompter;
 
 TEST(SetChoice, DropDownTitlesAndTheMatchOverAllTwentyTitles) {
@@ -25,9 +27,8 @@ TEST(SetChoice, DropDownTitlesAndTheMatchOverAllTwentyTitles) {
   settings.autocad_type = '0';
   RecordingPrompter prompter;
   EXPECT_FALSE(ChooseCurrentSet(0x33, "plot", table, settings, prompter));
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].owner, 0x33u);
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kNone);
+  EXPECT_EQ(prompter.shown,
+            (Boxes{Box(0x33, "Comboboxの内容が登録内容と異なります。", "残念！", Icon::kNone)}));
   EXPECT_EQ(settings.autocad_type, '0');
   EXPECT_TRUE(ChooseCurrentSet(0x33, "最後", table, settings, prompter));
   EXPECT_EQ(settings.autocad_type, 'C');

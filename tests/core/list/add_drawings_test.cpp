@@ -90,9 +90,7 @@ TEST_F(AddingTest, FolderWithoutMatchWarnsAndKeepsTheList) {
   browser.answers = {"C:\\empty"};
   AddFolderDrawings(context, browser, DrawingKind::kDwg);
   EXPECT_EQ(Names(), (Texts{"keep.dwg"}));
-  EXPECT_EQ(BoxTexts(), (Texts{"読込出来ません！ / file追加"}));
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
-  EXPECT_EQ(prompter.shown[0].owner, 77u);
+  EXPECT_EQ(prompter.shown, (Boxes{Warning("読込出来ません！", "file追加")}));
   EXPECT_EQ(settings.file_folder.view(), "C:\\empty");
 }
 
@@ -305,8 +303,7 @@ TEST_F(AddingTest, VanishedFileIsReportedAndTheOthersAreAdded) {
   picker.answer = SeveralFiles("C:\\d", {"a.dwg", "gone.dwg", "c.dwg"});
   AddDrawingFiles(context, picker, DrawingKind::kDwg);
   EXPECT_EQ(Names(), (Texts{"a.dwg", "c.dwg"}));
-  EXPECT_EQ(BoxTexts(), (Texts{"読込出来ません！ / ファイル追加操作"}));
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
+  EXPECT_EQ(prompter.shown, (Boxes{Warning("読込出来ません！", "ファイル追加操作")}));
 }
 
 TEST_F(AddingTest, PathOverTheBufferIsRefusedNotCut) {
@@ -318,7 +315,7 @@ TEST_F(AddingTest, PathOverTheBufferIsRefusedNotCut) {
   picker.answer = SeveralFiles(folder, {"abcde", "abcdef"});
   AddDrawingFiles(context, picker, DrawingKind::kDwg);
   EXPECT_EQ(Names(), (Texts{"abcde"}));
-  EXPECT_EQ(BoxTexts(), (Texts{"読込出来ません！ / ファイル追加操作"}));
+  EXPECT_EQ(prompter.shown, (Boxes{Warning("読込出来ません！", "ファイル追加操作")}));
 }
 
 TEST_F(AddingTest, CancelOrAFirstNameBeyondTheFolderBufferChangesNothing) {
@@ -341,15 +338,12 @@ TEST_F(AddingTest, AFailedOpenDialogIsReportedWithItsErrorAndAddsNothing) {
   AddDrawingFiles(context, picker, DrawingKind::kDxf);
   EXPECT_EQ(rows.RowCount(), 0);
   EXPECT_EQ(settings.file_folder.view(), "C:\\last");
-  EXPECT_EQ(BoxTexts(),
-            (Texts{"選択したファイルが多すぎて読込出来ません！\n"
-                   "一度に選ぶファイルを減らして下さい。（エラー 3003） / ファイル追加操作",
-                   "ファイル選択ダイアログのエラーで読込出来ません！（エラー FFFF） / "
-                   "ファイル追加操作"}));
-  for (const Message& box : prompter.shown) {
-    EXPECT_EQ(box.icon, Icon::kWarning);
-    EXPECT_EQ(box.owner, context.owner);
-  }
+  EXPECT_EQ(prompter.shown,
+            (Boxes{Warning("選択したファイルが多すぎて読込出来ません！\n"
+                           "一度に選ぶファイルを減らして下さい。（エラー 3003）",
+                           "ファイル追加操作"),
+                   Warning("ファイル選択ダイアログのエラーで読込出来ません！（エラー FFFF）",
+                           "ファイル追加操作")}));
 }
 
 TEST_F(AddingTest, PickedFilesGetTheRulesWhenSwitchedOn) {

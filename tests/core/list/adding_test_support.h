@@ -69,10 +69,9 @@ class AddingTest : public ::testing::Test {
     for (int row = 0; row < rows.RowCount(); ++row) icons.push_back(rows.IconOf(row));
     return icons;
   }
-  std::vector<std::string> BoxTexts() {
-    std::vector<std::string> texts;
-    for (const Message& box : prompter.shown) texts.push_back(box.text + " / " + box.title);
-    return texts;
+  // Adding warns with the list window as the owner.
+  Message Warning(std::string_view text, std::string_view title) const {
+    return Box(context.owner, text, title, Icon::kWarning);
   }
 
   ItemSlots slots = DrawingSlots();

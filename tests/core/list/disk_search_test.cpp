@@ -59,19 +59,13 @@ TEST_F(DiskSearchTest, FileInADriveRootGetsTheDriveAsFolderAndDxfByItsName) {
 TEST_F(DiskSearchTest, NothingFoundIsReported) {
   FindAndAddOnDisks(context, "nowhere.dwg");
   EXPECT_EQ(rows.RowCount(), 0);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "ＨＤＤ内にありませんでした。");
-  EXPECT_EQ(prompter.shown[0].title, "ファイル検索");
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
-  EXPECT_EQ(prompter.shown[0].owner, 77u);
+  EXPECT_EQ(prompter.shown, (Boxes{Warning("ＨＤＤ内にありませんでした。", "ファイル検索")}));
 }
 
 TEST_F(DiskSearchTest, FoundFileThatCannotBeListedIsReported) {
   AddFoundDrawing(context, "C:\\gone\\x.dwg");
   EXPECT_EQ(rows.RowCount(), 0);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "読込出来ません！");
-  EXPECT_EQ(prompter.shown[0].title, "ファイル追加操作");
+  EXPECT_EQ(prompter.shown, (Boxes{Warning("読込出来ません！", "ファイル追加操作")}));
 }
 
 TEST_F(DiskSearchTest, RulesAreNotApplied) {

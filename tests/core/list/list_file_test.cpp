@@ -177,12 +177,8 @@ TEST(ListFileTest, ListThatCannotBeSaved) {
   InMemoryRowStore rows = StoreWithColumns(1);
   RecordingPrompter prompter;
   EXPECT_FALSE(SaveList(kOwner, rows, JoinPath(folder.File("missing"), "l.ini"), prompter));
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "保存出来ません");
-  EXPECT_EQ(prompter.shown[0].title, "ﾌｧｲﾙｴﾗｰ");
-  EXPECT_EQ(prompter.shown[0].owner, kOwner);
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
-  EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
+  EXPECT_EQ(prompter.shown,
+            (testing::Boxes{testing::Box(kOwner, "保存出来ません", "ﾌｧｲﾙｴﾗｰ", Icon::kWarning)}));
 }
 
 }  // namespace

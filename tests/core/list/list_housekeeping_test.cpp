@@ -49,12 +49,8 @@ TEST_F(HousekeepingTest, DeleteSelectedTakesOnlyThoseRows) {
 TEST_F(HousekeepingTest, DeleteSelectedWithoutSelectionOnlyWarns) {
   store.SetRowState(1, kStateFocused | kStateDropHighlighted, kMarkStates);  // not selected
   Delete(DeleteMode::kSelected);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "ファイルが選択していません");
-  EXPECT_EQ(prompter.shown[0].title, "選択ミス");
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
-  EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
-  EXPECT_EQ(prompter.shown[0].owner, kOwner);
+  EXPECT_EQ(prompter.shown,
+            (Boxes{Box(kOwner, "ファイルが選択していません", "選択ミス", Icon::kWarning)}));
   EXPECT_EQ(store.RowCount(), 5);
 }
 
@@ -181,12 +177,7 @@ TEST(MoveRow, KeepsCellsOfColumnsAfterAGapInTheSet) {
 
 TEST_F(HousekeepingTest, MoveWithoutSelectionAsksForOne) {
   Move(MoveDirection::kUp);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "項目を選択して下さい");
-  EXPECT_EQ(prompter.shown[0].title, "一行COPY");
-  EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kNone);
-  EXPECT_EQ(prompter.shown[0].owner, kOwner);
+  EXPECT_EQ(prompter.shown, (Boxes{Box(kOwner, "項目を選択して下さい", "一行COPY", Icon::kNone)}));
   EXPECT_EQ(Names(), (Texts{"a.dwg", "b.dxf", "c.DWG", "d.dwg", "e.dxf"}));
 }
 

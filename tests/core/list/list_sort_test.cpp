@@ -94,11 +94,7 @@ TEST_F(HeaderSortTest, RefusedSortSaysSoAndKeepsTheRows) {
   Fill(1, {"b", "a"});
   store.RefuseSorts(1);
   Click(1);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "ソート失敗");
-  EXPECT_EQ(prompter.shown[0].title, "Error");
-  EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
-  EXPECT_EQ(prompter.shown[0].owner, kOwner);
+  EXPECT_EQ(prompter.shown, (Boxes{Box(kOwner, "ソート失敗", "Error", Icon::kNone)}));
   EXPECT_EQ(ColumnTexts(store, 1), (Texts{"b", "a"}));
   // The click still turned the direction: the next one sorts descending.
   Click(1);

@@ -17,6 +17,8 @@
 namespace drawlot {
 namespace {
 
+using testing::Box;
+using testing::Boxes;
 using testing::ColumnTexts;
 using testing::RecordingLauncher;
 using testing::RecordingPrompter;
@@ -103,8 +105,8 @@ TEST_F(ScriptFilesTest, ScriptSaveOfNoSelectionIsRefusedLikeTheRun) {
   picker.answers.push_back(folder.File("run"));
   EXPECT_FALSE(SaveScriptFile(kOwner, rows, ScriptRowScope::kSelected, kStartup, picker, items,
                               settings, prompter));
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "ファイルが選択していません");
+  EXPECT_EQ(prompter.shown,
+            (Boxes{Box(kOwner, "ファイルが選択していません", "選択ミス", Icon::kWarning)}));
 }
 
 TEST_F(ScriptFilesTest, CancelledListSaveWritesNothing) {
@@ -142,11 +144,7 @@ TEST_F(ScriptFilesTest, LoadOfAFileThatIsNoListSaysSoAndKeepsTheRows) {
     ReplaceListFromFile(kOwner, rows, folder.File(name.empty() ? "empty.ini" : name), tags,
                         prompter);
     EXPECT_EQ(ColumnTexts(rows, 0), std::vector<std::string>{"old.dwg"}) << name;
-    ASSERT_EQ(prompter.shown.size(), 1u) << name;
-    EXPECT_EQ(prompter.shown[0].text, text) << name;
-    EXPECT_EQ(prompter.shown[0].title, "ファイル読込");
-    EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
-    EXPECT_EQ(prompter.shown[0].owner, kOwner);
+    EXPECT_EQ(prompter.shown, (Boxes{Box(kOwner, text, "ファイル読込", Icon::kWarning)})) << name;
   }
 }
 
@@ -156,10 +154,9 @@ TEST_F(ScriptFilesTest, ALoadCutShortByAnOverlongLineSaysSo) {
                               "\r\nc.dwg;\r\n");
   ReplaceListFromFile(kOwner, rows, folder.File("cut.ini"), tags, prompter);
   EXPECT_EQ(ColumnTexts(rows, 0), std::vector<std::string>{"a.dwg"});
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0],
-            (Message{kOwner, "リストファイルを最後まで読込出来ませんでした。読込めた行までです。",
-                     "ファイル読込", Buttons::kOk, Icon::kWarning}));
+  EXPECT_EQ(prompter.shown,
+            (Boxes{Box(kOwner, "リストファイルを最後まで読込出来ませんでした。読込めた行までです。",
+                       "ファイル読込", Icon::kWarning)}));
 }
 
 TEST_F(ScriptFilesTest, NotepadIsStartedOnTheQuotedScriptPathWithoutWaiting) {
@@ -177,12 +174,8 @@ TEST_F(ScriptFilesTest, NotepadIsStartedOnTheQuotedScriptPathWithoutWaiting) {
 TEST_F(ScriptFilesTest, NotepadThatCannotStartShowsThePlainBox) {
   launcher.programs_start = false;
   EditScriptFile(kOwner, settings, kNotepad, launcher, prompter);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, "notepad.exeが見つかりませんでした。");
-  EXPECT_EQ(prompter.shown[0].title, "スクリプトファイル編集");
-  EXPECT_EQ(prompter.shown[0].owner, kOwner);
-  EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kNone);
+  EXPECT_EQ(prompter.shown, (Boxes{Box(kOwner, "notepad.exeが見つかりませんでした。",
+                                       "スクリプトファイル編集", Icon::kNone)}));
 }
 
 }  // namespace

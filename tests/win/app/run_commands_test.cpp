@@ -187,8 +187,10 @@ TEST_F(RunCommandsTest, AMissingDrawingIsLeftOutAndStaysSelected) {
 
 TEST_F(RunCommandsTest, RunSettingsShowTheDefaultsRefuseABadLimitAndKeepWhatOkTakes) {
   Texts shown;
+  std::vector<WindowRef> dialogs;
   const auto fill = [&](const char* limit) {
-    return [&shown, limit](HWND dialog) {
+    return [&shown, &dialogs, limit](HWND dialog) {
+      dialogs.push_back(reinterpret_cast<WindowRef>(dialog));
       shown.push_back(WindowText(GetDlgItem(dialog, IDC_RUN_LIMIT)) +
                       (IsDlgButtonChecked(dialog, IDC_RUN_CHECK_MISSING) ? " check" : "") +
                       (IsDlgButtonChecked(dialog, IDC_RUN_RECORD) ? " record" : ""));
@@ -208,8 +210,9 @@ TEST_F(RunCommandsTest, RunSettingsShowTheDefaultsRefuseABadLimitAndKeepWhatOkTa
     Command(IDM_RUN_SETTINGS);
   }
   EXPECT_EQ(shown, (Texts{"0 check record", "0 check record"}));
-  EXPECT_EQ(prompter_.shown.size(), 1u);
-  EXPECT_EQ(prompter_.shown[0].text, "制限時間は0～86400秒で入力して下さい。");
+  ASSERT_EQ(dialogs.size(), 2u);
+  EXPECT_EQ(prompter_.shown, (Boxes{Box(dialogs[0], "制限時間は0～86400秒で入力して下さい。",
+                                        "入力エラー", Icon::kWarning)}));
   EXPECT_EQ(app_.program_settings.Bytes(),
             "run_time_limit=120\r\nrun_check_missing=1\r\nrun_record=0\r\n");
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 
 #include "core/list/list_test_support.h"
@@ -90,6 +91,16 @@ class EditDialogTest : public AddingFixture {
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
   }
+  // Left, right and top of each control.
+  using Places = std::vector<std::array<long, 3>>;
+  static Places PlacesOf(HWND dialog, std::initializer_list<int> ids) {
+    Places places;
+    for (int id : ids) {
+      const RECT place = PlaceOf(dialog, id);
+      places.push_back({place.left, place.right, place.top});
+    }
+    return places;
+  }
   static void Press(HWND dialog, int id) {
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
   }
@@ -103,63 +114,46 @@ class EditDialogTest : public AddingFixture {
 TEST_F(EditDialogTest, OneRowEditShowsEveryModeAndWritesTheSelectedRows) {
   app.rows->SetCell(2, 3, "first");
   for (int row : {0, 2}) MarkRow(*app.rows, row);
-  std::string caption;
-  Texts printers, papers, styles, orientations, papers_soon, papers_later;
-  std::string paper_later;
-  std::vector<RECT> places;
-  HWND focus = nullptr;
-  HWND style_field = nullptr;
-  HFONT font = nullptr;
+  std::vector<Texts> lists;  // printers, papers, styles, orientations; papers soon and later
+  Places places;
   Run(EditRowCommand, [&](HWND window) {
     PumpFor(50);
-    caption = WindowText(window);
-    focus = GetFocus();
-    style_field = GetWindow(GetDlgItem(window, kStyleBox), GW_CHILD);
-    font = reinterpret_cast<HFONT>(SendDlgItemMessageA(window, kMemoBox, WM_GETFONT, 0, 0));
-    for (int id : {kMemoBox, kOrientation, kPrinterBox, kPaperBox, kStyleBox}) {
-      places.push_back(PlaceOf(window, id));
-    }
+    EXPECT_EQ(WindowText(window), "一行編集　選んだ行を変更します");
+    // The last control made has the focus: the style box's field.
+    EXPECT_EQ(GetFocus(), GetWindow(GetDlgItem(window, kStyleBox), GW_CHILD));
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendDlgItemMessageA(window, kMemoBox, WM_GETFONT, 0, 0)),
+              app.editor_font);
+    places = PlacesOf(window, {kMemoBox, kOrientation, kPrinterBox, kPaperBox, kStyleBox});
     EXPECT_EQ(Text(window, kMemoBox), "");  // row 0 is the first selected row
     EXPECT_EQ(Text(window, kPrinterBox), "Drawlot-Mixed");
-    printers = DropDownTexts(GetDlgItem(window, kPrinterBox));
-    papers = DropDownTexts(GetDlgItem(window, kPaperBox));
-    styles = DropDownTexts(GetDlgItem(window, kStyleBox));
-    orientations = DropDownTexts(GetDlgItem(window, kOrientation));
-
+    for (int id : {kPrinterBox, kPaperBox, kStyleBox, kOrientation}) {
+      lists.push_back(DropDownTexts(GetDlgItem(window, id)));
+    }
     // Another printer chosen: the paper box follows about half a second later.
     const HWND printer_box = GetDlgItem(window, kPrinterBox);
     SendMessageA(printer_box, CB_SETCURSEL, 1, 0);
     PressDown(printer_box);  // Drawlot-Seventy
-    PumpFor(150);
-    papers_soon = DropDownTexts(GetDlgItem(window, kPaperBox));
-    PumpFor(600);
-    papers_later = DropDownTexts(GetDlgItem(window, kPaperBox));
-    paper_later = Text(window, kPaperBox);
-
+    for (int wait : {150, 600}) {
+      PumpFor(wait);
+      lists.push_back(DropDownTexts(GetDlgItem(window, kPaperBox)));
+    }
+    EXPECT_EQ(Text(window, kPaperBox), "Size 01");
     SetDlgItemTextA(window, kMemoBox, "新しいメモ");
     SetDlgItemTextA(window, kOrientation, "横");
     Press(window, IDC_EDIT_OK);
   });
 
-  EXPECT_EQ(caption, "一行編集　選んだ行を変更します");
-  EXPECT_EQ(printers, kQueues);
-  EXPECT_EQ(papers, kMixedPapers);
-  EXPECT_EQ(styles, (Texts{"acad.ctb", "monochrome.ctb"}));
-  EXPECT_EQ(orientations, (Texts{"縦", "横"}));
-  EXPECT_EQ(papers_soon, kMixedPapers);
-  ASSERT_EQ(papers_later.size(), 63u);
-  EXPECT_EQ(papers_later[0], "Size 01");
-  EXPECT_EQ(paper_later, "Size 01");
+  ASSERT_EQ(lists.size(), 6u);
+  lists[5].resize(1);  // of 63
+  EXPECT_EQ(lists, (std::vector<Texts>{kQueues,
+                                       kMixedPapers,
+                                       {"acad.ctb", "monochrome.ctb"},
+                                       {"縦", "横"},
+                                       kMixedPapers,
+                                       {"Size 01"}}));
   // x: 5, +100+2 = 107, +60+12 = 179, +150+12 = 341, +120+12 = 473; widths +10 on drop-downs.
-  const std::vector<std::pair<int, int>> expected{
-      {5, 105}, {107, 177}, {179, 339}, {341, 471}, {473, 583}};
-  for (std::size_t k = 0; k < places.size(); ++k) {
-    EXPECT_EQ(places[k].left, expected[k].first) << k;
-    EXPECT_EQ(places[k].right, expected[k].second) << k;
-    EXPECT_EQ(places[k].top, 30) << k;
-  }
-  EXPECT_EQ(focus, style_field);  // the last control made: the style box's field
-  EXPECT_EQ(font, app.editor_font);
+  EXPECT_EQ(places,
+            (Places{{5, 105, 30}, {107, 177, 30}, {179, 339, 30}, {341, 471, 30}, {473, 583, 30}}));
 
   const Texts edited{"新しいメモ", "横", "Drawlot-Seventy", "Size 01", "acad.ctb", "-"};
   for (int row : {0, 2}) {
@@ -169,10 +163,11 @@ TEST_F(EditDialogTest, OneRowEditShowsEveryModeAndWritesTheSelectedRows) {
   EXPECT_EQ(Row(1)[3], "");
   EXPECT_EQ(Row(1)[5], "Drawlot-Mixed");
   EXPECT_EQ(app.rows->SelectedCount(), 0);
-  // The enumeration's boxes: the prohibited queue's over the dialog, the 70 sizes' without owner.
-  EXPECT_EQ(Boxes(), (Texts{"用紙種類が63個を超えました / Drawlot-Seventy",
-                            "このプリンターは使用禁止に設定なっています / Foxit-PDF"}));
-  EXPECT_EQ(prompter.shown[1].owner, reinterpret_cast<WindowRef>(dialog));
+  // The enumeration's boxes: the 70 sizes' without owner, the prohibited queue's over the dialog.
+  EXPECT_EQ(prompter.shown,
+            (Boxes{Box(0, "用紙種類が63個を超えました", "Drawlot-Seventy", Icon::kNone),
+                   Box(reinterpret_cast<WindowRef>(dialog),
+                       "このプリンターは使用禁止に設定なっています", "Foxit-PDF", Icon::kNone)}));
   EXPECT_EQ(app.printers.count, 5);
 }
 

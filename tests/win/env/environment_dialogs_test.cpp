@@ -194,11 +194,10 @@ TEST_F(EnvironmentDialogsTest, PrinterListShowsTheQueuesOfTheSpoolerInSixtyFourC
   EXPECT_EQ(rows.extended & (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT),
             static_cast<DWORD>(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT));
   // Opening it enumerated again: the 70-size queue (no owner) and Foxit (owned by the dialog).
-  ASSERT_EQ(prompter_.shown.size(), 2u);
-  EXPECT_EQ(prompter_.shown[0].title, "Drawlot-Seventy");
-  EXPECT_EQ(prompter_.shown[0].owner, 0u);
-  EXPECT_EQ(prompter_.shown[1].title, "Foxit-PDF");
-  EXPECT_EQ(prompter_.shown[1].owner, reinterpret_cast<WindowRef>(rows.dialog));
+  EXPECT_EQ(prompter_.shown,
+            (Boxes{Box(0, "用紙種類が63個を超えました", "Drawlot-Seventy", Icon::kNone),
+                   Box(reinterpret_cast<WindowRef>(rows.dialog),
+                       "このプリンターは使用禁止に設定なっています", "Foxit-PDF", Icon::kNone)}));
 
   // The toolbar button opens the same dialog.
   const ModalAnswerer again("プリンタと用紙の列挙",
@@ -333,14 +332,13 @@ TEST_F(EnvironmentDialogsTest, AutomaticDetectionFillsThePathBoxesOnly) {
   EXPECT_EQ(ItemText(dialog, IDC_ENV_AUTOCAD_FILE), "D:\\LT\\aclt.exe");
   EXPECT_EQ(ItemText(dialog, IDC_ENV_TEMP_FILE), "C:\\work\\atcprint.scr");
   EXPECT_EQ(ItemText(dialog, IDC_ENV_END_FILE), folder_.path() + "\\endfile.dwg");
-  Texts boxes;
-  for (const Message& box : prompter_.shown) {
-    EXPECT_EQ(box.owner, reinterpret_cast<WindowRef>(dialog));
-    boxes.push_back(box.title + "|" + box.text);
-  }
-  EXPECT_EQ(boxes, (Texts{"環境設定の自動設定|自動で設定してもいいですか？",
-                          "ファイル検索|endfile.dwgが固定ドライブ上にありませんでした。",
-                          "環境設定の自動設定|内容を確認して下さい"}));
+  const auto owner = reinterpret_cast<WindowRef>(dialog);
+  EXPECT_EQ(prompter_.shown,
+            (Boxes{Box(owner, "自動で設定してもいいですか？", "環境設定の自動設定", Icon::kNone,
+                       Buttons::kYesNo),
+                   Box(owner, "endfile.dwgが固定ドライブ上にありませんでした。", "ファイル検索",
+                       Icon::kWarning),
+                   Box(owner, "内容を確認して下さい", "環境設定の自動設定", Icon::kNone)}));
   // The waiting window is gone again, and nothing is stored before OK.
   EXPECT_EQ(FindWindowA("#32770", nullptr), dialog);
   EXPECT_EQ(app_.settings.autocad_file, before.autocad_file);

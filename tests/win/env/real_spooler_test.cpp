@@ -73,13 +73,10 @@ TEST_F(RealSpoolerTest, CatalogueHoldsWhatTheDriversReport) {
   EXPECT_EQ(Papers(catalog_.printers[3]), NumberedSizes(63));
   EXPECT_EQ(Papers(catalog_.printers[4]), Texts{"Prohibition"});
 
-  ASSERT_EQ(prompter_.shown.size(), 2u);
-  EXPECT_EQ(prompter_.shown[0].text, "用紙種類が63個を超えました");
-  EXPECT_EQ(prompter_.shown[0].title, "Drawlot-Seventy");
-  EXPECT_EQ(prompter_.shown[0].owner, 0u);
-  EXPECT_EQ(prompter_.shown[1].text, "このプリンターは使用禁止に設定なっています");
-  EXPECT_EQ(prompter_.shown[1].title, "Foxit-PDF");
-  EXPECT_EQ(prompter_.shown[1].owner, kOwner);
+  EXPECT_EQ(
+      prompter_.shown,
+      (Boxes{Box(0, "用紙種類が63個を超えました", "Drawlot-Seventy", Icon::kNone),
+             Box(kOwner, "このプリンターは使用禁止に設定なっています", "Foxit-PDF", Icon::kNone)}));
 }
 
 TEST_F(RealSpoolerTest, RestrictionToAAndBKeepsOnlyThoseSizesWithoutBoxes) {

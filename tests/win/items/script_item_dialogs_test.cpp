@@ -119,10 +119,12 @@ class ScriptItemDialogsTest : public ::testing::Test {
     RunScriptDetailsDialog(dialogs.context(), records);
     ASSERT_TRUE(answerer.answered());
   }
-  Texts Boxes() const {
-    Texts texts;
-    for (const Message& box : dialogs.prompter.shown) texts.push_back(box.text + " / " + box.title);
-    return texts;
+  // The dialogs' boxes, owned by the dialog: a note with OK, or a question with Yes and No.
+  Message Note(HWND dialog, std::string_view text) const {
+    return Box(reinterpret_cast<WindowRef>(dialog), text, "残念！", Icon::kNone);
+  }
+  Message Question(HWND dialog, std::string_view text) const {
+    return Box(reinterpret_cast<WindowRef>(dialog), text, "確認！", Icon::kNone, Buttons::kYesNo);
   }
 
   TempFolder startup{"起動 表"};
@@ -138,7 +140,9 @@ TEST_F(ScriptItemDialogsTest, SettingsChooseSetSixteenAfterTwoRefusals) {
   std::string shown;
   bool open_after_keys = false;
   bool open_after_refusals = false;
+  HWND seen = nullptr;
   RunSettings([&](HWND dialog) {
+    seen = dialog;
     entries = ComboEntries(dialog, IDC_SCRIPT_SET_CHOICE);
     shown = Text(dialog, IDC_SCRIPT_SET_CHOICE);
     Press(dialog, IDOK);      // Enter
@@ -159,70 +163,51 @@ TEST_F(ScriptItemDialogsTest, SettingsChooseSetSixteenAfterTwoRefusals) {
   EXPECT_TRUE(open_after_refusals);
   ASSERT_EQ(dialogs.opened_pages.size(), 1u);
   EXPECT_TRUE(dialogs.opened_pages[0].ends_with("/Dw-HELP02.htm")) << dialogs.opened_pages[0];
-  EXPECT_EQ(Boxes(), (Texts{"Comboboxを再選択して下さい。 / 残念！",
-                            "Comboboxの内容が登録内容と異なります。 / 残念！"}));
+  EXPECT_EQ(dialogs.prompter.shown, (Boxes{Note(seen, "Comboboxを再選択して下さい。"),
+                                           Note(seen, "Comboboxの内容が登録内容と異なります。")}));
   EXPECT_EQ(settings.autocad_type, '@');
 }
 
 TEST_F(ScriptItemDialogsTest, DetailsAddReadMoveAndPageTheSets) {
-  Texts headers;
-  int list_width = 0;
-  int list_height = 0;
-  Texts output_modes, display_modes, edit_modes;
-  Texts first_row, titles_after_move, read_back;
-  std::string selected_after_move;
-  std::string number_after_wrap;
-  std::string title_after_wrap;
-  bool open_after_keys = false;
   RunDetails([&](HWND dialog) {
     const HWND list = GetDlgItem(dialog, IDC_DETAIL_ITEM_LIST);
     RECT frame{};
     GetWindowRect(list, &frame);
-    list_width = frame.right - frame.left;
-    list_height = frame.bottom - frame.top;
-    headers = Headers(list, true);
-    output_modes = ComboEntries(dialog, IDC_DETAIL_OUTPUT_MODE);
-    display_modes = ComboEntries(dialog, IDC_DETAIL_DISPLAY_MODE);
-    edit_modes = ComboEntries(dialog, IDC_DETAIL_EDIT_MODE);
+    EXPECT_EQ(frame.right - frame.left, 790);
+    EXPECT_EQ(frame.bottom - frame.top, 370);
+    EXPECT_EQ(Headers(list, true),
+              (Texts{"有 30", "項目文字 80", "出力 60", "表示 70", "編集 70", "幅 30", "ｾﾚｸﾄ1 60",
+                     "ｾﾚｸﾄ2 60", "ｾﾚｸﾄ3 60", "ｾﾚｸﾄ4 60", "ｾﾚｸﾄ5 60", "初期値 60", "ｺﾏﾝﾄﾞ 60"}));
+    EXPECT_EQ(ComboEntries(dialog, IDC_DETAIL_OUTPUT_MODE),
+              (Texts{"0:無", "1:COM+PS", "2:ｺﾏﾝﾄﾞ", "3:1文字", "4:全文字"}));
+    EXPECT_EQ(ComboEntries(dialog, IDC_DETAIL_DISPLAY_MODE),
+              (Texts{"0:非表示", "1:ﾌｧｲﾙ名", "2:ﾌｫﾙﾀﾞ名", "3:日時", "4:初期値"}));
+    EXPECT_EQ(ComboEntries(dialog, IDC_DETAIL_EDIT_MODE),
+              (Texts{"0:無", "1:text", "2:選択", "3:出力先", "4:用紙", "5:ｽﾀｲﾙ"}));
 
     AddItem(dialog, "図面名", "12", "1:ﾌｧｲﾙ名", "7", "120px");
     AddItem(dialog, "用紙", "4:全文字", "4:初期値", "4:用紙", "80");
-    first_row = ListRow(dialog, 0);
+    EXPECT_EQ(ListRow(dialog, 0), (Texts{"ON", "図面名", "1:COM+PS", "1:ﾌｧｲﾙ名", "Error", "120", "",
+                                         "", "", "", "", "", ""}));
     SelectRow(dialog, 1);
     Press(dialog, IDC_DETAIL_MOVE_UP);
-    titles_after_move = ListColumn(dialog, 1);
-    selected_after_move =
-        std::to_string(list_view::FirstSelected(GetDlgItem(dialog, IDC_DETAIL_ITEM_LIST)));
+    EXPECT_EQ(ListColumn(dialog, 1), (Texts{"用紙", "図面名"}));
+    EXPECT_EQ(list_view::FirstSelected(list), 0);
     Press(dialog, IDC_DETAIL_READ);
-    read_back = {Text(dialog, IDC_DETAIL_ITEM_TITLE), Text(dialog, IDC_DETAIL_OUTPUT_MODE),
-                 Text(dialog, IDC_DETAIL_DISPLAY_MODE), Text(dialog, IDC_DETAIL_EDIT_MODE),
-                 Text(dialog, IDC_DETAIL_WIDTH)};
+    EXPECT_EQ((Texts{Text(dialog, IDC_DETAIL_ITEM_TITLE), Text(dialog, IDC_DETAIL_OUTPUT_MODE),
+                     Text(dialog, IDC_DETAIL_DISPLAY_MODE), Text(dialog, IDC_DETAIL_EDIT_MODE),
+                     Text(dialog, IDC_DETAIL_WIDTH)}),
+              (Texts{"用紙", "4:全文字", "4:初期値", "4:用紙", "80"}));
     Type(dialog, IDC_DETAIL_SET_TITLE, "新しい名前");
     Press(dialog, IDC_DETAIL_PREVIOUS_SET);  // stores the header of No0, shows No19
-    number_after_wrap = Text(dialog, IDC_DETAIL_SET_NUMBER);
-    title_after_wrap = Text(dialog, IDC_DETAIL_SET_TITLE);
+    EXPECT_EQ(Text(dialog, IDC_DETAIL_SET_NUMBER), "No19");
+    EXPECT_EQ(Text(dialog, IDC_DETAIL_SET_TITLE), "");
     Press(dialog, IDC_DETAIL_HELP);
     Press(dialog, IDOK);      // Enter
     Press(dialog, IDCANCEL);  // Esc
-    open_after_keys = IsWindowVisible(dialog);
+    EXPECT_TRUE(IsWindowVisible(dialog));
     Press(dialog, IDC_DETAIL_CLOSE);
   });
-  EXPECT_TRUE(open_after_keys);
-  EXPECT_EQ(headers,
-            (Texts{"有 30", "項目文字 80", "出力 60", "表示 70", "編集 70", "幅 30", "ｾﾚｸﾄ1 60",
-                   "ｾﾚｸﾄ2 60", "ｾﾚｸﾄ3 60", "ｾﾚｸﾄ4 60", "ｾﾚｸﾄ5 60", "初期値 60", "ｺﾏﾝﾄﾞ 60"}));
-  EXPECT_EQ(list_width, 790);
-  EXPECT_EQ(list_height, 370);
-  EXPECT_EQ(output_modes, (Texts{"0:無", "1:COM+PS", "2:ｺﾏﾝﾄﾞ", "3:1文字", "4:全文字"}));
-  EXPECT_EQ(display_modes, (Texts{"0:非表示", "1:ﾌｧｲﾙ名", "2:ﾌｫﾙﾀﾞ名", "3:日時", "4:初期値"}));
-  EXPECT_EQ(edit_modes, (Texts{"0:無", "1:text", "2:選択", "3:出力先", "4:用紙", "5:ｽﾀｲﾙ"}));
-  EXPECT_EQ(first_row, (Texts{"ON", "図面名", "1:COM+PS", "1:ﾌｧｲﾙ名", "Error", "120", "", "", "",
-                              "", "", "", ""}));
-  EXPECT_EQ(titles_after_move, (Texts{"用紙", "図面名"}));
-  EXPECT_EQ(selected_after_move, "0");
-  EXPECT_EQ(read_back, (Texts{"用紙", "4:全文字", "4:初期値", "4:用紙", "80"}));
-  EXPECT_EQ(number_after_wrap, "No19");
-  EXPECT_EQ(title_after_wrap, "");
   EXPECT_EQ(table.sets[0].title, "新しい名前");
   EXPECT_EQ(table.sets[0].items[1].edit_mode, 7);
   EXPECT_EQ(shown_set, 19);
@@ -254,7 +239,9 @@ TEST_F(ScriptItemDialogsTest, PartialScriptSavedAndLoadedThroughTheFileDialogs) 
   bool set_ticked_after_load = false;
   Texts rows_after_load;
   dialogs.prompter.answers = {Answer::kYes, Answer::kNo, Answer::kYes, Answer::kNo};
+  HWND seen = nullptr;
   RunDetails([&](HWND dialog) {
+    seen = dialog;
     Press(dialog, IDC_DETAIL_NEXT_SET);
     Press(dialog, IDC_DETAIL_PREVIOUS_SET);
     {
@@ -289,10 +276,10 @@ TEST_F(ScriptItemDialogsTest, PartialScriptSavedAndLoadedThroughTheFileDialogs) 
   EXPECT_EQ(table.sets[1].title, "図面");  // stored with the header at "閉じる"
   EXPECT_EQ(table.sets[1].present, 1);
   EXPECT_EQ(table.last_partial_script_path, elsewhere.File("図面.dat"));
-  EXPECT_EQ(
-      Boxes(),
-      (Texts{"部分スクリプトを保存しますか。 / 確認！", "やっぱり保存やめますか。 / 確認！",
-             "部分スクリプトを読込しますか。 / 確認！", "やっぱり読込やめますか。 / 確認！"}));
+  EXPECT_EQ(dialogs.prompter.shown, (Boxes{Question(seen, "部分スクリプトを保存しますか。"),
+                                           Question(seen, "やっぱり保存やめますか。"),
+                                           Question(seen, "部分スクリプトを読込しますか。"),
+                                           Question(seen, "やっぱり読込やめますか。")}));
 }
 
 // ---- The whole program: a set made in the dialogs, current, and there at the next start ----

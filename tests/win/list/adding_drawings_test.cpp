@@ -111,7 +111,7 @@ TEST_F(RealFoldersTest, OpenDialogAddsTheTypedFilesFromTheLastFolder) {
   EXPECT_EQ(Column(0), (Texts{"a.dwg", "b.DXF"}));
   EXPECT_EQ(Column(1), (Texts{temp.path(), temp.path()}));
   EXPECT_EQ(Icons(), (std::vector<int>{kIconDwg, kIconDxf}));
-  EXPECT_EQ(Boxes(), (Texts{"読込出来ません！ / ファイル追加操作"}));
+  EXPECT_EQ(prompter.shown, (Boxes{Warning("読込出来ません！", "ファイル追加操作")}));
   EXPECT_EQ(app.settings.file_folder.view(), temp.path());
 }
 
@@ -132,9 +132,9 @@ TEST_F(RealFoldersTest, MoreFilesThanTheDialogsBufferHoldsAreReportedWithItsErro
   AddDrawingFilesCommand(app, DrawingKind::kDwg);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(app.rows->RowCount(), 0);
-  EXPECT_EQ(Boxes(),
-            (Texts{"選択したファイルが多すぎて読込出来ません！\n"
-                   "一度に選ぶファイルを減らして下さい。（エラー 3003） / ファイル追加操作"}));
+  EXPECT_EQ(prompter.shown, (Boxes{Warning("選択したファイルが多すぎて読込出来ません！\n"
+                                           "一度に選ぶファイルを減らして下さい。（エラー 3003）",
+                                           "ファイル追加操作")}));
 }
 
 TEST_F(RealFoldersTest, CancelledOpenDialogChangesNothing) {
@@ -198,8 +198,7 @@ TEST_F(RealFoldersTest, FolderBrowserOnAFolderWithoutDrawingsWarns) {
       "", [](HWND browser) { PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
   AddFolderDrawingsCommand(app, DrawingKind::kDwg);
   ASSERT_TRUE(answerer.answered());
-  EXPECT_EQ(Boxes(), (Texts{"読込出来ません！ / file追加"}));
-  EXPECT_EQ(prompter.shown[0].owner, reinterpret_cast<WindowRef>(app.main_window));
+  EXPECT_EQ(prompter.shown, (Boxes{Warning("読込出来ません！", "file追加")}));
 }
 
 TEST_F(RealFoldersTest, CancelledFolderBrowserChangesNothing) {

@@ -50,10 +50,9 @@ class AddingFixture : public ::testing::Test {
     for (int row = 0; row < app.rows->RowCount(); ++row) icons.push_back(app.rows->IconOf(row));
     return icons;
   }
-  Texts Boxes() {
-    Texts texts;
-    for (const Message& box : prompter.shown) texts.push_back(box.text + " / " + box.title);
-    return texts;
+  // The adding commands warn over the main window.
+  Message Warning(std::string_view text, std::string_view title) const {
+    return Box(reinterpret_cast<WindowRef>(app.main_window), text, title, Icon::kWarning);
   }
 
   HiddenListView view;

@@ -45,27 +45,26 @@ class FileNameRulesDialogTest : public AddingFixture {
 };
 
 TEST_F(FileNameRulesDialogTest, PaperListFollowsAChosenPrinterAndTheCloseBoxStores) {
-  Texts printers, papers, unknown_papers, papers_soon, papers_later;
-  std::string search, portrait_text, landscape, paper_later, caption;
-  bool paper_rules_on = false, apply_on_adding = true;
+  const Texts mixed_papers{"A4",        "Letter",   "A3",      "Legal", "B5 (JIS)",
+                           "Executive", "B4 (JIS)", "Tabloid", "A2",    "Envelope b4"};
   ModalAnswerer answerer("ファイル名で印刷設定", [&](HWND dialog) {
-    caption = WindowText(dialog);
-    printers = List(dialog, 124);
-    papers = List(dialog, 137);
-    unknown_papers = List(dialog, 136);  // "gone": the papers of the first printer
-    search = Text(dialog, 102);
-    landscape = Text(dialog, 111);
-    paper_rules_on = IsDlgButtonChecked(dialog, 105) == BST_CHECKED;
-    apply_on_adding = IsDlgButtonChecked(dialog, 109) == BST_CHECKED;
+    EXPECT_EQ(WindowText(dialog), "ファイル名で印刷設定");
+    EXPECT_EQ(List(dialog, 124), kQueues);
+    EXPECT_EQ(List(dialog, 137), mixed_papers);
+    EXPECT_EQ(List(dialog, 136).front(), "Ａ４");  // "gone": the papers of the first printer
+    EXPECT_EQ(Text(dialog, 102), "A1");
+    EXPECT_EQ(Text(dialog, 111), "yoko");
+    EXPECT_EQ(IsDlgButtonChecked(dialog, 105), static_cast<UINT>(BST_CHECKED));
+    EXPECT_EQ(IsDlgButtonChecked(dialog, 109), static_cast<UINT>(BST_UNCHECKED));
 
     const HWND printer_box = GetDlgItem(dialog, 124);
     SendMessageA(printer_box, CB_SETCURSEL, 1, 0);
     PressDown(printer_box);  // Drawlot-Seventy
     PumpFor(150);
-    papers_soon = List(dialog, 137);
+    EXPECT_EQ(List(dialog, 137), mixed_papers);
     PumpFor(600);
-    papers_later = List(dialog, 137);
-    paper_later = Text(dialog, 137);
+    EXPECT_EQ(List(dialog, 137).size(), 63u);
+    EXPECT_EQ(Text(dialog, 137), "Size 01");
 
     // A typed name that no printer has leaves the paper list alone and is stored as typed.
     SetDlgItemTextA(dialog, 126, "typed printer");
@@ -82,19 +81,6 @@ TEST_F(FileNameRulesDialogTest, PaperListFollowsAChosenPrinterAndTheCloseBoxStor
   });
   RunCommand(app, IDM_NAME_RULE_SETTINGS, 0);
   ASSERT_TRUE(answerer.answered());
-
-  EXPECT_EQ(caption, "ファイル名で印刷設定");
-  EXPECT_EQ(printers, kQueues);
-  EXPECT_EQ(papers, (Texts{"A4", "Letter", "A3", "Legal", "B5 (JIS)", "Executive", "B4 (JIS)",
-                           "Tabloid", "A2", "Envelope b4"}));
-  EXPECT_EQ(unknown_papers.front(), "Ａ４");
-  EXPECT_EQ(search, "A1");
-  EXPECT_EQ(landscape, "yoko");
-  EXPECT_TRUE(paper_rules_on);
-  EXPECT_FALSE(apply_on_adding);
-  EXPECT_EQ(papers_soon, papers);
-  ASSERT_EQ(papers_later.size(), 63u);
-  EXPECT_EQ(paper_later, "Size 01");
 
   const FileNameRules& rules = app.settings.file_set;
   EXPECT_EQ(rules.fp_ps[0].search, "ABCDEFG");

@@ -200,9 +200,9 @@ TEST_F(FolderSelectionTest, NothingLoadedWarnsAndKeepsTheDialogOpen) {
     selected_after = SendMessageA(ListOf(dialog), LVM_GETSELECTEDCOUNT, 0, 0);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
   });
-  EXPECT_EQ(Boxes(), (Texts{"読込出来ません！ / フォルダ選択", "読込出来ません！ / フォルダ選択"}));
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
-  EXPECT_EQ(prompter.shown[0].owner, reinterpret_cast<WindowRef>(dialog_seen));
+  const Message cannot_read = Box(reinterpret_cast<WindowRef>(dialog_seen), "読込出来ません！",
+                                  "フォルダ選択", Icon::kWarning);
+  EXPECT_EQ(prompter.shown, (Boxes{cannot_read, cannot_read}));
   EXPECT_TRUE(open_after_first);
   EXPECT_TRUE(open_after_second);
   EXPECT_EQ(selected_after, 0);

@@ -198,7 +198,7 @@ TEST_F(DiskSearchTest, NothingFoundIsReportedAndTheNoticeCloses) {
   ModalAnswerer answerer(kSearchTitle, Typing("nowhere.dwg"));
   SearchOnDisks(app);
   ASSERT_TRUE(answerer.answered());
-  EXPECT_EQ(Boxes(), (Texts{"ＨＤＤ内にありませんでした。 / ファイル検索"}));
+  EXPECT_EQ(prompter.shown, (Boxes{Warning("ＨＤＤ内にありませんでした。", "ファイル検索")}));
   EXPECT_EQ(app.rows->RowCount(), 0);
   disks.searching_window_seen = false;
   disks.SearchTree("c:\\", "probe");  // looks for the notice once more

@@ -16,6 +16,8 @@ namespace drawlot {
 namespace {
 
 using testing::AwaitStandInRuns;
+using testing::Box;
+using testing::Boxes;
 using testing::InstallStandIn;
 using testing::RecordingPrompter;
 using testing::StandInProgram;
@@ -78,12 +80,10 @@ TEST(HelpPages, ThePageBesideTheProgramIsOpenedOrToldWithItsPath) {
   // A bare Wine has no browser for ".htm": the user is told where the page is.
   RecordingPrompter prompter;
   OpenHelpPage(ShellPageOpener(prompter), kPage);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text,
-            "ページを開けませんでした。ブラウザで次の場所を開いて下さい。\n" + page.path());
-  EXPECT_EQ(prompter.shown[0].title, "ﾍﾙﾌﾟ");
-  EXPECT_EQ(prompter.shown[0].icon, Icon::kWarning);
-  EXPECT_EQ(prompter.shown[0].buttons, Buttons::kOk);
+  EXPECT_EQ(
+      prompter.shown,
+      (Boxes{Box(0, "ページを開けませんでした。ブラウザで次の場所を開いて下さい。\n" + page.path(),
+                 "ﾍﾙﾌﾟ", Icon::kWarning)}));
 
   // With a program for ".htm" the page is handed to it, and nothing is told.
   const TempFolder browser_folder;
