@@ -25,6 +25,12 @@ int RunMessageLoop() {
 
 }  // namespace
 
+ClockTime LocalClockTime() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return ClockTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 void SaveSettingsAtExit(Application& app) {
   const StartupReads& reads = app.startup_reads;
   if (reads.MayWrite(reads.environment)) {
@@ -39,6 +45,9 @@ void SaveSettingsAtExit(Application& app) {
   if (reads.MayWrite(reads.program) && app.program_settings.Changed()) {
     SaveProgramSettings(app.program_settings, app.startup_folder, app.prompter);
   }
+  SaveKeptSettingsSessionVersions(reads, app.items, app.settings, app.startup_folder,
+                                  LocalClockTime(), app.kept_files);
+  app.kept_files.Tell(app.prompter);
 }
 
 int RunDrawlot(Application& app, int show_command) {

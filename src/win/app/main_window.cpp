@@ -15,7 +15,10 @@
 #include "core/platform/settings_file.h"
 #include "core/script/list_file.h"
 #include "core/text/file_io.h"
+#include "core/workspace/kept_files.h"
+#include "core/workspace/leftover_files.h"
 #include "resources/resource_ids.h"
+#include "win/app/drawlot_run.h"
 #include "win/app/main_commands.h"
 #include "win/edit/cell_editor_window.h"
 #include "win/env/environment_dialog.h"
@@ -169,6 +172,7 @@ HWND CreateStatusBar(const Application& app) {
 // longer than any list line, or larger than memory allows) is kept as it is at close, and the
 // user is told; the program still starts.
 void TellListKept(Application& app) {
+  app.startup_reads.list_kept = true;
   app.prompter.Tell(app.owner(),
                     "リストファイル listview.ini を読込出来ません。空のリストで始めますが、"
                     "このファイルは書き換えずにそのまま残します。",
@@ -196,6 +200,7 @@ void LoadSavedList(Application& app) {
 bool OnCreate(Application& app) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
+  RemoveLeftoverTemporaryFiles(app.drawing_sources.system_files, app.startup_folder);
   ReadSettingsFiles(app);
   app.toolbar = CreateToolbar(app);
   const HIMAGELIST row_icons = CreateRowIcons(app);
@@ -233,8 +238,13 @@ void OnPaint(Application& app) {
 }
 
 void SaveListAtClose(Application& app) {
-  if (!app.rows || !app.startup_reads.list_loaded) return;
+  if (!app.rows || !(app.startup_reads.list_loaded || app.startup_reads.list_kept)) return;
   try {
+    if (app.startup_reads.list_kept) {  // never over the kept file: the session's rows beside it
+      app.kept_files.SaveSessionVersion(app.startup_folder, kListFileName, SerializeList(*app.rows),
+                                        LocalClockTime());
+      return;
+    }
     SaveList(app.owner(), *app.rows, ListFilePath(app), app.prompter);
   } catch (const std::exception&) {
     // Out of memory building the file: the old file stays, and the user is told as for any
@@ -297,6 +307,7 @@ LRESULT OnTimer(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
       CellEditorTimerTick(app);
       return 0;
     case IDT_TIMER_TIMED_RUN:
+      CloseCellEditor(app);  // the row's script gets the edited cell's text, as with a command
       TimedRunTickCommand(app);
       return 0;
     default:

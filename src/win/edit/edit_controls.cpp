@@ -1,6 +1,6 @@
 #include "win/edit/edit_controls.h"
 
-#include <vector>
+#include "win/platform/control_text.h"
 
 namespace drawlot {
 
@@ -12,9 +12,7 @@ void FillDropDown(HWND box, const Choices& choices) {
 }
 
 std::string ControlText(HWND control, int buffer_size) {
-  std::vector<char> text(buffer_size, '\0');
-  GetWindowTextA(control, text.data(), buffer_size);
-  return text.data();
+  return ReadControlText(control, buffer_size);
 }
 
 void SetEditorFont(HWND control, HFONT font) {

@@ -594,6 +594,57 @@ TEST_F(LoadedWindowTest, AddingCommandsReachTheirOperationWithTheirKind) {
   EXPECT_TRUE(IsWindowEnabled(window_));
 }
 
+// A folder browser that lets another window take the front, as the real one does when it goes.
+class FrontTakingBrowser : public FolderBrowser {
+ public:
+  std::string ChooseFolder(std::string_view, std::string_view) override {
+    SetForegroundWindow(other);
+    return folder;
+  }
+  HWND other = nullptr;
+  std::string folder;
+};
+
+TEST_F(LoadedWindowTest, AFolderAddedWithNoColumnShownSaysSoAndTheWindowComesBackToTheFront) {
+  TempFolder drawings("図面");
+  drawings.Write("a.dwg", "x");
+  FrontTakingBrowser browser;
+  browser.folder = drawings.path();
+  browser.other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                  nullptr, nullptr, nullptr, nullptr);
+  app_.pickers.folders = &browser;
+  ShowWindow(window_, SW_SHOW);
+  app_.rows->DeleteAllRows();
+  while (app_.rows->ColumnCount() > 0) app_.rows->DeleteColumn(0);  // a set that shows nothing
+  prompter_.shown.clear();
+  Command(IDM_DWG_FOLDER);
+  EXPECT_EQ(prompter_.shown, (Boxes{Box(reinterpret_cast<WindowRef>(window_),
+                                        "現在のセットには表示するカラムがありません。"
+                                        "スクリプト設定で表示するカラムを設定して下さい。",
+                                        "file追加", Icon::kWarning)}));
+  EXPECT_EQ(GetForegroundWindow(), window_);
+  DestroyWindow(browser.other);
+}
+
+// A save killed half-way leaves its temporary file; the next start removes those of ours from
+// the start-up folder and nothing else.
+TEST_F(MainWindowTest, StartRemovesOnlyTheTemporaryFilesOurSavesLeft) {
+  const std::string ours = TemporaryNameBeside(folder_.File("plot_set.ini"), 0xfedcba9876543210u);
+  const Texts kept = {"mine~dl01234567.tmp", "sub",        "~dl0123abcd.tmp.txt", "~dl0123abcg.tmp",
+                      "~dl89abcdef.tmp",     "~dlmine.tmp"};
+  for (const std::string& name : kept) {
+    // A folder named as ours is no file of ours.
+    if (name == "sub" || name == "~dl89abcdef.tmp") folder_.MakeFolder(name);
+    if (name != "sub" && name != "~dl89abcdef.tmp") folder_.Write(name, "mine");
+  }
+  folder_.Write("sub\\~dl01234567.tmp", "below the start-up folder");
+  folder_.Write(ours.substr(ours.rfind('\\') + 1), "left");
+  folder_.Write("~dl00ff00ff.tmp", "left");
+  Open();
+  EXPECT_EQ(folder_.Names(), kept);
+  EXPECT_TRUE(folder_.Exists("sub\\~dl01234567.tmp"));
+}
+
 TEST_F(LoadedWindowTest, CommandsWithoutTheirOperationDoNothing) {
   for (const int id : {12345, 0, 999}) {  // ids of no menu item, button or control
     Command(id);
@@ -783,6 +834,36 @@ class LockingPrompter : public RecordingPrompter {
   std::vector<HANDLE> locks_;
 };
 
+// As CloseMainWindow, after the user added a row to the list.
+void CALLBACK AddRowAndClose(HWND window, UINT message, UINT_PTR timer, DWORD time) {
+  const HWND main = FindWindowA(kMainWindowClass, nullptr);
+  if (!main) return;
+  auto* app = reinterpret_cast<Application*>(GetWindowLongPtrA(main, GWLP_USERDATA));
+  app->rows->InsertRow(0, "x.dwg", kIconDwg, app->tags.Next());
+  CloseMainWindow(window, message, timer, time);
+}
+
+// The session's version of the kept file `kept` that the run left beside it.
+std::string SessionVersionOf(const TempFolder& folder, std::string_view kept) {
+  const std::string stem(kept.substr(0, kept.rfind('.')));
+  for (const std::string& name : folder.Names()) {
+    // stem, "_", date "-" time, ".ini"
+    if (name.starts_with(stem + "_") && name.size() == stem.size() + 20) return name;
+  }
+  return "(none)";
+}
+
+// The one box at the end that says which files were kept and where the session's versions are.
+Message KeptBox(const TempFolder& folder, std::initializer_list<std::string_view> kept) {
+  std::string text =
+      "読込出来なかったファイルは書き換えずにそのまま残しました。\n"
+      "今回の内容は次の名前で保存しました。\n";
+  for (std::string_view name : kept) {
+    text += "\n" + std::string(name) + " → " + SessionVersionOf(folder, name);
+  }
+  return Box(0, text, "ﾌｧｲﾙｴﾗｰ", Icon::kWarning);
+}
+
 TEST(DrawlotRun, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
   TempFolder folder("ロック");
   WritePreparedSettings(folder);
@@ -796,11 +877,11 @@ TEST(DrawlotRun, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
   }
   Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
   app.spooler = std::make_unique<InMemoryPrintSpooler>();  // no printer boxes among these
-  SetTimer(nullptr, 0, 10, CloseMainWindow);
+  SetTimer(nullptr, 0, 10, AddRowAndClose);
   EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
   UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
 
-  ASSERT_EQ(prompter.shown.size(), 3u);
+  ASSERT_EQ(prompter.shown.size(), 4u);
   EXPECT_EQ(prompter.shown[0].text,
             "カラム設定ファイル drwlt_set2.ini を読込出来ません。初期値にしますが、"
             "このファイルは書き換えずにそのまま残します。");
@@ -813,14 +894,22 @@ TEST(DrawlotRun, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
             "リストファイル listview.ini を読込出来ません。空のリストで始めますが、"
             "このファイルは書き換えずにそのまま残します。");
   EXPECT_EQ(prompter.shown[2].title, "ﾌｧｲﾙｴﾗｰ");
-  for (const Message& box : prompter.shown) {
-    EXPECT_EQ(box.icon, Icon::kWarning);
-    EXPECT_NE(box.owner, 0u);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(prompter.shown[k].icon, Icon::kWarning);
+    EXPECT_NE(prompter.shown[k].owner, 0u);
   }
-  // Every file as it was (the readable set titles were written back unchanged), nothing else.
-  EXPECT_EQ(folder.Names(), names);
+  // Every file as it was (the readable set titles were written back unchanged), and beside
+  // each kept one the session's version, told of in one box at the end.
+  EXPECT_EQ(prompter.shown[3],
+            KeptBox(folder, {kListFileName, kItemSetFileName, kEnvironmentFileName}));
+  EXPECT_EQ(folder.Names().size(), names.size() + 3);
   for (std::size_t i = 0; i < names.size(); ++i)
     EXPECT_EQ(folder.Read(names[i]), before[i]) << names[i];
+  EXPECT_TRUE(
+      folder.Read(SessionVersionOf(folder, kListFileName)).starts_with("max_cont=1\r\nx.dwg;"));
+  EXPECT_EQ(folder.Read(SessionVersionOf(folder, kItemSetFileName)), SerializeItemSets(app.items));
+  EXPECT_EQ(folder.Read(SessionVersionOf(folder, kEnvironmentFileName)),
+            SerializeEnvironmentSettings(app.settings));
 }
 
 // Runs the program in `folder` until the window closes itself at its first timer tick.
@@ -844,10 +933,11 @@ TEST(DrawlotRun, ItemSetsAreKeptWhenTheSetTitlesCannotBeRead) {
   RunUntilClosed(folder, prompter);
   prompter.Unlock();
 
-  ASSERT_EQ(prompter.shown.size(), 1u);
+  ASSERT_EQ(prompter.shown.size(), 2u);
   EXPECT_EQ(prompter.shown[0].text,
             "カラム設定ファイル drwlt_set1.ini を読込出来ません。初期値にしますが、"
             "このファイルは書き換えずにそのまま残します。");
+  EXPECT_EQ(prompter.shown[1], KeptBox(folder, {kSetTitleFileName, kItemSetFileName}));
   EXPECT_EQ(folder.Read(kItemSetFileName), items);
 }
 
@@ -862,10 +952,11 @@ TEST(DrawlotRun, AListCutShortByAnOverlongLineIsToldOfAndKept) {
   RecordingPrompter prompter;
   RunUntilClosed(folder, prompter);
 
-  ASSERT_EQ(prompter.shown.size(), 1u);
+  ASSERT_EQ(prompter.shown.size(), 2u);
   EXPECT_EQ(prompter.shown[0].text,
             "リストファイル listview.ini を読込出来ません。空のリストで始めますが、"
             "このファイルは書き換えずにそのまま残します。");
+  EXPECT_EQ(prompter.shown[1], KeptBox(folder, {kListFileName}));
   EXPECT_EQ(folder.Read(kListFileName), list);
 }
 
