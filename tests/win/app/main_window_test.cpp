@@ -615,7 +615,8 @@ TEST_F(LoadedWindowTest, AFolderAddedWithNoColumnShownSaysSoAndTheWindowComesBac
   app_.pickers.folders = &browser;
   ShowWindow(window_, SW_SHOW);
   app_.rows->DeleteAllRows();
-  while (app_.rows->ColumnCount() > 0) app_.rows->DeleteColumn(0);  // a set that shows nothing
+  app_.items.sets[CurrentSetIndex(app_.settings)].items = ItemSlots{};  // a set that shows nothing
+  BuildColumns(*app_.rows, app_.current_items());
   prompter_.shown.clear();
   Command(IDM_DWG_FOLDER);
   EXPECT_EQ(prompter_.shown, (Boxes{Box(reinterpret_cast<WindowRef>(window_),
