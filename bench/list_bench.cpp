@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "core/env/environment_settings.h"
-#include "core/items/script_item.h"
-#include "core/list/in_memory_row_store.h"
+#include "core/list/list_file.h"
 #include "core/list/list_rows.h"
 #include "core/list/list_sort.h"
-#include "core/script/list_file.h"
+#include "core/model/script_item.h"
 #include "core/script/script_writer.h"
 #include "core/text/file_io.h"
+#include "support/fakes/in_memory_row_store.h"
 #include "support/script_items.h"
 
 namespace drawlot {

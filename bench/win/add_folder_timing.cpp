@@ -9,12 +9,13 @@
 #include <string>
 
 #include "core/list/add_drawings.h"
+#include "core/list/list_rows.h"
 #include "core/text/decimal.h"
 #include "support/script_items.h"
 #include "timing_clock.h"
 #include "timing_list.h"
-#include "win/list/list_redraw_pause.h"
-#include "win/list/list_view_row_store.h"
+#include "win/platform/list_redraw_pause.h"
+#include "win/platform/list_view_row_store.h"
 #include "win/platform/win32_file_system.h"
 
 namespace {

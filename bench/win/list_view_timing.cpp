@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <string>
 
+#include "core/list/list_file.h"
 #include "core/list/list_sort.h"
-#include "core/script/list_file.h"
 #include "core/text/decimal.h"
 #include "timing_list.h"
-#include "win/list/list_redraw_pause.h"
-#include "win/list/list_view_row_store.h"
+#include "win/platform/list_redraw_pause.h"
+#include "win/platform/list_view_row_store.h"
 
 namespace {
 

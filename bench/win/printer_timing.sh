@@ -1,21 +1,46 @@
 #!/usr/bin/env bash
 # Times the printer enumeration under Wine against a private CUPS with 1, 10 and 30 queues of
-# 60 paper sizes each (tests/printers/sixty_sizes.ppd), prohibited and not.
+# 60 paper sizes each (tests/printers/sixty_sizes.ppd), prohibited and not; the printer list and
+# one-row edit commands from the command to their dialog; and the real program's start-up to a
+# list that answers with 0, 10 and 30 queues (RUNS starts each, default 5), with the ratio of
+# the median with 30 queues to the one with none.
 #
 #   bench/win/printer_timing.sh [BUILD_DIR]     (default build/win64)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 top=$PWD
 build=${1:-$top/build/win64}
+runs=${RUNS:-5}
 driver="$build/tests/e2e/drawlot_printer_enumeration_timing.exe"
-[ -f "$driver" ] || { echo "build the win64 preset first ($driver)" >&2; exit 1; }
+starter="$build/tests/e2e/drawlot_startup_timing.exe"
+program=$(find "$build" -name Drawlot.exe -print -quit)
+for file in "$driver" "$starter" "$program"; do
+  [ -f "$file" ] || { echo "build the win64 preset first ($file)" >&2; exit 1; }
+done
 
 cups_dir=$(mktemp -d "${TMPDIR:-/tmp}/drawlot-cups-bench.XXXXXX")
-trap 'bash tools/test-cups.sh stop "$cups_dir"' EXIT
+workspace=$(mktemp -d "${TMPDIR:-/tmp}/drawlot-start-bench.XXXXXX")
+trap 'bash tools/test-cups.sh stop "$cups_dir"; rm -rf "$workspace"' EXIT
 CUPS_SERVER=$(bash tools/test-cups.sh start "$cups_dir" --empty)
 export CUPS_SERVER
+# The demo workspace: settings and a list that give no start-up box with these queues.
+bash tools/demo-workspace.sh "$workspace/demo"
+windows_program="Z:$(tr '/' '\\' <<<"$program")"
+
+declare -A median
+time_start() {
+  # The first Wine process after new queues copies them into the prefix: not what is timed.
+  (cd "$workspace/demo" && bash "$top/tools/wine-run.sh" "$starter" "$windows_program" 1 x >/dev/null)
+  local line
+  line=$(cd "$workspace/demo" &&
+    bash "$top/tools/wine-run.sh" "$starter" "$windows_program" "$runs" "$1 queues" | tr -d '\r')
+  echo "$line"
+  median[$1]=$(sed -n 's/.*median *\([0-9.]*\) ms.*/\1/p' <<<"$line")
+}
 
 made=0
+echo "== no queue"
+time_start 0
 for queues in 1 10 30; do
   while [ "$made" -lt "$queues" ]; do
     made=$((made + 1))
@@ -23,7 +48,9 @@ for queues in 1 10 30; do
       "$top/tests/printers/sixty_sizes.ppd"
   done
   echo "== $queues queues of 60 sizes"
-  # The first Wine process after new queues copies them into the prefix: not what is timed.
   bash tools/wine-run.sh "$driver" >/dev/null
   bash tools/wine-run.sh "$driver"
+  [ "$queues" -eq 1 ] || time_start "$queues"
 done
+awk -v none="${median[0]}" -v thirty="${median[30]}" \
+  'BEGIN { printf "start-up, median with 30 queues / with none: %.2f\n", thirty / none }'

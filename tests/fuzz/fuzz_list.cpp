@@ -1,9 +1,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/list/in_memory_row_store.h"
-#include "core/script/list_file.h"
+#include "core/list/list_file.h"
 #include "fuzz_support.h"
+#include "support/fakes/in_memory_row_store.h"
 
 using namespace drawlot;
 

@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "core/items/script_item.h"
+#include "core/model/script_item.h"
 
 namespace drawlot::testing {
 

@@ -12,16 +12,18 @@
 
 #include "core/edit/edit_choices.h"
 #include "core/env/printer_catalog.h"
-#include "core/items/script_item.h"
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
+#include "core/model/script_item.h"
 #include "core/text/fixed_text.h"
 
 namespace drawlot {
 
 inline constexpr int kCellTextBoxId = 951;
 inline constexpr int kCellDropDownId = 952;
-// The list lies at (0, 40) of the main window; a row's y in the list plus this is the editor's.
-inline constexpr int kCellEditorTopOffset = 42;
+// The drawing list lies at (0, 40) of the main window's client area, below the toolbar.
+inline constexpr int kDrawingListTop = 40;
+// A row's y in the list plus this is the editor's y in the main window.
+inline constexpr int kCellEditorTopOffset = kDrawingListTop + 2;
 inline constexpr int kCellTextBoxHeight = 16;
 inline constexpr int kCellDropDownHeight = 80;  // with its list
 // A printer chosen in place in this column gives column 6 its first paper name.

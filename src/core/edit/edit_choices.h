@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/env/printer_catalog.h"
-#include "core/items/script_item.h"
+#include "core/model/script_item.h"
 
 namespace drawlot {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/items/displayed_items.h"
+#include "core/model/displayed_items.h"
 
 namespace drawlot {
 namespace {

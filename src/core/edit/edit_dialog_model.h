@@ -10,7 +10,7 @@
 #include "core/edit/edit_choices.h"
 #include "core/env/printer_catalog.h"
 #include "core/items/row_buffer.h"
-#include "core/items/script_item.h"
+#include "core/model/script_item.h"
 
 namespace drawlot {
 

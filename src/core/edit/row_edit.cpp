@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "core/items/displayed_items.h"
 #include "core/list/list_rows.h"
 #include "core/list/row_marks.h"
+#include "core/model/displayed_items.h"
 
 namespace drawlot {
 namespace {

@@ -1,6 +1,5 @@
 #include "core/env/environment_detection.h"
 
-#include "core/list/disk_search.h"
 #include "core/text/cp932.h"
 
 namespace drawlot {

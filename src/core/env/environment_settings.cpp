@@ -1,6 +1,6 @@
 #include "core/env/environment_settings.h"
 
-#include "core/items/script_item.h"
+#include "core/model/script_item.h"
 #include "core/platform/settings_file.h"
 #include "core/text/cp932.h"
 #include "core/text/fields.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/items/script_item.h"
+#include "core/model/script_item.h"
 #include "core/platform/prompter.h"
 #include "core/text/fixed_text.h"
 

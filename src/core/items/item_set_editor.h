@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "core/items/item_editing.h"
-#include "core/items/script_item.h"
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
+#include "core/model/script_item.h"
 #include "core/platform/file_name_picker.h"
 #include "core/platform/prompter.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/items/script_item.h"
+#include "core/model/script_item.h"
 #include "core/platform/file_name_picker.h"
 
 namespace drawlot {

@@ -1,8 +1,8 @@
 #include "core/items/row_buffer.h"
 
-#include "core/items/displayed_items.h"
 #include "core/list/list_rows.h"
 #include "core/list/row_marks.h"
+#include "core/model/displayed_items.h"
 
 namespace drawlot {
 namespace {

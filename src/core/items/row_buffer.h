@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "core/items/script_item.h"
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
+#include "core/model/script_item.h"
 #include "core/platform/prompter.h"
 #include "core/text/fixed_text.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/env/environment_settings.h"
-#include "core/items/script_item.h"
+#include "core/model/script_item.h"
 #include "core/platform/prompter.h"
 
 namespace drawlot {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/env/environment_settings.h"
-#include "core/items/script_item.h"
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
+#include "core/model/script_item.h"
 #include "core/platform/file_system.h"
 #include "core/platform/pickers.h"
 #include "core/platform/prompter.h"

@@ -1,4 +1,4 @@
-// The search of the fixed disks for a drawing by its file name, and adding what it found.
+// Adding the drawing that the search of the fixed disks found by its file name.
 #pragma once
 
 #include <optional>
@@ -9,10 +9,6 @@
 #include "core/platform/file_system.h"
 
 namespace drawlot {
-
-// Searches the tree of every fixed drive, a:\ to z:\ in letter order, for a file named `name`;
-// the first drive with a hit gives the path.
-std::optional<std::string> FindOnFixedDrives(const FileSystem& files, std::string_view name);
 
 // Appends the row of the file at `path` (split at its last backslash into folder and name),
 // or warns when it cannot be listed.

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/env/environment_settings.h"
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
 
 namespace drawlot {
 

@@ -3,7 +3,7 @@
 // stay visibly marked (drop-highlighted) after the list loses the focus.
 #pragma once
 
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
 
 namespace drawlot {
 

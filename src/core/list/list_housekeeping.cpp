@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/items/displayed_items.h"
 #include "core/list/list_rows.h"
+#include "core/model/displayed_items.h"
 
 namespace drawlot {
 namespace {

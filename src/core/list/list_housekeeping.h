@@ -2,9 +2,9 @@
 // clearing the marks are in row_marks.h.
 #pragma once
 
-#include "core/items/script_item.h"
 #include "core/list/row_marks.h"
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
+#include "core/model/script_item.h"
 #include "core/platform/prompter.h"
 
 namespace drawlot {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/items/displayed_items.h"
+#include "core/model/displayed_items.h"
 #include "core/text/cp932.h"
 
 namespace drawlot {

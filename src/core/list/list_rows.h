@@ -6,22 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "core/items/script_item.h"
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
+#include "core/model/script_item.h"
+#include "core/platform/file_system.h"
 
 namespace drawlot {
 
 // Cells are read into 260-byte buffers throughout the list operations: 259 bytes of text.
 inline constexpr std::size_t kCellReadLimit = 259;
-
-// A file's last-write time, already converted to local time.
-struct LocalFileTime {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  int minute = 0;
-};
 
 // "YYYY/MM/DD hh:mm", at most 39 characters.
 std::string FormatFileTime(const LocalFileTime& time);

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
 #include "core/text/fixed_text.h"
 
 namespace drawlot {

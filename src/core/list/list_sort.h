@@ -7,8 +7,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "core/items/script_item.h"
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
+#include "core/model/script_item.h"
 #include "core/platform/prompter.h"
 
 namespace drawlot {

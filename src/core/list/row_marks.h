@@ -2,7 +2,7 @@
 // or cleared together, so that a marked row looks the same whichever operation marked it.
 #pragma once
 
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
 
 namespace drawlot {
 

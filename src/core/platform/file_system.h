@@ -1,6 +1,6 @@
 // The file system as the drawing list sees it: directory listings with a pattern, drive types
 // and the tree search for a file. The Win32 shell implements it over FindFirstFileA,
-// GetDriveTypeA and imagehlp; tests use the in-memory file system (in_memory_file_system.h).
+// GetDriveTypeA and imagehlp; tests use the in-memory file system (tests/support/fakes/).
 #pragma once
 
 #include <cstddef>
@@ -9,10 +9,18 @@
 #include <string_view>
 #include <vector>
 
-#include "core/list/list_rows.h"
 #include "core/text/file_io.h"  // kMaxPathBytes
 
 namespace drawlot {
+
+// A file's last-write time, already converted to local time.
+struct LocalFileTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+};
 
 // Attribute bits, with the values of the Win32 FILE_ATTRIBUTE_* constants.
 inline constexpr unsigned kAttributeReadOnly = 0x01;
@@ -56,5 +64,10 @@ class FileSystem {
   virtual std::optional<std::string> SearchTree(std::string_view root,
                                                 std::string_view name) const = 0;
 };
+
+// Searches the tree of every fixed drive, a:\ to z:\ in letter order, for a file named `name`;
+// the first drive with a hit gives the path. The disk search of the list and the detection of
+// AutoCAD's files both use it.
+std::optional<std::string> FindOnFixedDrives(const FileSystem& files, std::string_view name);
 
 }  // namespace drawlot

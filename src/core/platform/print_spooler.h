@@ -1,7 +1,7 @@
 // The print spooler as the printer catalogue sees it: the printers with their ports in the
 // spooler's order, and a printer's paper names as the driver reports them, in records of 64
 // bytes. The Win32 shell implements it over EnumPrintersA and DeviceCapabilitiesA; tests use
-// the in-memory spooler (in_memory_print_spooler.h).
+// the in-memory spooler (tests/support/fakes/).
 #pragma once
 
 #include <optional>

@@ -22,22 +22,6 @@ inline constexpr std::size_t kSettingsFileMaxBytes = 16u << 20;
 // The file `name` of `folder` for a start-up reader, with one of the three results above.
 int ReadSettingsFile(std::string_view folder, std::string_view name, std::string& bytes);
 
-// What the start-up reads found. A settings file is written at exit only when every start-up
-// read has finished and its own content was read (or it was missing): a half-done start or a
-// file that could not be read must never be replaced by empty or default records. The same
-// holds for "listview.ini" when the window closes.
-struct StartupReads {
-  bool finished = false;
-  int set_titles = kSettingsUnreadable;
-  int item_sets = kSettingsUnreadable;
-  int environment = kSettingsUnreadable;
-  int program = kSettingsUnreadable;  // "drawlot.ini"
-  bool list_loaded = false;  // "listview.ini" was read to its end (or missing): it may be saved
-  bool list_kept = false;    // "listview.ini" was there but could not be read: it is kept
-
-  bool MayWrite(int result) const { return finished && result != kSettingsUnreadable; }
-};
-
 // The message of a settings file that cannot be saved (no owner, warning icon).
 inline constexpr std::string_view kCannotSaveText = "保存出来ません";
 inline constexpr std::string_view kCannotSaveTitle = "ﾌｧｲﾙｴﾗｰ";

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "core/env/environment_settings.h"
-#include "core/items/script_item.h"
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
+#include "core/model/script_item.h"
 #include "core/platform/launcher.h"
 #include "core/platform/prompter.h"
 #include "core/script/script_writer.h"

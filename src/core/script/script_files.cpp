@@ -1,7 +1,7 @@
 #include "core/script/script_files.h"
 
+#include "core/list/list_file.h"
 #include "core/script/file_extension.h"
-#include "core/script/list_file.h"
 #include "core/text/cp932.h"
 
 namespace drawlot {

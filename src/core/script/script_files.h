@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "core/env/environment_settings.h"
-#include "core/items/script_item.h"
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
+#include "core/model/script_item.h"
 #include "core/platform/file_name_picker.h"
 #include "core/platform/launcher.h"
 #include "core/platform/prompter.h"

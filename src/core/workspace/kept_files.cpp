@@ -3,7 +3,10 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <exception>
+
 #include "core/items/item_set_files.h"
+#include "core/list/list_file.h"
 #include "core/text/file_io.h"
 
 namespace drawlot {
@@ -56,6 +59,10 @@ void KeptFiles::SaveSessionVersion(std::string_view folder, std::string_view nam
   kept_.push_back(std::move(kept));
 }
 
+void KeptFiles::NoteNotSaved(std::string_view name) {
+  kept_.push_back(Kept{std::string(name), {}});
+}
+
 std::string KeptFiles::BoxText() const {
   std::string text =
       "読込出来なかったファイルは書き換えずにそのまま残しました。\n"
@@ -70,6 +77,16 @@ std::string KeptFiles::BoxText() const {
 void KeptFiles::Tell(Prompter& prompter) const {
   if (kept_.empty()) return;
   prompter.Tell(0, BoxText(), kCannotSaveTitle, Icon::kWarning);
+}
+
+void SaveKeptListSessionVersion(const StartupReads& reads, const RowStore& rows,
+                                std::string_view folder, const ClockTime& time, KeptFiles& kept) {
+  if (!reads.list_kept) return;
+  try {
+    kept.SaveSessionVersion(folder, kListFileName, SerializeList(rows), time);
+  } catch (const std::exception&) {
+    kept.NoteNotSaved(kListFileName);  // out of memory building its bytes
+  }
 }
 
 void SaveKeptSettingsSessionVersions(const StartupReads& reads, const ScriptItemTable& items,

@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "core/env/environment_settings.h"
-#include "core/items/script_item.h"
+#include "core/model/row_store.h"
+#include "core/model/script_item.h"
 #include "core/platform/prompter.h"
-#include "core/platform/settings_file.h"
+#include "core/workspace/workspace.h"
 
 namespace drawlot {
 
@@ -36,6 +37,8 @@ class KeptFiles {
   // file takes (created only where no file is). A failure is noted for the box.
   void SaveSessionVersion(std::string_view folder, std::string_view name, std::string_view bytes,
                           const ClockTime& time);
+  // A kept file whose session version could not even be made.
+  void NoteNotSaved(std::string_view name);
   // The box's text: which files were kept and where the session's versions are.
   std::string BoxText() const;
   // Shows that box (no owner: the window is gone by then) when a file was kept.
@@ -48,6 +51,10 @@ class KeptFiles {
   };
   std::vector<Kept> kept_;
 };
+
+// When the window closes: the session's rows beside a "listview.ini" that was kept.
+void SaveKeptListSessionVersion(const StartupReads& reads, const RowStore& rows,
+                                std::string_view folder, const ClockTime& time, KeptFiles& kept);
 
 // The settings files that the end must not write because they were not read at start
 // ("drwlt_set1.ini", "drwlt_set2.ini", "plot_set.ini"), each saved as its session version.

@@ -12,9 +12,9 @@
 #include "core/env/environment_settings.h"
 #include "core/env/printer_catalog.h"
 #include "core/items/row_buffer.h"
-#include "core/items/script_item.h"
 #include "core/list/list_sort.h"
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
+#include "core/model/script_item.h"
 #include "core/platform/launcher.h"
 #include "core/platform/print_spooler.h"
 #include "core/platform/prompter.h"
@@ -22,11 +22,13 @@
 #include "core/script/autocad_run.h"
 #include "core/workspace/kept_files.h"
 #include "core/workspace/program_settings.h"
+#include "core/workspace/workspace.h"
+#include "win/app/drawing_sources.h"
+#include "win/app/printer_startup.h"
 #include "win/env/environment_dialog.h"
-#include "win/list/drawing_sources.h"
-#include "win/list/list_view_row_store.h"
 #include "win/platform/dialog.h"
 #include "win/platform/help_pages.h"
+#include "win/platform/list_view_row_store.h"
 #include "win/platform/pickers.h"
 #include "win/platform/process_launcher.h"
 #include "win/platform/win32_print_spooler.h"
@@ -81,6 +83,8 @@ struct Application {
   std::string notepad_program = SystemNotepadPath();
   // The printers come from the real spooler; tests put a scripted one here.
   std::unique_ptr<PrintSpooler> spooler = std::make_unique<Win32PrintSpooler>();
+  // The start-up enumeration while it runs; after the spooler, which it waits to be done with.
+  PrinterStartup printer_startup;
   // The open, save and folder dialogs; tests point them at scripted stand-ins.
   Pickers pickers;
   // The modeless windows: the environment dialog opened at start-up and the About boxes (a
@@ -99,6 +103,9 @@ struct Application {
   }
   EnvironmentRecords environment_records() {
     return EnvironmentRecords{settings, *drawing_sources.files, startup_folder};
+  }
+  WorkspaceRecords workspace() {
+    return WorkspaceRecords{startup_folder, items, settings, program_settings};
   }
   const ItemSlots& current_items() const { return CurrentSet(items, settings).items; }
 };

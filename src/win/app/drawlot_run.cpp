@@ -1,7 +1,7 @@
 #include "win/app/drawlot_run.h"
 
-#include "core/env/environment_settings.h"
-#include "core/items/item_set_files.h"
+#include "core/workspace/kept_files.h"
+#include "core/workspace/workspace.h"
 #include "win/app/main_window.h"
 #include "win/platform/dialog.h"
 
@@ -31,25 +31,6 @@ ClockTime LocalClockTime() {
   return ClockTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
-void SaveSettingsAtExit(Application& app) {
-  const StartupReads& reads = app.startup_reads;
-  if (reads.MayWrite(reads.environment)) {
-    SaveEnvironmentSettings(app.settings, app.startup_folder, app.prompter);
-  }
-  if (reads.MayWrite(reads.set_titles)) SaveSetTitles(app.items, app.startup_folder, app.prompter);
-  // The item sets are written only for the sets the titles mark as there: with the titles
-  // unread, none is, and every item would be dropped from the file.
-  if (reads.MayWrite(reads.item_sets) && reads.MayWrite(reads.set_titles)) {
-    SaveItemSets(app.items, app.startup_folder, app.prompter);
-  }
-  if (reads.MayWrite(reads.program) && app.program_settings.Changed()) {
-    SaveProgramSettings(app.program_settings, app.startup_folder, app.prompter);
-  }
-  SaveKeptSettingsSessionVersions(reads, app.items, app.settings, app.startup_folder,
-                                  LocalClockTime(), app.kept_files);
-  app.kept_files.Tell(app.prompter);
-}
-
 int RunDrawlot(Application& app, int show_command) {
   if (!RegisterMainWindowClass(app.instance)) return 0;
   const HWND window = CreateMainWindow(app);
@@ -59,7 +40,11 @@ int RunDrawlot(Application& app, int show_command) {
   }
   if (!window) return 0;  // a start that failed has nothing to save
   const int exit_code = RunMessageLoop();
-  SaveSettingsAtExit(app);
+  SaveSettingsAtExit(app.workspace(), app.startup_reads, app.prompter);
+  // The files kept as they were get the session's version beside them, told of in one box.
+  SaveKeptSettingsSessionVersions(app.startup_reads, app.items, app.settings, app.startup_folder,
+                                  LocalClockTime(), app.kept_files);
+  app.kept_files.Tell(app.prompter);
   return exit_code;
 }
 

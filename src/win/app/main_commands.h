@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 #include "win/app/application.h"
 
@@ -13,15 +14,20 @@ namespace drawlot {
 using CommandHandler = void (*)(Application& app, int notification_code);
 
 struct Command {
-  int menu_id;         // the menu item's id, or the cell editor control's; 0 for none
-  int toolbar_id;      // the toolbar button's id; 0 for none
-  CommandHandler run;  // nullptr: the operation is not wired yet, and the id does nothing
+  int menu_id;          // the menu item's id, or the cell editor control's; 0 for none
+  int toolbar_id;       // the toolbar button's id; 0 for none
+  const char* tooltip;  // the toolbar button's tooltip; nullptr for none
+  CommandHandler run;
 };
 
 // Every command of the main window, in menu order.
 std::span<const Command> MainCommands();
 
-// Runs the row whose menu or toolbar id is `command_id`; ids without a row do nothing.
+// Runs the row whose menu or toolbar id is `command_id`, then refreshes the status bar (the
+// last folder or the current set may have changed); ids without a row do nothing.
 void RunCommand(Application& app, int command_id, int notification_code);
+
+// The text of a toolbar button's tooltip, or empty for an id that is no button.
+std::string_view ToolbarTooltip(int command_id);
 
 }  // namespace drawlot

@@ -7,109 +7,46 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/env/printer_enumeration.h"
-#include "core/items/item_set_files.h"
 #include "core/list/list_click.h"
 #include "core/list/list_rows.h"
 #include "core/list/list_sort.h"
-#include "core/platform/settings_file.h"
-#include "core/script/list_file.h"
-#include "core/text/file_io.h"
 #include "core/workspace/kept_files.h"
 #include "core/workspace/leftover_files.h"
+#include "core/workspace/workspace.h"
 #include "resources/resource_ids.h"
+#include "win/app/cell_editor.h"
 #include "win/app/drawlot_run.h"
 #include "win/app/main_commands.h"
-#include "win/edit/cell_editor_window.h"
+#include "win/app/printer_startup.h"
+#include "win/app/script_commands.h"
 #include "win/env/environment_dialog.h"
-#include "win/list/list_redraw_pause.h"
 #include "win/platform/callback_guard.h"
+#include "win/platform/list_redraw_pause.h"
 #include "win/platform/list_view.h"
-#include "win/script/script_commands.h"
 
 namespace drawlot {
 
 namespace {
 
 constexpr int kToolbarButtonSize = 32;
-constexpr int kListTop = 40;
+constexpr int kFirstToolbarButton = IDT_CHOOSE_FOLDERS;
+constexpr std::size_t kToolbarButtonCount = IDT_QUIT - IDT_CHOOSE_FOLDERS + 1;
 constexpr int kListHeightLoss = 60;  // the toolbar above and the status bar below
 constexpr int kRowIconSize = 12;
 constexpr std::array<int, 4> kStatusPartEdges = {450, 600, 800, -1};
-
-struct ToolbarButton {
-  int command_id;
-  const char* tooltip;
-};
-
-// In button order: button k shows picture k of the strip.
-constexpr std::array<ToolbarButton, 17> kToolbarButtons = {{
-    {IDT_CHOOSE_FOLDERS, "フォルダを選択し読込"},
-    {IDT_DWG_TREE, "DWGサブフォルダ内も読込"},
-    {IDT_DWG_FOLDER, "DWGフォルダ単位読込"},
-    {IDT_DXF_FOLDER, "DXFフォルダ単位読込"},
-    {IDT_DWG_FILE, "１枚単位の読込"},
-    {IDT_DELETE_ROWS, "リストから削除"},
-    {IDT_RUN_SCRIPT, "スタート"},
-    {IDT_PRINTERS, "プリンタと用紙の列挙"},
-    {IDT_INITIAL_VALUES, "初期設定"},
-    {IDT_EDIT_ROW, "リスト一行編集"},
-    {IDT_COPY_ROW, "リスト一行コピー"},
-    {IDT_PASTE_ROW, "リスト一行貼り付け"},
-    {IDT_EDIT_COLUMN, "リスト一列編集"},
-    {IDT_MOVE_DOWN, "下降"},
-    {IDT_MOVE_UP, "上昇"},
-    {IDT_HELP, "ヘルプ"},
-    {IDT_QUIT, "終了"},
-}};
 
 Application* AppOf(HWND window) {
   return reinterpret_cast<Application*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-std::string ListFilePath(const Application& app) {
-  return JoinPath(app.startup_folder, kListFileName);
-}
-
 // ---- Creation --------------------------------------------------------------------------------
 
-// The start-up box of a set file that was not read: missing (the defaults), or there but
-// unreadable, when the user is told that it stays as it is, its content never seen.
-void ReadSetFile(Application& app, int result, const char* unreadable_text) {
-  if (result == kSettingsMissing) {
-    app.prompter.Tell(app.owner(), "カラム設定ファイルがありません。初期値にします。", "初期設定１",
-                      Icon::kWarning);
-  } else if (result == kSettingsUnreadable) {
-    app.prompter.Tell(app.owner(), unreadable_text, "初期設定１", Icon::kWarning);
-  }
-}
-
 void ReadSettingsFiles(Application& app) {
-  StartupReads& reads = app.startup_reads;
-  reads.set_titles = LoadSetTitles(app.items, app.startup_folder);
-  ReadSetFile(app, reads.set_titles,
-              "カラム設定ファイル drwlt_set1.ini を読込出来ません。初期値にしますが、"
-              "このファイルは書き換えずにそのまま残します。");
-  reads.item_sets = LoadItemSets(app.items, app.startup_folder);
-  ReadSetFile(app, reads.item_sets,
-              "カラム設定ファイル drwlt_set2.ini を読込出来ません。初期値にしますが、"
-              "このファイルは書き換えずにそのまま残します。");
-  reads.environment = LoadEnvironmentSettings(app.settings, app.startup_folder);
-  if (reads.environment == kSettingsMissing) {
-    app.prompter.Tell(app.owner(), "設定ファイルがありません。環境設定をし直して下さい。",
-                      "初期設定２", Icon::kWarning);
-    // Start-up goes on while it is open.
+  if (ReadSettingsAtStart(app.workspace(), app.startup_reads, app.prompter, app.owner())) {
+    // "plot_set.ini" was missing: start-up goes on while the environment dialog is open.
     app.startup_environment_dialog =
         OpenEnvironmentDialog(app.dialog_context(), app.environment_records());
-  } else if (reads.environment == kSettingsUnreadable) {
-    app.prompter.Tell(app.owner(),
-                      "設定ファイル plot_set.ini を読込出来ません。初期値にしますが、"
-                      "このファイルは書き換えずにそのまま残します。",
-                      "初期設定２", Icon::kWarning);
   }
-  // The program's own settings: missing means the defaults, and nothing is said.
-  reads.program = LoadProgramSettings(app.program_settings, app.startup_folder);
-  reads.finished = true;
 }
 
 HWND CreateToolbar(const Application& app) {
@@ -121,11 +58,14 @@ HWND CreateToolbar(const Application& app) {
   SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELONG(kToolbarButtonSize, kToolbarButtonSize));
   TBADDBITMAP strip{app.instance, IDB_TOOLBAR};
-  SendMessageA(toolbar, TB_ADDBITMAP, kToolbarButtons.size(), reinterpret_cast<LPARAM>(&strip));
-  std::array<TBBUTTON, kToolbarButtons.size()> buttons{};
-  for (std::size_t k = 0; k < buttons.size(); ++k) {
-    buttons[k].iBitmap = static_cast<int>(k);
-    buttons[k].idCommand = kToolbarButtons[k].command_id;
+  SendMessageA(toolbar, TB_ADDBITMAP, kToolbarButtonCount, reinterpret_cast<LPARAM>(&strip));
+  // The button ids run 330 to 346 in button order, and button k shows picture k of the strip.
+  std::array<TBBUTTON, kToolbarButtonCount> buttons{};
+  for (const Command& command : MainCommands()) {
+    if (command.toolbar_id == 0) continue;
+    const int k = command.toolbar_id - kFirstToolbarButton;
+    buttons[k].iBitmap = k;
+    buttons[k].idCommand = command.toolbar_id;
     buttons[k].fsState = TBSTATE_ENABLED;
     buttons[k].fsStyle = BTNS_BUTTON;
     buttons[k].iString = -1;
@@ -168,35 +108,14 @@ HWND CreateStatusBar(const Application& app) {
   return status;
 }
 
-// "listview.ini" that is there but cannot be read whole (locked, a read error or a line far
-// longer than any list line, or larger than memory allows) is kept as it is at close, and the
-// user is told; the program still starts.
-void TellListKept(Application& app) {
-  app.startup_reads.list_kept = true;
-  app.prompter.Tell(app.owner(),
-                    "リストファイル listview.ini を読込出来ません。空のリストで始めますが、"
-                    "このファイルは書き換えずにそのまま残します。",
-                    "ﾌｧｲﾙｴﾗｰ", Icon::kWarning);
-}
-
 void LoadSavedList(Application& app) {
-  if (CheckListFile(ListFilePath(app)) == ListFileStatus::kUnreadable) return TellListKept(app);
-  bool whole = true;
-  try {
-    const ListRedrawPause pause(app.drawing_list);
-    LoadList(*app.rows, ListFilePath(app), app.tags, &whole);
-  } catch (const std::exception&) {
-    whole = false;
-  }
-  if (!whole) {
-    app.rows->DeleteAllRows();  // the rows that got in are not the list
-    return TellListKept(app);
-  }
-  app.startup_reads.list_loaded = true;
+  const ListRedrawPause pause(app.drawing_list);
+  LoadListAtStart(app.workspace(), *app.rows, app.tags, app.startup_reads, app.prompter,
+                  app.owner());
 }
 
 // The window's create message: the settings files, the controls, the printers and the list,
-// in this order.
+// in this order. The printers are read on a worker, and their boxes come once it is done.
 bool OnCreate(Application& app) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
@@ -210,9 +129,10 @@ bool OnCreate(Application& app) {
   BuildColumns(*app.rows, app.current_items());
   app.editor_font = CreateEditorFont();
   app.status_bar = CreateStatusBar(app);
-  EnumeratePrinters(app.printers, app.settings, *app.spooler, app.prompter, app.owner());
+  StartPrinterEnumeration(app);
   app.row_buffer.Clear();
   LoadSavedList(app);
+  AllowStartupPrinters(app);
   return true;
 }
 
@@ -223,7 +143,7 @@ void OnSize(Application& app, WPARAM wparam, LPARAM lparam) {
   const int height = HIWORD(lparam);
   if (app.toolbar) SendMessageA(app.toolbar, WM_SIZE, wparam, lparam);
   if (app.drawing_list) {
-    MoveWindow(app.drawing_list, 0, kListTop, width, height - kListHeightLoss, TRUE);
+    MoveWindow(app.drawing_list, 0, kDrawingListTop, width, height - kListHeightLoss, TRUE);
   }
   if (app.status_bar) SendMessageA(app.status_bar, WM_SIZE, wparam, lparam);
   InvalidateRect(app.main_window, nullptr, FALSE);
@@ -237,26 +157,14 @@ void OnPaint(Application& app) {
   EndPaint(app.main_window, &paint);
 }
 
-void SaveListAtClose(Application& app) {
-  if (!app.rows || !(app.startup_reads.list_loaded || app.startup_reads.list_kept)) return;
-  try {
-    if (app.startup_reads.list_kept) {  // never over the kept file: the session's rows beside it
-      app.kept_files.SaveSessionVersion(app.startup_folder, kListFileName, SerializeList(*app.rows),
-                                        LocalClockTime());
-      return;
-    }
-    SaveList(app.owner(), *app.rows, ListFilePath(app), app.prompter);
-  } catch (const std::exception&) {
-    // Out of memory building the file: the old file stays, and the user is told as for any
-    // list that cannot be saved. The quit must still be posted, or the settings are lost too.
-    app.prompter.Tell(app.owner(), kCannotSaveText, kCannotSaveTitle, Icon::kWarning);
-  }
-}
-
 void OnDestroy(Application& app) {
   CloseCellEditor(app);     // the list is saved with the edited cell's text, never without it
   EndTimedRunCommand(app);  // an armed timed run ends here, with no tick after the window
-  SaveListAtClose(app);
+  if (app.rows) {
+    SaveListAtClose(app.workspace(), *app.rows, app.startup_reads, app.prompter, app.owner());
+    SaveKeptListSessionVersion(app.startup_reads, *app.rows, app.startup_folder, LocalClockTime(),
+                               app.kept_files);
+  }
   PostQuitMessage(0);
 }
 
@@ -332,6 +240,9 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
       return OnNotify(app, window, wparam, lparam);
     case WM_TIMER:
       return OnTimer(app, window, wparam, lparam);
+    case kStartupPrintersMessage:
+      TakeStartupPrinters(app);
+      return 0;
     case kDestroyCellEditorMessage:
       DestroyWindow(reinterpret_cast<HWND>(wparam));
       return 0;
@@ -400,13 +311,6 @@ void RefreshStatusBar(const Application& app) {
   SendMessageA(app.status_bar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(folder.c_str()));
   SendMessageA(app.status_bar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(title.c_str()));
   SendMessageA(app.status_bar, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(kStatusBarBrand));
-}
-
-std::string_view ToolbarTooltip(int command_id) {
-  for (const ToolbarButton& button : kToolbarButtons) {
-    if (button.command_id == command_id) return button.tooltip;
-  }
-  return {};
 }
 
 }  // namespace drawlot

@@ -36,7 +36,4 @@ HWND CreateMainWindow(Application& app);
 // Status bar parts 0 to 2: the last folder, the current set's title and the brand.
 void RefreshStatusBar(const Application& app);
 
-// The text of a toolbar button's tooltip, or empty for an id that is no button.
-std::string_view ToolbarTooltip(int command_id);
-
 }  // namespace drawlot

@@ -6,7 +6,8 @@
 #include "core/edit/plot_styles.h"
 #include "core/env/printer_enumeration.h"
 #include "resources/resource_ids.h"
-#include "win/edit/edit_controls.h"
+#include "win/platform/combo_box.h"
+#include "win/platform/editor_controls.h"
 
 namespace drawlot {
 namespace {
@@ -45,21 +46,10 @@ class EditDialog : public DataDialog<RowBuffer> {
   }
 
   void CreateControl(const EditControl& control) {
-    const bool text_box = control.kind == EditControlKind::kTextBox;
-    const HWND made =
-        text_box ? CreateWindowExA(WS_EX_TOPMOST, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER,
-                                   control.x, control.y, control.width, control.height, window(),
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                                   context().instance, nullptr)
-                 : CreateWindowExA(0, "COMBOBOX", "",
-                                   WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN,
-                                   control.x, control.y, control.width, control.height, window(),
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                                   context().instance, nullptr);
-    if (!made) return;
-    if (!text_box) FillDropDown(made, control.choices);
-    SetWindowTextA(made, control.text.c_str());
-    SetEditorFont(made, context().font);
+    CreateEditorControl(
+        window(), context().instance, context().font,
+        EditorControl{control.kind == EditControlKind::kTextBox, control.id, control.x, control.y,
+                      control.width, control.height, &control.choices, control.text});
   }
 
   // The buttons go below the last line of controls; the dialog grows to hold everything, up
@@ -186,7 +176,7 @@ class EditDialog : public DataDialog<RowBuffer> {
                                           UnknownPrinter::kResetToFirst)) {
       if (update->printer_text) SetItemText(model_.printer_box, *update->printer_text);
       if (model_.paper_box != 0) {
-        if (update->papers) FillDropDown(Item(model_.paper_box), *update->papers);
+        if (update->papers) FillCombo(Item(model_.paper_box), *update->papers);
         SetItemText(model_.paper_box, update->paper_text);
       }
     }
@@ -228,41 +218,12 @@ class EditDialog : public DataDialog<RowBuffer> {
   int content_height_ = 0;
 };
 
-EditDialogRecords RecordsOf(Application& app) {
-  const ScriptItemSet& set = CurrentSet(app.items, app.settings);
-  return EditDialogRecords{set.items,    set.title.view(), app.settings,
-                           app.printers, *app.spooler,     *app.drawing_sources.files};
-}
-
-EditDialogRunner RunnerOf(Application& app, const EditDialogRecords& records) {
-  return [&app, &records](EditDialogMode mode, RowBuffer& buffer) {
-    return RunEditDialog(app.dialog_context(), records, mode, buffer);
-  };
-}
-
 }  // namespace
 
 bool RunEditDialog(const DialogContext& context, const EditDialogRecords& records,
                    EditDialogMode mode, RowBuffer& buffer) {
   EditDialog dialog(context, records, mode, buffer);
   return dialog.RunModal(IDD_EDIT) == 1;
-}
-
-void EditRowCommand(Application& app) {
-  const EditDialogRecords records = RecordsOf(app);
-  EditRow(*app.rows, records.items, app.row_buffer, app.prompter, app.owner(),
-          RunnerOf(app, records));
-}
-
-void EditColumnCommand(Application& app) {
-  const EditDialogRecords records = RecordsOf(app);
-  EditColumn(*app.rows, records.items, app.row_buffer, RunnerOf(app, records));
-}
-
-void EditInitialValuesCommand(Application& app) {
-  ScriptItemSet& set = app.items.sets[CurrentSetIndex(app.settings)];
-  const EditDialogRecords records = RecordsOf(app);
-  EditInitialValues(set.items, app.row_buffer, RunnerOf(app, records));
 }
 
 }  // namespace drawlot

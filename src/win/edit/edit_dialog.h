@@ -8,7 +8,6 @@
 #include "core/env/printer_catalog.h"
 #include "core/platform/file_system.h"
 #include "core/platform/print_spooler.h"
-#include "win/app/application.h"
 #include "win/platform/dialog.h"
 
 namespace drawlot {
@@ -27,10 +26,5 @@ struct EditDialogRecords {
 // texts) for OK, false for Cancel and the close box (the buffer as it was).
 bool RunEditDialog(const DialogContext& context, const EditDialogRecords& records,
                    EditDialogMode mode, RowBuffer& buffer);
-
-// The main window's three commands: 37833/339, 37834/342 and 37826/338.
-void EditRowCommand(Application& app);
-void EditColumnCommand(Application& app);
-void EditInitialValuesCommand(Application& app);
 
 }  // namespace drawlot

@@ -4,8 +4,8 @@
 
 #include "core/env/environment_detection.h"
 #include "resources/resource_ids.h"
-#include "win/list/searching_window.h"
 #include "win/platform/empty_paint.h"
+#include "win/platform/searching_window.h"
 
 namespace drawlot {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "core/env/printer_enumeration.h"
 #include "resources/resource_ids.h"
-#include "win/list/list_redraw_pause.h"
 #include "win/platform/empty_paint.h"
+#include "win/platform/list_redraw_pause.h"
 #include "win/platform/list_view.h"
 
 namespace drawlot {

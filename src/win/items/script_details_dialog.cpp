@@ -9,7 +9,8 @@
 #include "core/items/item_editing.h"
 #include "core/items/item_set_editor.h"
 #include "resources/resource_ids.h"
-#include "win/list/list_view_row_store.h"
+#include "win/platform/combo_box.h"
+#include "win/platform/list_view_row_store.h"
 
 namespace drawlot {
 namespace {
@@ -159,11 +160,7 @@ class ScriptDetailsDialog : public Dialog {
   }
 
   void FillModeChoices(int id, std::span<const std::string_view> labels) const {
-    const HWND combo = Item(id);
-    for (const std::string_view label : labels) {
-      const std::string text(label);
-      SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    }
+    AddComboTexts(Item(id), labels);
   }
 
   HWND CreateItemList() const {

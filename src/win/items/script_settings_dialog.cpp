@@ -5,6 +5,7 @@
 #include "core/items/set_choice.h"
 #include "resources/resource_ids.h"
 #include "win/items/script_details_dialog.h"
+#include "win/platform/combo_box.h"
 
 namespace drawlot {
 namespace {
@@ -56,11 +57,7 @@ class ScriptSettingsDialog : public Dialog {
 
   // The titles up to the first empty one; the current set's title as the edit text.
   void FillSetChoice() const {
-    const HWND combo = Item(IDC_SCRIPT_SET_CHOICE);
-    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    for (const std::string& title : SetChoiceTitles(records_.table)) {
-      SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
-    }
+    FillCombo(Item(IDC_SCRIPT_SET_CHOICE), SetChoiceTitles(records_.table));
     SetItemText(IDC_SCRIPT_SET_CHOICE, CurrentSet(records_.table, records_.settings).title.view());
   }
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/env/environment_settings.h"
-#include "core/items/script_item.h"
+#include "core/model/script_item.h"
 #include "win/platform/dialog.h"
 
 namespace drawlot {

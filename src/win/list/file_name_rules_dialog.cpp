@@ -7,7 +7,8 @@
 #include "core/edit/edit_choices.h"
 #include "core/list/file_name_rules_form.h"
 #include "resources/resource_ids.h"
-#include "win/edit/edit_controls.h"
+#include "win/platform/combo_box.h"
+#include "win/platform/editor_controls.h"
 
 namespace drawlot {
 namespace {
@@ -28,9 +29,9 @@ class FileNameRulesDialog : public Dialog {
     const Choices printer_names = PrinterNames(printers_);
     for (int rule = 0; rule < kPrinterPaperRuleCount; ++rule) {
       const PrinterPaperRule& values = rules_.fp_ps[rule];
-      FillDropDown(Item(kRuleControls[rule].printer), printer_names);
-      FillDropDown(Item(kRuleControls[rule].paper),
-                   PaperNames(PrinterOrFirst(printers_, values.printer.view())));
+      FillCombo(Item(kRuleControls[rule].printer), printer_names);
+      FillCombo(Item(kRuleControls[rule].paper),
+                PaperNames(PrinterOrFirst(printers_, values.printer.view())));
       shown_printer_[rule] = values.printer.str();
     }
     ForEachRuleText(rules_, [this](int id, const auto& field) { SetItemText(id, field.view()); });
@@ -59,7 +60,7 @@ class FileNameRulesDialog : public Dialog {
     const auto update =
         FollowPrinter(shown_printer_[rule], printer, printers_, UnknownPrinter::kKeepPapers);
     if (!update || !update->papers) return;
-    FillDropDown(Item(kRuleControls[rule].paper), *update->papers);
+    FillCombo(Item(kRuleControls[rule].paper), *update->papers);
     SetItemText(kRuleControls[rule].paper, update->paper_text);
   }
 

@@ -6,13 +6,13 @@
 
 #include "core/text/cp932.h"
 #include "resources/resource_ids.h"
-#include "win/list/list_redraw_pause.h"
+#include "win/platform/list_redraw_pause.h"
 #include "win/platform/list_view.h"
 
 namespace drawlot {
 namespace {
 
-constexpr int kListTop = 40;
+constexpr int kFolderListTop = 40;
 constexpr int kListSize = 400;
 constexpr int kNameColumnWidth = 200;
 constexpr int kDateColumnWidth = 120;
@@ -77,7 +77,7 @@ class FolderSelectionDialog : public Dialog {
   HWND CreateFolderList() const {
     const HWND list = CreateWindowExA(
         WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT, 0,
-        kListTop, kListSize, kListSize, window(), reinterpret_cast<HMENU>(IDC_FOLDER_LIST),
+        kFolderListTop, kListSize, kListSize, window(), reinterpret_cast<HMENU>(IDC_FOLDER_LIST),
         context().instance, nullptr);
     if (!list) return nullptr;
     if (context().font) {

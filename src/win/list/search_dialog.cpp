@@ -3,6 +3,7 @@
 #include "win/list/search_dialog.h"
 
 #include "resources/resource_ids.h"
+#include "win/platform/combo_box.h"
 
 namespace drawlot {
 namespace {
@@ -16,10 +17,7 @@ class SearchDialog : public DataDialog<SearchState> {
 
  private:
   bool OnInit() override {
-    const HWND combo = Item(IDC_SEARCH_TEXT);
-    for (const std::string& text : OfferedSearchTexts(data())) {
-      SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    }
+    AddComboTexts(Item(IDC_SEARCH_TEXT), OfferedSearchTexts(data()));
     if (!data().history[0].empty()) SetItemText(IDC_SEARCH_TEXT, data().history[0].view());
     return true;
   }

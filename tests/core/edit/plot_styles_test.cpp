@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/platform/in_memory_file_system.h"
+#include "support/fakes/in_memory_file_system.h"
 
 namespace drawlot {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/in_memory_file_system.h"
+#include "support/fakes/in_memory_file_system.h"
 #include "support/recording_prompter.h"
 
 namespace drawlot::testing {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/env/paper_records.h"
-#include "core/platform/in_memory_print_spooler.h"
+#include "support/fakes/in_memory_print_spooler.h"
 #include "support/recording_prompter.h"
 
 namespace drawlot::testing {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/items/item_set_files.h"
-#include "core/items/script_item.h"
 #include "core/list/file_name_rules.h"
+#include "core/model/script_item.h"
 
 namespace drawlot {
 namespace {

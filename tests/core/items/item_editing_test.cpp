@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
+#include "support/fakes/in_memory_row_store.h"
 
 namespace drawlot {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
+#include "support/fakes/in_memory_row_store.h"
 #include "support/recording_prompter.h"
 #include "support/scripted_file_name_picker.h"
 #include "support/temp_folder.h"

@@ -12,8 +12,8 @@
 #include "core/env/environment_settings.h"
 #include "core/list/add_drawings.h"
 #include "core/list/list_test_support.h"
-#include "core/platform/in_memory_file_system.h"
 #include "core/platform/pickers.h"
+#include "support/fakes/in_memory_file_system.h"
 #include "support/recording_prompter.h"
 
 namespace drawlot::testing {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/list/in_memory_row_store.h"
+#include "support/fakes/in_memory_row_store.h"
 
 namespace drawlot {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/list/in_memory_row_store.h"
+#include "support/fakes/in_memory_row_store.h"
 
 #include "core/list/row_store_conformance.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/list/in_memory_row_store.h"
+#include "support/fakes/in_memory_row_store.h"
 
 namespace drawlot {
 namespace {

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/items/script_item.h"
-#include "core/list/in_memory_row_store.h"
 #include "core/list/list_rows.h"
+#include "core/model/script_item.h"
+#include "support/fakes/in_memory_row_store.h"
 #include "support/script_items.h"
 
 namespace drawlot::testing {

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
 
 namespace drawlot::testing {
 

@@ -1,5 +1,5 @@
 // The in-memory file system behaves like the system's listing where the tests rely on it.
-#include "core/platform/in_memory_file_system.h"
+#include "support/fakes/in_memory_file_system.h"
 
 #include <gtest/gtest.h>
 

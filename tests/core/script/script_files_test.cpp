@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "core/list/in_memory_row_store.h"
+#include "core/list/list_file.h"
 #include "core/list/list_test_support.h"
-#include "core/script/list_file.h"
 #include "core/text/file_io.h"
+#include "support/fakes/in_memory_row_store.h"
 #include "support/recording_launcher.h"
 #include "support/recording_prompter.h"
 #include "support/scripted_file_name_picker.h"

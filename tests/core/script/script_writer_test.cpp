@@ -12,9 +12,9 @@
 #include <csignal>
 #endif
 
-#include "core/list/in_memory_row_store.h"
 #include "core/list/list_test_support.h"
 #include "core/text/file_io.h"
+#include "support/fakes/in_memory_row_store.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/list/list_rows.h"
-#include "core/platform/in_memory_file_system.h"
-#include "core/platform/in_memory_print_spooler.h"
+#include "support/fakes/in_memory_file_system.h"
+#include "support/fakes/in_memory_print_spooler.h"
 #include "resources/resource_ids.h"
 #include "support/recording_launcher.h"
 #include "support/recording_prompter.h"
@@ -20,7 +20,7 @@
 #include "support/temp_folder.h"
 #include "win/app/main_commands.h"
 #include "win/app/main_window.h"
-#include "win/edit/cell_editor_window.h"
+#include "win/app/cell_editor.h"
 #include "win/support/modal_answerer.h"
 
 namespace drawlot::testing {

@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <memory>
 #include <new>
 #include <string>
@@ -14,16 +15,17 @@
 
 #include "core/env/environment_settings.h"
 #include "core/items/item_set_files.h"
-#include "core/list/in_memory_row_store.h"
+#include "core/list/list_file.h"
 #include "core/list/list_test_support.h"
-#include "core/platform/in_memory_print_spooler.h"
-#include "core/script/list_file.h"
 #include "core/text/file_io.h"
 #include "resources/resource_ids.h"
+#include "support/fakes/in_memory_print_spooler.h"
+#include "support/fakes/in_memory_row_store.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
 #include "win/app/drawlot_run.h"
 #include "win/app/main_commands.h"
+#include "win/platform/win32_print_spooler.h"
 #include "win/support/modal_answerer.h"
 
 namespace drawlot::testing {
@@ -90,11 +92,16 @@ class MainWindowTest : public ::testing::Test {
     UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
   }
 
-  void Open() {
+  void Create() {
     ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));
     app_.open_web_page = [this](const std::string& address) { opened_.push_back(address); };
     window_ = CreateMainWindow(app_);
     ASSERT_NE(window_, nullptr);
+  }
+  // Made, and its printers read (on a worker) and taken.
+  void Open() {
+    Create();
+    if (window_) WaitForStartupPrinters(app_);
   }
 
   HWND Child(int id) const { return GetDlgItem(window_, id); }
@@ -202,6 +209,50 @@ TEST_F(MainWindowTest, StartUpEnumeratesThePrintersWithBoxesOwnedByTheWindow) {
   for (const Message& box : prompter_.shown) {
     EXPECT_EQ(box.owner, reinterpret_cast<WindowRef>(window_));
   }
+}
+
+// The queues of the test CUPS, read while the window already answers: the one-row edit asked
+// for at once waits for them, and their start-up boxes come after those before them, ahead of
+// the dialog's own enumeration.
+TEST_F(MainWindowTest, AnEditAtOnceWaitsForTheStartUpPrintersAndTheirBoxes) {
+  if (!std::getenv("CUPS_SERVER")) GTEST_SKIP() << "no test CUPS: run tools/test.sh";
+  app_.spooler = std::make_unique<Win32PrintSpooler>();
+  ScriptItemTable table{};
+  ClearTable(table);
+  table.sets[0].present = 1;
+  table.sets[0].items = Slots({Item("ファイル名").display(1).width(90),
+                               Item("出力先").display(4).edit(3).initial("Foxit-PDF").width(90)});
+  folder_.Write(kSetTitleFileName, SerializeSetTitles(table));
+  folder_.Write(kItemSetFileName, SerializeItemSets(table));
+  WriteList(folder_, {"a.dwg"});  // no plot_set.ini: its box, the defaults prohibit "Foxit"
+  Create();
+  ShowWindow(window_, SW_SHOW);
+  app_.rows->SetRowState(0, LVIS_SELECTED, LVIS_SELECTED);
+  Texts printers;
+  HWND dialog = nullptr;
+  ModalAnswerer answerer("一行編集　選んだ行を変更します", [&](HWND window) {
+    dialog = window;
+    const HWND box = GetDlgItem(window, 1501);  // item 1, the printer
+    for (int k = 0; k < SendMessageA(box, CB_GETCOUNT, 0, 0); ++k) {
+      char name[128] = {};
+      SendMessageA(box, CB_GETLBTEXT, k, reinterpret_cast<LPARAM>(name));
+      printers.push_back(name);
+    }
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_EDIT_CANCEL, BN_CLICKED), 0);
+  });
+  Command(IDM_EDIT_ROW);
+  ASSERT_TRUE(answerer.answered());
+
+  EXPECT_EQ(printers, (Texts{"Drawlot-Japanese", "Drawlot-Mixed", "Drawlot-Seventy",
+                             "Drawlot-SixtyThree", "Foxit-PDF"}));
+  EXPECT_EQ(app_.printers.count, 5);
+  const auto main = reinterpret_cast<WindowRef>(window_);
+  constexpr char kProhibited[] = "このプリンターは使用禁止に設定なっています";
+  EXPECT_EQ(
+      prompter_.shown,
+      (Boxes{Box(main, kSettingsMissing, "初期設定２", Icon::kWarning),
+             Box(main, kProhibited, "Foxit-PDF", Icon::kNone),
+             Box(reinterpret_cast<WindowRef>(dialog), kProhibited, "Foxit-PDF", Icon::kNone)}));
 }
 
 TEST_F(MainWindowTest, AListFileClaimingMoreRowsThanItHoldsLoadsWhatItHolds) {

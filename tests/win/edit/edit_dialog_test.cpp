@@ -2,6 +2,7 @@
 // printers of the private CUPS that the test command starts (tools/test-cups.sh) and a real
 // "Plot Styles" folder beside a stand-in AutoCAD.
 #include "win/edit/edit_dialog.h"
+#include "win/app/edit_commands.h"
 
 #include <gtest/gtest.h>
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "core/env/environment_settings.h"
-#include "core/platform/in_memory_file_system.h"
 #include "resources/resource_ids.h"
+#include "support/fakes/in_memory_file_system.h"
 #include "support/recording_prompter.h"
 #include "support/scripted_file_name_picker.h"
 #include "support/temp_folder.h"
@@ -142,6 +142,7 @@ class EnvironmentDialogsTest : public ::testing::Test {
     ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));
     window_ = CreateMainWindow(app_);
     ASSERT_NE(window_, nullptr);
+    WaitForStartupPrinters(app_);  // read on a worker
   }
 
   void Command(int id) { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }

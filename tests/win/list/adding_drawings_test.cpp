@@ -5,8 +5,8 @@
 
 #include "core/list/add_drawings.h"
 #include "support/temp_folder.h"
+#include "win/app/list_commands.h"
 #include "win/list/adding_fixture.h"
-#include "win/list/drawing_list_commands.h"
 #include "win/platform/win32_file_system.h"
 
 namespace drawlot::testing {
@@ -18,7 +18,7 @@ constexpr int kFilterCombo = 0x470;    // cmb1
 
 class RealFoldersTest : public AddingFixture {
  protected:
-  AddingContext Context() { return MainListContext(app, sources); }
+  AddingContext Context() { return MainListContext(app); }
   TempFolder temp{"追加"};
 };
 
@@ -79,7 +79,7 @@ TEST_F(RealFoldersTest, TreeWalksPlainFoldersBreadthFirst) {
     std::string answer_;
   } browser(temp.path());
   app.pickers.folders = &browser;
-  AddFolderTreeDrawingsCommand(app, sources, DrawingKind::kDwg);
+  AddFolderTreeDrawingsCommand(app, DrawingKind::kDwg);
   // Wine lists names in alphabetical order; a is empty of drawings, its deep folder comes last.
   EXPECT_EQ(Column(0), (Texts{"top.dwg", "b.dwg", "deep.dwg"}));
   EXPECT_EQ(Column(1), (Texts{temp.path(), temp.File("b"), temp.File("a\\deep")}));
@@ -104,7 +104,7 @@ TEST_F(RealFoldersTest, OpenDialogAddsTheTypedFilesFromTheLastFolder) {
     }
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   });
-  AddDrawingFilesCommand(app, sources, DrawingKind::kDxf);
+  AddDrawingFilesCommand(app, DrawingKind::kDxf);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(title, "ファイル読み出し");
   EXPECT_EQ(first_filter, "DxfFile(*.dxf)");
@@ -129,7 +129,7 @@ TEST_F(RealFoldersTest, MoreFilesThanTheDialogsBufferHoldsAreReportedWithItsErro
     }
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   });
-  AddDrawingFilesCommand(app, sources, DrawingKind::kDwg);
+  AddDrawingFilesCommand(app, DrawingKind::kDwg);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(app.rows->RowCount(), 0);
   EXPECT_EQ(Boxes(),
@@ -142,7 +142,7 @@ TEST_F(RealFoldersTest, CancelledOpenDialogChangesNothing) {
   ModalAnswerer answerer("ファイル読み出し", [](HWND dialog) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   });
-  AddDrawingFilesCommand(app, sources, DrawingKind::kDwg);
+  AddDrawingFilesCommand(app, DrawingKind::kDwg);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(app.rows->RowCount(), 0);
   EXPECT_TRUE(prompter.shown.empty());
@@ -181,7 +181,7 @@ TEST_F(RealFoldersTest, FolderBrowserOpensAtTheLastFolderAndOkAddsIt) {
           PostMessageA(browser, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
         },
         preselected);
-    AddFolderDrawingsCommand(app, sources, DrawingKind::kDxf);
+    AddFolderDrawingsCommand(app, DrawingKind::kDxf);
     ASSERT_TRUE(answerer.answered());
   }
   ASSERT_TRUE(started_at_last_folder);
@@ -196,7 +196,7 @@ TEST_F(RealFoldersTest, FolderBrowserOnAFolderWithoutDrawingsWarns) {
   app.settings.file_folder = temp.path();
   ModalAnswerer answerer(
       "", [](HWND browser) { PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
-  AddFolderDrawingsCommand(app, sources, DrawingKind::kDwg);
+  AddFolderDrawingsCommand(app, DrawingKind::kDwg);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(Boxes(), (Texts{"読込出来ません！ / file追加"}));
   EXPECT_EQ(prompter.shown[0].owner, reinterpret_cast<WindowRef>(app.main_window));
@@ -208,7 +208,7 @@ TEST_F(RealFoldersTest, CancelledFolderBrowserChangesNothing) {
       "",
       [](HWND browser) { PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); },
       [](HWND browser) { return SelectedTreeText(browser) == "追加"; });
-  AddFolderTreeDrawingsCommand(app, sources, DrawingKind::kDwg);
+  AddFolderTreeDrawingsCommand(app, DrawingKind::kDwg);
   // Whether the browser was cancelled or failed by itself (it sometimes does under a loaded
   // Wine), nothing may change.
 

@@ -16,7 +16,7 @@
 #include "support/recording_prompter.h"
 #include "support/script_items.h"
 #include "win/app/application.h"
-#include "win/list/drawing_sources.h"
+#include "win/app/drawing_sources.h"
 #include "win/support/hidden_list_view.h"
 #include "win/support/modal_answerer.h"
 
@@ -59,7 +59,7 @@ class AddingFixture : public ::testing::Test {
   HiddenListView view;
   RecordingPrompter prompter;
   Application app{"", prompter, GetModuleHandleA(nullptr)};
-  DrawingSources sources;
+  DrawingSources& sources = app.drawing_sources;
 };
 
 // The text of the selected item of the first tree view in `dialog` (the folder browser's).

@@ -6,8 +6,8 @@
 
 #include "resources/resource_ids.h"
 #include "support/temp_folder.h"
+#include "win/app/list_commands.h"
 #include "win/list/adding_fixture.h"
-#include "win/list/drawing_list_commands.h"
 
 namespace drawlot::testing {
 namespace {
@@ -103,7 +103,7 @@ class FolderSelectionTest : public AddingFixture {
   // Runs the dialog as the main window does; `script` drives it once it is up.
   void Run(const std::function<void(HWND)>& script) {
     ModalAnswerer answerer("フォルダ選択式", script);
-    ChooseFoldersCommand(app, sources);
+    ChooseFoldersCommand(app);
     ASSERT_TRUE(answerer.answered());
   }
 

@@ -1,7 +1,7 @@
 // The list view as the drawing list's row store: the same conformance suite that the in-memory
 // store passes natively, here against the real control, plus what only the control can get
 // wrong.
-#include "win/list/list_view_row_store.h"
+#include "win/platform/list_view_row_store.h"
 
 #include <memory>
 #include <stdexcept>

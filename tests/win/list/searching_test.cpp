@@ -4,8 +4,8 @@
 
 #include "resources/resource_ids.h"
 #include "support/temp_folder.h"
+#include "win/app/list_commands.h"
 #include "win/list/adding_fixture.h"
-#include "win/list/drawing_list_commands.h"
 #include "win/list/search_dialog.h"
 #include "win/platform/win32_file_system.h"
 #include "win/support/test_dialog_context.h"
@@ -103,7 +103,7 @@ TEST_F(SearchingTest, ListSearchMarksTheRowsHoldingTheText) {
   AddRow("myplan.dxf");
   AddRow("PLAN.dwg");
   ModalAnswerer answerer(kSearchTitle, Typing("plan"));
-  SearchInListCommand(app, sources);
+  SearchInListCommand(app);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(Marked(), (std::vector<int>{0, 2}));
 }
@@ -113,7 +113,7 @@ TEST_F(SearchingTest, ListSearchClosedFromTheCloseBoxUsesThePreviousText) {
   AddRow("b.dwg");
   AcceptSearchText(sources.search, "b.");
   ModalAnswerer answerer(kSearchTitle, Closing());
-  SearchInListCommand(app, sources);
+  SearchInListCommand(app);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(Marked(), (std::vector<int>{1}));
 }
@@ -174,7 +174,7 @@ TEST_F(DiskSearchTest, FoundFileIsAppendedBehindTheSearchingWindow) {
   AddRow("first.dwg");
   app.settings.file_folder = "c:\\last";
   ModalAnswerer answerer(kSearchTitle, Typing("target.dxf"));
-  SearchOnDisks(app, sources);
+  SearchOnDisks(app);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(disks.searched, (Texts{"c:\\", "z:\\"}));
   EXPECT_TRUE(disks.searching_window_seen);
@@ -188,7 +188,7 @@ TEST_F(DiskSearchTest, FoundFileIsAppendedBehindTheSearchingWindow) {
 TEST_F(DiskSearchTest, FirstFixedDriveWithTheFileWins) {
   temp.Write("z\\other.dwg", "x");
   ModalAnswerer answerer(kSearchTitle, Typing("other.dwg"));
-  SearchOnDisks(app, sources);
+  SearchOnDisks(app);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(disks.searched, (Texts{"c:\\"}));
   EXPECT_EQ(Column(1), (Texts{temp.File("c")}));
@@ -196,7 +196,7 @@ TEST_F(DiskSearchTest, FirstFixedDriveWithTheFileWins) {
 
 TEST_F(DiskSearchTest, NothingFoundIsReportedAndTheNoticeCloses) {
   ModalAnswerer answerer(kSearchTitle, Typing("nowhere.dwg"));
-  SearchOnDisks(app, sources);
+  SearchOnDisks(app);
   ASSERT_TRUE(answerer.answered());
   EXPECT_EQ(Boxes(), (Texts{"ＨＤＤ内にありませんでした。 / ファイル検索"}));
   EXPECT_EQ(app.rows->RowCount(), 0);
@@ -209,12 +209,12 @@ TEST_F(DiskSearchTest, EmptyTextOrCloseBoxSearchesNothing) {
   AcceptSearchText(sources.search, "other.dwg");  // an earlier text is not searched again
   {
     ModalAnswerer answerer(kSearchTitle, Closing());
-    SearchOnDisks(app, sources);
+    SearchOnDisks(app);
     ASSERT_TRUE(answerer.answered());
   }
   {
     ModalAnswerer answerer(kSearchTitle, Typing(""));
-    SearchOnDisks(app, sources);
+    SearchOnDisks(app);
     ASSERT_TRUE(answerer.answered());
   }
   EXPECT_TRUE(disks.searched.empty());

@@ -1,4 +1,4 @@
-#include "core/script/list_file.h"
+#include "core/list/list_file.h"
 
 #include <functional>
 

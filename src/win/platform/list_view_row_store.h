@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
 
 namespace drawlot {
 

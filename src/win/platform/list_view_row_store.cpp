@@ -1,4 +1,4 @@
-#include "win/list/list_view_row_store.h"
+#include "win/platform/list_view_row_store.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "core/platform/in_memory_print_spooler.h"
+#include "support/fakes/in_memory_print_spooler.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,11 +1,11 @@
-#include "win/script/script_commands.h"
+#include "win/app/script_commands.h"
 
 #include <windows.h>
 
 #include "core/script/autocad_run.h"
 #include "core/script/script_files.h"
 #include "resources/resource_ids.h"
-#include "win/list/list_redraw_pause.h"
+#include "win/platform/list_redraw_pause.h"
 
 namespace drawlot {
 namespace {

@@ -2,7 +2,7 @@
 // with its list column. Row filling, moving, copying and pasting all follow this layout.
 #pragma once
 
-#include "core/items/script_item.h"
+#include "core/model/script_item.h"
 
 namespace drawlot {
 

@@ -1,18 +1,18 @@
-#include "win/list/drawing_list_commands.h"
+#include "win/app/list_commands.h"
 
 #include "core/list/disk_search.h"
 #include "core/list/list_search.h"
-#include "win/app/main_window.h"
 #include "win/list/folder_selection_dialog.h"
-#include "win/list/list_redraw_pause.h"
 #include "win/list/search_dialog.h"
-#include "win/list/searching_window.h"
+#include "win/platform/list_redraw_pause.h"
+#include "win/platform/searching_window.h"
 
 namespace drawlot {
 
-AddingContext MainListContext(Application& app, DrawingSources& sources) {
-  return AddingContext{*app.rows,      app.current_items(), app.tags,   app.settings,
-                       *sources.files, app.prompter,        app.owner()};
+AddingContext MainListContext(Application& app) {
+  return AddingContext{*app.rows,    app.current_items(),        app.tags,
+                       app.settings, *app.drawing_sources.files, app.prompter,
+                       app.owner()};
 }
 
 namespace {
@@ -46,59 +46,55 @@ std::string ChooseWithTheWindowDisabled(Application& app, AddingContext& context
 
 // The list's repainting pauses only while the rows go in, never while the user is in a picker:
 // one repaint at the end instead of one per row (5,000 rows take 0.1 s instead of 6 s).
-void AddFolderDrawingsCommand(Application& app, DrawingSources& sources, DrawingKind kind) {
-  AddingContext context = MainListContext(app, sources);
+void AddFolderDrawingsCommand(Application& app, DrawingKind kind) {
+  AddingContext context = MainListContext(app);
   const std::string chosen = ChooseWithTheWindowDisabled(app, context, kind);
   if (!chosen.empty()) {
     const ListRedrawPause pause(app.drawing_list);
     AddChosenFolder(context, chosen, kind);
   }
-  RefreshStatusBar(app);  // the last folder is shown there
 }
 
-void AddFolderTreeDrawingsCommand(Application& app, DrawingSources& sources, DrawingKind kind) {
-  AddingContext context = MainListContext(app, sources);
+void AddFolderTreeDrawingsCommand(Application& app, DrawingKind kind) {
+  AddingContext context = MainListContext(app);
   const std::string chosen = ChooseWithTheWindowDisabled(app, context, kind);
   if (!chosen.empty()) {
     const ListRedrawPause pause(app.drawing_list);
     AddChosenFolderTree(context, chosen, kind);
   }
-  RefreshStatusBar(app);
 }
 
-void AddDrawingFilesCommand(Application& app, DrawingSources& sources, DrawingKind kind) {
-  AddingContext context = MainListContext(app, sources);
+void AddDrawingFilesCommand(Application& app, DrawingKind kind) {
+  AddingContext context = MainListContext(app);
   if (const auto picked = PickDrawingFiles(context, *app.pickers.files, kind)) {
     const ListRedrawPause pause(app.drawing_list);
     AddPickedFiles(context, *picked);
   }
-  RefreshStatusBar(app);
 }
 
-void ChooseFoldersCommand(Application& app, DrawingSources& sources) {
+void ChooseFoldersCommand(Application& app) {
   const int first_new_row = app.rows->RowCount();
-  const FolderSelectionRecords records{.adding = MainListContext(app, sources),
+  const FolderSelectionRecords records{.adding = MainListContext(app),
                                        .drawing_list = app.drawing_list,
-                                       .kind = sources.folder_kind};
+                                       .kind = app.drawing_sources.folder_kind};
   RunFolderSelectionDialog(app.dialog_context(), records);
-  AddingContext context = MainListContext(app, sources);
+  AddingContext context = MainListContext(app);
   ApplyRulesOnAdding(context, first_new_row);
-  RefreshStatusBar(app);
 }
 
-void SearchInListCommand(Application& app, DrawingSources& sources) {
+void SearchInListCommand(Application& app) {
   // Closed without the button, the dialog leaves the previous text, and that is searched.
-  RunSearchDialog(app.dialog_context(), sources.search);
-  SearchInList(*app.rows, sources.search.text.view());
+  RunSearchDialog(app.dialog_context(), app.drawing_sources.search);
+  SearchInList(*app.rows, app.drawing_sources.search.text.view());
 }
 
-void SearchOnDisks(Application& app, DrawingSources& sources) {
-  sources.search.text.Clear();
-  RunSearchDialog(app.dialog_context(), sources.search);
-  if (sources.search.text.empty()) return;
+void SearchOnDisks(Application& app) {
+  app.drawing_sources.search.text.Clear();
+  RunSearchDialog(app.dialog_context(), app.drawing_sources.search);
+  if (app.drawing_sources.search.text.empty()) return;
   const HWND searching = ShowSearchingWindow(app.instance, app.main_window);
-  AddingContext context = MainListContext(app, sources);
-  FindAndAddOnDisks(context, sources.search.text.view());
+  AddingContext context = MainListContext(app);
+  FindAndAddOnDisks(context, app.drawing_sources.search.text.view());
   CloseSearchingWindow(searching);
 }
 

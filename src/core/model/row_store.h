@@ -1,7 +1,7 @@
 // The drawing list as a store of rows. The real list is the main window's list view control,
 // which holds every cell as text; the core reads and writes rows only through this interface.
-// The in-memory store (in_memory_row_store.h) is the second implementation, for tests, and one
-// conformance suite runs against both.
+// The in-memory store (tests/support/fakes/in_memory_row_store.h) is the second implementation, for
+// tests, and one conformance suite runs against both.
 #pragma once
 
 #include <cstddef>

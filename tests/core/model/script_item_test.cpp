@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/items/script_item.h"
+#include "core/model/script_item.h"
 
 namespace drawlot {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/platform/in_memory_file_system.h"
+#include "support/fakes/in_memory_file_system.h"
 
 #include "core/text/cp932.h"
 

@@ -11,10 +11,10 @@
 
 #include "core/env/environment_settings.h"
 #include "core/items/item_set_files.h"
-#include "core/list/in_memory_row_store.h"
+#include "core/list/list_file.h"
 #include "core/list/list_test_support.h"
-#include "core/script/list_file.h"
 #include "resources/resource_ids.h"
+#include "support/fakes/in_memory_row_store.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
 #include "win/app/main_window.h"
@@ -65,6 +65,7 @@ class CellEditorWindowTest : public ::testing::Test {
     ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));
     window_ = CreateMainWindow(app_);
     ASSERT_NE(window_, nullptr);
+    WaitForStartupPrinters(app_);  // read on a worker
     ShowWindow(window_, SW_SHOW);
     PumpFor(50);
     // A catalogue of our own, whatever the spooler lists; the editor never enumerates.

@@ -1,4 +1,4 @@
-#include "win/list/searching_window.h"
+#include "win/platform/searching_window.h"
 
 #include "resources/resource_ids.h"
 

@@ -1,4 +1,4 @@
-#include "core/items/script_item.h"
+#include "core/model/script_item.h"
 
 namespace drawlot {
 namespace {

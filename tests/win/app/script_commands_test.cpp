@@ -1,7 +1,7 @@
 // The main window's run, script file, list file and Notepad commands, sent as command and
 // timer messages to a real main window, with the AutoCAD stand-in as `autocad_file` and the
 // script in a folder whose name has spaces and 表 in it.
-#include "win/script/script_commands.h"
+#include "win/app/script_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +11,18 @@
 #include <string>
 #include <vector>
 
-#include "core/items/script_item.h"
+#include "core/list/list_file.h"
 #include "core/list/list_rows.h"
-#include "core/platform/in_memory_print_spooler.h"
-#include "core/script/list_file.h"
+#include "core/model/script_item.h"
 #include "resources/resource_ids.h"
+#include "support/fakes/in_memory_print_spooler.h"
 #include "support/recording_launcher.h"
 #include "support/recording_prompter.h"
 #include "support/script_items.h"
 #include "support/scripted_file_name_picker.h"
 #include "support/temp_folder.h"
 #include "win/app/main_window.h"
-#include "win/edit/cell_editor_window.h"
+#include "win/app/cell_editor.h"
 #include "win/support/cad_standin.h"
 #include "win/support/file_dialog_answerer.h"
 
@@ -65,7 +65,8 @@ class ScriptCommandsTest : public ::testing::Test {
     app_.spooler = std::make_unique<InMemoryPrintSpooler>();  // no printers to tell about
     window_ = CreateMainWindow(app_);
     ASSERT_NE(window_, nullptr);
-    prompter_.shown.clear();  // the start-up warnings of an empty start-up folder
+    WaitForStartupPrinters(app_);  // read on a worker
+    prompter_.shown.clear();       // the start-up warnings of an empty start-up folder
     // ... and the environment dialog it opens, which would be taken for a file dialog here.
     if (const HWND environment = FindWindowA("#32770", "環境設定")) DestroyWindow(environment);
     app_.settings.autocad_type = '0';

@@ -1,4 +1,4 @@
-#include "core/script/list_file.h"
+#include "core/list/list_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/list/in_memory_row_store.h"
 #include "core/text/file_io.h"
+#include "support/fakes/in_memory_row_store.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
 

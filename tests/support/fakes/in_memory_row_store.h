@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
 
 namespace drawlot {
 

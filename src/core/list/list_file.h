@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/list/row_store.h"
+#include "core/model/row_store.h"
 #include "core/platform/prompter.h"
 
 namespace drawlot {

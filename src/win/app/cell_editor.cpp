@@ -1,42 +1,37 @@
-#include "win/edit/cell_editor_window.h"
+#include "win/app/cell_editor.h"
 
 #include <string>
 
 #include "core/edit/cell_editor.h"
 #include "core/edit/plot_styles.h"
 #include "resources/resource_ids.h"
-#include "win/edit/edit_controls.h"
+#include "win/platform/editor_controls.h"
 
 namespace drawlot {
 namespace {
 
-constexpr int kListTop = 40;
 constexpr UINT kCommitDelayMs = 200;
 constexpr int kCellTextBuffer = 128;
 
+HWND CreateEditor(const Application& app, const CellEditorPlacement& placement, bool text_box) {
+  return CreateEditorControl(
+      app.main_window, app.instance, app.editor_font,
+      EditorControl{text_box, text_box ? IDC_CELL_EDIT_BOX : IDC_CELL_SELECT_BOX, placement.x,
+                    placement.y, placement.width, placement.height, &placement.choices,
+                    placement.text});
+}
+
 HWND CreateTextBox(const Application& app, const CellEditorPlacement& placement) {
-  const HWND box = CreateWindowExA(
-      WS_EX_TOPMOST, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, placement.x, placement.y,
-      placement.width, placement.height, app.main_window,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CELL_EDIT_BOX)), app.instance, nullptr);
-  if (!box) return nullptr;
-  SetEditorFont(box, app.editor_font);
-  SetWindowTextA(box, placement.text.c_str());
-  SetFocus(box);
+  const HWND box = CreateEditor(app, placement, true);
+  if (box) SetFocus(box);
   return box;
 }
 
 HWND CreateDropDown(const Application& app, const CellEditorPlacement& placement) {
-  const HWND box = CreateWindowExA(
-      0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN,
-      placement.x, placement.y, placement.width, placement.height, app.main_window,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CELL_SELECT_BOX)), app.instance, nullptr);
+  const HWND box = CreateEditor(app, placement, false);
   if (!box) return nullptr;
-  FillDropDown(box, placement.choices);
-  SetWindowTextA(box, placement.text.c_str());
-  SetEditorFont(box, app.editor_font);
   // The list goes below the box, which stays above it while the list repaints.
-  SetWindowPos(app.drawing_list, HWND_BOTTOM, 0, kListTop, 0, 0, SWP_NOSIZE);
+  SetWindowPos(app.drawing_list, HWND_BOTTOM, 0, kDrawingListTop, 0, 0, SWP_NOSIZE);
   SetWindowPos(box, HWND_TOPMOST, placement.x, placement.y, 0, 0, SWP_NOSIZE);
   SetFocus(box);
   return box;
@@ -61,6 +56,7 @@ std::string EditorText(const Application& app) {
 void OpenCellEditorCommand(Application& app, int column) {
   CloseCellEditor(app);
   if (app.rows->SelectedCount() == 0) return;
+  WaitForStartupPrinters(app);
   const auto placement = app.cell_editor.Open(
       *app.rows, app.current_items(), column, app.printers,
       [&] { return ListPlotStyles(*app.drawing_sources.files, app.settings.autocad_file.view()); });
