@@ -138,10 +138,19 @@ std::string ChooseDrawingFolder(AddingContext& context, FolderBrowser& browser, 
   return chosen;
 }
 
+std::string_view NothingAddedText(const RowStore& rows) {
+  if (rows.ColumnCount() == 0) {
+    return "現在のセットには表示するカラムがありません。"
+           "スクリプト設定で表示するカラムを設定して下さい。";
+  }
+  return kCannotRead;
+}
+
 void AddChosenFolder(AddingContext& context, std::string_view chosen, DrawingKind kind) {
   const int first_new_row = context.rows.RowCount();
   if (AddMatchingFiles(context, chosen, kind, first_new_row) == 0) {
-    context.prompter.Tell(context.owner, kCannotRead, kFolderAddTitle, Icon::kWarning);
+    context.prompter.Tell(context.owner, NothingAddedText(context.rows), kFolderAddTitle,
+                          Icon::kWarning);
   }
   ApplyRulesOnAdding(context, first_new_row);
 }

@@ -67,6 +67,10 @@ void AddFolderTreeDrawings(AddingContext& context, FolderBrowser& browser, Drawi
 
 // The folder browser for the kind; a chosen folder becomes the last folder. Empty when
 // cancelled.
+// What is said when a folder gave no row: "読込出来ません！", or, when the current set shows no
+// column, that no row can be added at all (nothing is wrong with the folder then).
+std::string_view NothingAddedText(const RowStore& rows);
+
 std::string ChooseDrawingFolder(AddingContext& context, FolderBrowser& browser, DrawingKind kind);
 void AddChosenFolder(AddingContext& context, std::string_view chosen, DrawingKind kind);
 void AddChosenFolderTree(AddingContext& context, std::string_view chosen, DrawingKind kind);

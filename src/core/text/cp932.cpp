@@ -13,6 +13,16 @@ std::size_t Cp932PrefixLength(std::string_view text, std::size_t max_bytes) {
   return i;
 }
 
+std::size_t Cp932WholeLength(std::string_view text, std::size_t max_bytes) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t width = IsLeadByte(text[i]) ? 2 : 1;
+    if (i + width > max_bytes || i + width > text.size()) break;
+    i += width;
+  }
+  return i;
+}
+
 std::size_t FindLastBackslash(std::string_view text) {
   std::size_t found = std::string_view::npos;
   for (std::size_t i = 0; i < text.size(); ++i) {

@@ -20,6 +20,11 @@ constexpr bool IsLeadByte(char c) {
 // splitting a double-byte character. A lead byte at the very end of `text` counts as one byte.
 std::size_t Cp932PrefixLength(std::string_view text, std::size_t max_bytes);
 
+// As Cp932PrefixLength, but whole characters only: a lead byte at the very end, whose trail
+// byte is missing, is dropped too. Text read back from a control goes through this, so a half
+// character can never reach a file, where it would swallow the separator that follows it.
+std::size_t Cp932WholeLength(std::string_view text, std::size_t max_bytes);
+
 // Position of the last backslash that is a character of its own (not a trail byte), or npos.
 std::size_t FindLastBackslash(std::string_view text);
 

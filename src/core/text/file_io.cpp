@@ -69,6 +69,17 @@ std::string TemporaryNameBeside(std::string_view target, std::uint64_t random) {
   return std::string(target.substr(0, start)) + name;
 }
 
+bool IsLeftoverTemporaryName(std::string_view name) {
+  constexpr std::string_view kPrefix = "~dl";
+  constexpr std::string_view kExtension = ".tmp";
+  constexpr std::size_t kDigits = 8;
+  if (name.size() != kPrefix.size() + kDigits + kExtension.size()) return false;
+  if (!name.starts_with(kPrefix) || !name.ends_with(kExtension)) return false;
+  const std::string_view digits = name.substr(kPrefix.size(), kDigits);
+  return std::all_of(digits.begin(), digits.end(),
+                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
 FileContent ReadWholeFile(const std::string& path, std::size_t max_bytes) {
   errno = 0;
   FilePtr file(std::fopen(path.c_str(), "rb"));
@@ -180,7 +191,7 @@ bool ReplacingFile::Commit() {
     Discard();
     return false;
   }
-  const bool flushed = std::fflush(file_) == 0;
+  const bool flushed = std::fflush(file_) == 0 && FlushToDisk(file_);
   const bool closed = std::fclose(file_) == 0;
   file_ = nullptr;
   if (flushed && closed && ReplaceFileAtomically(temporary_, path_)) return true;

@@ -118,5 +118,12 @@ bool SaveFileReplacing(const std::string& path, std::string_view bytes);
 // Windows and once for the native build.
 bool ReplaceFileAtomically(const std::string& from, const std::string& to);
 std::FILE* CreateNewFile(const std::string& path);
+// Makes what was written to `file` (already flushed from the C library) reach the disk, so a
+// power cut after the replace cannot leave an empty file where the saved one should be.
+bool FlushToDisk(std::FILE* file);
+
+// The name TemporaryNameBeside gives in a folder of ordinary length ("~dl", 8 hexadecimal
+// digits, ".tmp"): a file of that name in the start-up folder was left by a save that was killed.
+bool IsLeftoverTemporaryName(std::string_view name);
 
 }  // namespace drawlot

@@ -13,6 +13,10 @@ bool ReplaceFileAtomically(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
+bool FlushToDisk(std::FILE* file) {
+  return fsync(fileno(file)) == 0;
+}
+
 std::FILE* CreateNewFile(const std::string& path) {
   const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;

@@ -66,7 +66,10 @@ bool ReadSettingsAtStart(const WorkspaceRecords& workspace, StartupReads& reads,
 void LoadListAtStart(const WorkspaceRecords& workspace, RowStore& rows, RowTagSource& tags,
                      StartupReads& reads, Prompter& prompter, WindowRef owner) {
   const std::string path = JoinPath(workspace.folder, kListFileName);
-  if (CheckListFile(path) == ListFileStatus::kUnreadable) return TellListKept(prompter, owner);
+  if (CheckListFile(path) == ListFileStatus::kUnreadable) {
+    reads.list_kept = true;
+    return TellListKept(prompter, owner);
+  }
   bool whole = true;
   try {
     LoadList(rows, path, tags, &whole);
@@ -75,6 +78,7 @@ void LoadListAtStart(const WorkspaceRecords& workspace, RowStore& rows, RowTagSo
   }
   if (!whole) {
     rows.DeleteAllRows();  // the rows that got in are not the list
+    reads.list_kept = true;
     return TellListKept(prompter, owner);
   }
   reads.list_loaded = true;

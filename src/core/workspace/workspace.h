@@ -38,6 +38,7 @@ struct StartupReads {
   int environment = kSettingsUnreadable;
   int program = kSettingsUnreadable;  // "drawlot.ini"
   bool list_loaded = false;  // "listview.ini" was read to its end (or missing): it may be saved
+  bool list_kept = false;    // "listview.ini" was there but could not be read: it is kept
 
   bool MayWrite(int result) const { return finished && result != kSettingsUnreadable; }
 };

@@ -22,6 +22,7 @@
 #include "core/platform/prompter.h"
 #include "core/platform/settings_file.h"
 #include "core/script/autocad_run.h"
+#include "core/workspace/kept_files.h"
 #include "core/workspace/workspace.h"
 #include "win/app/drawing_sources.h"
 #include "win/app/printer_startup.h"
@@ -62,6 +63,8 @@ struct Application {
   SortDirections sort_directions;
   // What the start-up reads found: the files written at exit depend on it.
   StartupReads startup_reads;
+  // The session versions saved at the end beside the files that were kept as they were.
+  KeptFiles kept_files;
   // The set the script detail settings show: 0 at start, kept from one opening to the next.
   int shown_item_set = 0;
   // Rebuilt from the spooler at start-up and before each use that lists printers.

@@ -1,5 +1,6 @@
 #include "win/app/drawlot_run.h"
 
+#include "core/workspace/kept_files.h"
 #include "core/workspace/workspace.h"
 #include "win/app/main_keys.h"
 #include "win/app/main_window.h"
@@ -27,6 +28,12 @@ int RunMessageLoop(const Application& app) {
 
 }  // namespace
 
+ClockTime LocalClockTime() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return ClockTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 int RunDrawlot(Application& app, int show_command) {
   if (!RegisterMainWindowClass(app.instance)) return 0;
   const HWND window = CreateMainWindow(app);
@@ -38,6 +45,10 @@ int RunDrawlot(Application& app, int show_command) {
   if (!window) return 0;  // a start that failed has nothing to save
   const int exit_code = RunMessageLoop(app);
   SaveSettingsAtExit(app.workspace(), app.startup_reads, app.prompter);
+  // The files kept as they were get the session's version beside them, told of in one box.
+  SaveKeptSettingsSessionVersions(app.startup_reads, app.items, app.settings, app.startup_folder,
+                                  LocalClockTime(), app.kept_files);
+  app.kept_files.Tell(app.prompter);
   return exit_code;
 }
 

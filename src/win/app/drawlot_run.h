@@ -13,4 +13,7 @@ namespace drawlot {
 // registered.
 int RunDrawlot(Application& app, int show_command);
 
+// The local date and time, for the names of the session versions of kept files.
+ClockTime LocalClockTime();
+
 }  // namespace drawlot

@@ -23,7 +23,12 @@ namespace {
 class MainWindowDisabled {
  public:
   explicit MainWindowDisabled(HWND window) : window_(window) { EnableWindow(window_, FALSE); }
-  ~MainWindowDisabled() { EnableWindow(window_, TRUE); }
+  // The ownerless folder browser leaves another program in front when it goes: the window the
+  // user works in comes back.
+  ~MainWindowDisabled() {
+    EnableWindow(window_, TRUE);
+    SetForegroundWindow(window_);
+  }
   MainWindowDisabled(const MainWindowDisabled&) = delete;
   MainWindowDisabled& operator=(const MainWindowDisabled&) = delete;
 

@@ -10,9 +10,12 @@
 #include "core/list/list_click.h"
 #include "core/list/list_rows.h"
 #include "core/list/list_sort.h"
+#include "core/workspace/kept_files.h"
+#include "core/workspace/leftover_files.h"
 #include "core/workspace/workspace.h"
 #include "resources/resource_ids.h"
 #include "win/app/cell_editor.h"
+#include "win/app/drawlot_run.h"
 #include "win/app/dropped_files.h"
 #include "win/app/main_commands.h"
 #include "win/app/main_window_place.h"
@@ -118,6 +121,7 @@ void LoadSavedList(Application& app) {
 bool OnCreate(Application& app) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
+  RemoveLeftoverTemporaryFiles(app.drawing_sources.system_files, app.startup_folder);
   ReadSettingsFiles(app);
   app.toolbar = CreateToolbar(app);
   const HIMAGELIST row_icons = CreateRowIcons(app);
@@ -161,6 +165,8 @@ void OnDestroy(Application& app) {
   EndTimedRunCommand(app);  // an armed timed run ends here, with no tick after the window
   if (app.rows) {
     SaveListAtClose(app.workspace(), *app.rows, app.startup_reads, app.prompter, app.owner());
+    SaveKeptListSessionVersion(app.startup_reads, *app.rows, app.startup_folder, LocalClockTime(),
+                               app.kept_files);
   }
   RememberMainWindowPlace(app);
   PostQuitMessage(0);
@@ -218,6 +224,7 @@ LRESULT OnTimer(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
       CellEditorTimerTick(app);
       return 0;
     case IDT_TIMER_TIMED_RUN:
+      CloseCellEditor(app);  // the row's script gets the edited cell's text, as with a command
       TimedRunTickCommand(app);
       return 0;
     default:

@@ -94,7 +94,7 @@ class FolderSelectionDialog : public Dialog {
   // The name of a row, whole: a cut name would lead into a different folder.
   std::string NameOf(int row) const {
     std::string name = list_view::ItemText(list_, row, 0);
-    name.resize(Cp932PrefixLength(name, kPathBuffer - 1));
+    name.resize(Cp932WholeLength(name, kPathBuffer - 1));
     return name;
   }
 
@@ -127,8 +127,10 @@ class FolderSelectionDialog : public Dialog {
     const int first_new_row = records_.adding.rows.RowCount();
     const std::string current = ItemText(IDC_FOLDER_CURRENT, kPathBuffer);
     std::vector<std::string> names;
-    for (int row = list_view::FirstSelected(list_); row >= 0;
-         row = list_view::FirstSelected(list_)) {
+    // Each pass unmarks one row; a row the control refuses to unmark cannot hold the loop.
+    const int rows = list_view::ItemCount(list_);
+    for (int pass = 0, row = list_view::FirstSelected(list_); pass < rows && row >= 0;
+         ++pass, row = list_view::FirstSelected(list_)) {
       names.push_back(NameOf(row));
       list_view::SetItemState(list_, row, 0, LVIS_FOCUSED | LVIS_SELECTED | LVIS_DROPHILITED);
     }
@@ -140,7 +142,7 @@ class FolderSelectionDialog : public Dialog {
       position = LoadSelectedFolders(adding, current, names, records_.kind);
     }
     if (position == first_new_row) {
-      Tell("読込出来ません！", "フォルダ選択", Icon::kWarning);
+      Tell(NothingAddedText(records_.adding.rows), "フォルダ選択", Icon::kWarning);
       return;
     }
     End(1);

@@ -1,9 +1,7 @@
 #include "win/platform/dialog.h"
 
-#include <vector>
-
-#include "core/text/cp932.h"
 #include "win/platform/callback_guard.h"
+#include "win/platform/control_text.h"
 
 namespace drawlot {
 
@@ -36,11 +34,7 @@ void Dialog::OnCommand(int id, int /*notification_code*/) {
 }
 
 std::string Dialog::ItemText(int id, int buffer_size) const {
-  std::vector<char> text(static_cast<std::size_t>(buffer_size) + 1, '\0');
-  GetDlgItemTextA(window_, id, text.data(), buffer_size);
-  std::string result(text.data());
-  result.resize(Cp932PrefixLength(result, static_cast<std::size_t>(buffer_size) - 1));
-  return result;
+  return ReadControlText(GetDlgItem(window_, id), buffer_size);
 }
 
 void Dialog::SetItemText(int id, std::string_view text) const {

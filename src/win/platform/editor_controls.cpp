@@ -1,5 +1,7 @@
 #include "win/platform/editor_controls.h"
 
+#include "win/platform/control_text.h"
+
 #include <vector>
 
 #include "win/platform/combo_box.h"
@@ -25,9 +27,7 @@ HWND CreateEditorControl(HWND parent, HINSTANCE instance, HFONT font,
 }
 
 std::string ControlText(HWND control, int buffer_size) {
-  std::vector<char> text(buffer_size, '\0');
-  GetWindowTextA(control, text.data(), buffer_size);
-  return text.data();
+  return ReadControlText(control, buffer_size);
 }
 
 void SetEditorFont(HWND control, HFONT font) {

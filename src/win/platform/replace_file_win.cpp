@@ -15,6 +15,11 @@ bool ReplaceFileAtomically(const std::string& from, const std::string& to) {
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+bool FlushToDisk(std::FILE* file) {
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  return handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle) != 0;
+}
+
 std::FILE* CreateNewFile(const std::string& path) {
   // _O_EXCL opens with CREATE_NEW: an existing file of that name fails with EEXIST.
   const int fd =

@@ -4,6 +4,8 @@
 
 #include <winspool.h>
 
+#include "core/env/paper_records.h"
+
 namespace drawlot {
 
 std::optional<std::vector<SpoolerPrinter>> Win32PrintSpooler::Printers() {
@@ -33,9 +35,15 @@ int Win32PrintSpooler::PaperNameCount(const SpoolerPrinter& printer) {
                              nullptr);
 }
 
+// The driver writes as many names as it has when it is asked, so the read goes through a
+// buffer sized from a count taken right before it.
 int Win32PrintSpooler::ReadPaperNames(const SpoolerPrinter& printer, std::span<char> records) {
-  return DeviceCapabilitiesA(printer.name.c_str(), printer.port.c_str(), DC_PAPERNAMES,
-                             records.data(), nullptr);
+  return ReadPaperRecordsGuarded(
+      records, [&] { return PaperNameCount(printer); },
+      [&](char* buffer) {
+        return DeviceCapabilitiesA(printer.name.c_str(), printer.port.c_str(), DC_PAPERNAMES,
+                                   buffer, nullptr);
+      });
 }
 
 }  // namespace drawlot

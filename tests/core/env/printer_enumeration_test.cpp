@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "core/env/paper_records.h"
 #include "support/fakes/in_memory_print_spooler.h"
 #include "support/recording_prompter.h"
 
@@ -163,6 +165,29 @@ TEST_F(PrinterEnumerationTest, FindsAPrinterByItsWholeExactNameOrFallsBackToTheF
   EXPECT_EQ(FindPrinter(catalog_, "Plotter A"), -1);
   EXPECT_EQ(PrinterIndexOrFirst(catalog_, "Plotter A0 "), 0);
   EXPECT_EQ(PrinterIndexOrFirst(catalog_, "plotter a0"), 2);
+}
+
+// A driver that has more names when it writes them than it said before: the caller's
+// buffer, sized from the earlier count, is never written past (the bytes after it stay 7).
+TEST(PaperRecords, ADriverWithMoreNamesAtTheReadWritesNoFurtherThanTheBuffer) {
+  for (const int names_at_read : {1, 2, 5, 200}) {
+    std::vector<char> memory(3 * kPaperRecordBytes, 7);
+    std::fill_n(memory.begin(), 2 * kPaperRecordBytes, '\0');
+    int counts = 0;
+    const int reported = ReadPaperRecordsGuarded(
+        std::span(memory.data(), 2 * kPaperRecordBytes), [&] { return ++counts, names_at_read; },
+        [&](char* out) {  // as DeviceCapabilitiesA: no size given
+          for (int k = 0; k < names_at_read; ++k) out[k * kPaperRecordBytes] = char('A' + k % 26);
+          return names_at_read;
+        });
+    EXPECT_EQ(reported, names_at_read);
+    EXPECT_EQ(counts, 1);
+    EXPECT_EQ(memory[0], 'A');
+    EXPECT_EQ(memory[kPaperRecordBytes], names_at_read > 1 ? 'B' : '\0');
+    EXPECT_EQ(std::count(memory.begin() + 2 * kPaperRecordBytes, memory.end(), 7),
+              kPaperRecordBytes)
+        << names_at_read;
+  }
 }
 
 }  // namespace

@@ -36,6 +36,22 @@ TEST(Cp932, BackslashSearchSkipsTrailBytes) {
   EXPECT_EQ(FindLastBackslash(""), std::string_view::npos);
 }
 
+// What a control read keeps: a lead byte whose trail byte is missing would swallow the ";"
+// after it when the list is read back, and two cells would become one.
+TEST(Cp932, ControlTextsKeepWholeCharactersOnly) {
+  const std::string lead = std::string("表").substr(0, 1);
+  const struct {
+    std::string text;
+    std::size_t max_bytes;
+    std::string kept;
+  } cases[] = {{"ab" + lead, 127, "ab"}, {"表" + lead, 127, "表"}, {lead, 127, ""},
+               {"a表b", 2, "a"},         {"a表b", 3, "a表"},       {"a表b", 127, "a表b"},
+               {"表\\", 127, "表\\"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.text.substr(0, Cp932WholeLength(c.text, c.max_bytes)), c.kept) << c.text;
+  }
+}
+
 TEST(FixedText, HoldsOneByteLessThanItsWidth) {
   FixedText<8> text("12345678901");
   EXPECT_EQ(text.view(), "1234567");

@@ -7,11 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <new>
 #include <string>
 #include <vector>
 
+#include "core/env/environment_settings.h"
+#include "core/items/item_set_files.h"
 #include "core/text/file_io.h"
 #include "win/app/main_window_fixture.h"
 
@@ -58,13 +62,44 @@ void CALLBACK BlockTwoFilesAndClose(HWND window, UINT message, UINT_PTR timer, D
 
 // Runs the program in `folder`, without printers (the boxes of the test CUPS's queues have no
 // place among these), until `tick` closes the window at its first timer tick.
-void RunUntilClosed(const TempFolder& folder, Prompter& prompter,
-                    TIMERPROC tick = CloseMainWindow) {
+void RunUntilClosed(const TempFolder& folder, Prompter& prompter, TIMERPROC tick = CloseMainWindow,
+                    const std::function<void(const Application&)>& after = {}) {
   Application app(folder.path(), prompter, GetModuleHandleA(nullptr));
   app.spooler = std::make_unique<InMemoryPrintSpooler>();
   SetTimer(nullptr, 0, 10, tick);
   EXPECT_EQ(RunDrawlot(app, SW_HIDE), 0);
   UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
+  if (after) after(app);
+}
+
+// As CloseMainWindow, after the user added a row to the list.
+void CALLBACK AddRowAndClose(HWND window, UINT message, UINT_PTR timer, DWORD time) {
+  const HWND main = FindWindowA(kMainWindowClass, nullptr);
+  if (!main) return;
+  auto* app = reinterpret_cast<Application*>(GetWindowLongPtrA(main, GWLP_USERDATA));
+  app->rows->InsertRow(0, "x.dwg", kIconDwg, app->tags.Next());
+  CloseMainWindow(window, message, timer, time);
+}
+
+// The session's version of the kept file `kept` that the run left beside it.
+std::string SessionVersionOf(const TempFolder& folder, std::string_view kept) {
+  const std::string stem(kept.substr(0, kept.rfind('.')));
+  for (const std::string& name : folder.Names()) {
+    // stem, "_", date "-" time, ".ini"
+    if (name.starts_with(stem + "_") && name.size() == stem.size() + 20) return name;
+  }
+  return "(none)";
+}
+
+// The one box at the end that says which files were kept and where the session's versions are.
+Message KeptBox(const TempFolder& folder, std::initializer_list<std::string_view> kept) {
+  std::string text =
+      "読込出来なかったファイルは書き換えずにそのまま残しました。\n"
+      "今回の内容は次の名前で保存しました。\n";
+  for (std::string_view name : kept) {
+    text += "\n" + std::string(name) + " → " + SessionVersionOf(folder, name);
+  }
+  return Box(0, text, "ﾌｧｲﾙｴﾗｰ", Icon::kWarning);
 }
 
 TEST(DrawlotRun, WritesTheListOnDestroyThenTheThreeSettingsFilesInOrder) {
@@ -152,18 +187,26 @@ TEST(DrawlotRun, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
   for (std::string_view name : {kItemSetFileName, kEnvironmentFileName, kListFileName}) {
     prompter.Lock(folder.File(name));
   }
-  RunUntilClosed(folder, prompter);
+  RunUntilClosed(folder, prompter, AddRowAndClose, [&](const Application& app) {
+    EXPECT_EQ(folder.Read(SessionVersionOf(folder, kItemSetFileName)),
+              SerializeItemSets(app.items));
+    EXPECT_EQ(folder.Read(SessionVersionOf(folder, kEnvironmentFileName)),
+              SerializeEnvironmentSettings(app.settings));
+  });
 
   EXPECT_EQ(prompter.shown,
             (Boxes{Kept("カラム設定ファイル", "drwlt_set2.ini", "初期値にしますが、", "初期設定１"),
                    Kept("設定ファイル", "plot_set.ini", "初期値にしますが、", "初期設定２"),
-                   Kept("リストファイル", "listview.ini", "空のリストで始めますが、", "ﾌｧｲﾙｴﾗｰ")}));
-  // Every file as it was (the readable set titles were written back unchanged), nothing else
-  // but the window's place in a file of its own.
+                   Kept("リストファイル", "listview.ini", "空のリストで始めますが、", "ﾌｧｲﾙｴﾗｰ"),
+                   KeptBox(folder, {kListFileName, kItemSetFileName, kEnvironmentFileName})}));
+  // Every file as it was (the readable set titles were written back unchanged); beside each
+  // kept one the session's version, and the window's place in a file of its own.
   EXPECT_TRUE(DeleteFileA(folder.File("drawlot.ini").c_str()));
-  EXPECT_EQ(folder.Names(), names);
+  EXPECT_EQ(folder.Names().size(), names.size() + 3);
   for (std::size_t i = 0; i < names.size(); ++i)
     EXPECT_EQ(folder.Read(names[i]), before[i]) << names[i];
+  EXPECT_TRUE(
+      folder.Read(SessionVersionOf(folder, kListFileName)).starts_with("max_cont=1\r\nx.dwg;"));
 }
 
 // The item-set file holds only the items of the sets the set titles mark as there: with the
@@ -184,7 +227,8 @@ TEST(DrawlotRun, ItemSetsWithUnreadTitlesAndAListCutShortAreKept) {
 
   EXPECT_EQ(prompter.shown,
             (Boxes{Kept("カラム設定ファイル", "drwlt_set1.ini", "初期値にしますが、", "初期設定１"),
-                   Kept("リストファイル", "listview.ini", "空のリストで始めますが、", "ﾌｧｲﾙｴﾗｰ")}));
+                   Kept("リストファイル", "listview.ini", "空のリストで始めますが、", "ﾌｧｲﾙｴﾗｰ"),
+                   KeptBox(folder, {kListFileName, kSetTitleFileName, kItemSetFileName})}));
   EXPECT_EQ(folder.Read(kItemSetFileName), items);
   EXPECT_EQ(folder.Read(kListFileName), list);
 }

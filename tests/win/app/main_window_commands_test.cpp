@@ -244,5 +244,38 @@ TEST_F(LoadedWindowTest, AListThatCannotBeSavedAtCloseStillEndsTheRun) {
   EXPECT_EQ(quit.wParam, 0u);
 }
 
+// A folder browser that lets another window take the front, as the real one does when it goes.
+class FrontTakingBrowser : public FolderBrowser {
+ public:
+  std::string ChooseFolder(std::string_view, std::string_view) override {
+    SetForegroundWindow(other);
+    return folder;
+  }
+  HWND other = nullptr;
+  std::string folder;
+};
+
+TEST_F(LoadedWindowTest, AFolderAddedWithNoColumnShownSaysSoAndTheWindowComesBackToTheFront) {
+  TempFolder drawings("図面");
+  drawings.Write("a.dwg", "x");
+  FrontTakingBrowser browser;
+  browser.folder = drawings.path();
+  browser.other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                  nullptr, nullptr, nullptr, nullptr);
+  app_.pickers.folders = &browser;
+  ShowWindow(window_, SW_SHOW);
+  app_.rows->DeleteAllRows();
+  app_.items.sets[CurrentSetIndex(app_.settings)].items = ItemSlots{};  // a set that shows nothing
+  BuildColumns(*app_.rows, app_.current_items());
+  prompter_.shown.clear();
+  Command(IDM_DWG_FOLDER);
+  EXPECT_EQ(prompter_.shown, (Boxes{Box(reinterpret_cast<WindowRef>(window_),
+                                        "現在のセットには表示するカラムがありません。"
+                                        "スクリプト設定で表示するカラムを設定して下さい。",
+                                        "file追加", Icon::kWarning)}));
+  EXPECT_EQ(GetForegroundWindow(), window_);
+  DestroyWindow(browser.other);
+}
+
 }  // namespace
 }  // namespace drawlot::testing

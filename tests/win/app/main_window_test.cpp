@@ -345,5 +345,24 @@ TEST_F(MainWindowTest, EveryMenuItemAndToolbarButtonHasACommandRow) {
   EXPECT_TRUE(has_row(IDC_CELL_SELECT_BOX, &drawlot::Command::menu_id));
 }
 
+// A save killed half-way leaves its temporary file; the next start removes those of ours from
+// the start-up folder and nothing else.
+TEST_F(MainWindowTest, StartRemovesOnlyTheTemporaryFilesOurSavesLeft) {
+  const std::string ours = TemporaryNameBeside(folder_.File("plot_set.ini"), 0xfedcba9876543210u);
+  const Texts kept = {"mine~dl01234567.tmp", "sub",        "~dl0123abcd.tmp.txt", "~dl0123abcg.tmp",
+                      "~dl89abcdef.tmp",     "~dlmine.tmp"};
+  for (const std::string& name : kept) {
+    // A folder named as ours is no file of ours.
+    if (name == "sub" || name == "~dl89abcdef.tmp") folder_.MakeFolder(name);
+    if (name != "sub" && name != "~dl89abcdef.tmp") folder_.Write(name, "mine");
+  }
+  folder_.Write("sub\\~dl01234567.tmp", "below the start-up folder");
+  folder_.Write(ours.substr(ours.rfind('\\') + 1), "left");
+  folder_.Write("~dl00ff00ff.tmp", "left");
+  Open();
+  EXPECT_EQ(folder_.Names(), kept);
+  EXPECT_TRUE(folder_.Exists("sub\\~dl01234567.tmp"));
+}
+
 }  // namespace
 }  // namespace drawlot::testing

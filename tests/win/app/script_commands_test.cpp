@@ -21,6 +21,7 @@
 #include "support/script_items.h"
 #include "support/scripted_file_name_picker.h"
 #include "support/temp_folder.h"
+#include "win/app/cell_editor.h"
 #include "win/app/main_window.h"
 #include "win/support/cad_standin.h"
 #include "win/support/file_dialog_answerer.h"
@@ -302,6 +303,21 @@ TEST_F(ScriptCommandsTest, ClosingTheWindowEndsAnArmedRun) {
   EXPECT_FALSE(app_.timed_run.armed);
   DrainMessages();
   EXPECT_TRUE(StandInRuns(cad_).empty());
+}
+
+// The editor empties its cell while it is open: a tick ends it first, as every command does,
+// so the row's script has the cell's text.
+TEST_F(ScriptCommandsTest, ATickWithTheCellEditorOpenRunsTheRowWithTheCellsText) {
+  app_.items.sets[0].items[3] = Item("用紙").display(4).output(4).edit(1).width(60);
+  AddRows({"a.dwg"});
+  Command(IDM_RUN_TIMED);
+  Select({0});
+  OpenCellEditorCommand(app_, 2);
+  ASSERT_NE(app_.cell_editor_window, nullptr);
+  EXPECT_EQ(TickToTheEnd(), 1);
+  EXPECT_EQ(app_.cell_editor_window, nullptr);
+  EXPECT_EQ(app_.rows->GetCell(0, 2, 260), "A3");
+  EXPECT_EQ(Scripts(), (Texts{RowScript("a.dwg")}));
 }
 
 TEST_F(ScriptCommandsTest, OtherTimersDoNotTickTheRun) {

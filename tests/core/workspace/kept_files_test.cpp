@@ -1,0 +1,67 @@
+// The session versions of files that were kept because they could not be read: their names,
+// that no file is ever written over, which settings files get one, and the one box.
+#include "core/workspace/kept_files.h"
+
+#include <gtest/gtest.h>
+
+#include "core/items/item_set_files.h"
+#include "support/recording_prompter.h"
+#include "support/temp_folder.h"
+
+namespace drawlot {
+namespace {
+
+using testing::Box;
+using testing::Boxes;
+using testing::TempFolder;
+using Names = std::vector<std::string>;
+
+constexpr ClockTime kTime{2026, 12, 7, 15, 3, 9};
+
+TEST(KeptFiles, SessionVersionNamesCarryTheTimeAndPassByTakenNames) {
+  EXPECT_EQ(SessionVersionName("plot_set.ini", kTime, 2), "plot_set_20261207-150309-3.ini");
+  const TempFolder folder("残す");
+  folder.Write("listview.ini", "kept");
+  folder.Write("listview_20261207-150309.ini", "an earlier session");
+  folder.Write("drwlt_set1.ini", "kept titles");
+  folder.Write("plot_set.ini", "kept settings");
+  ScriptItemTable items{};
+  items.sets[0].present = 1;
+  items.sets[0].title = "今回のセット";
+  EnvironmentSettings settings{};
+  settings.file_folder = "d:\\今回";
+  StartupReads reads{true, kSettingsUnreadable, kSettingsRead, kSettingsUnreadable, kSettingsRead};
+
+  KeptFiles kept;
+  kept.SaveSessionVersion(folder.path(), "listview.ini", "rows", kTime);
+  SaveKeptSettingsSessionVersions(reads, items, settings, folder.path(), kTime, kept);
+  testing::RecordingPrompter prompter;
+  kept.Tell(prompter);
+
+  EXPECT_EQ(folder.Names(), (Names{"drwlt_set1.ini", "drwlt_set1_20261207-150309.ini",
+                                   "drwlt_set2_20261207-150309.ini", "listview.ini",
+                                   "listview_20261207-150309-2.ini", "listview_20261207-150309.ini",
+                                   "plot_set.ini", "plot_set_20261207-150309.ini"}));
+  EXPECT_EQ(folder.Read("listview.ini") + folder.Read("listview_20261207-150309.ini") +
+                folder.Read("drwlt_set1.ini") + folder.Read("plot_set.ini"),
+            "kept"
+            "an earlier session"
+            "kept titles"
+            "kept settings");
+  EXPECT_EQ(folder.Read("listview_20261207-150309-2.ini"), "rows");
+  EXPECT_EQ(folder.Read("drwlt_set1_20261207-150309.ini"), SerializeSetTitles(items));
+  EXPECT_EQ(folder.Read("drwlt_set2_20261207-150309.ini"), SerializeItemSets(items));
+  EXPECT_EQ(folder.Read("plot_set_20261207-150309.ini"), SerializeEnvironmentSettings(settings));
+  EXPECT_EQ(prompter.shown,
+            (Boxes{Box(0,
+                       "読込出来なかったファイルは書き換えずにそのまま残しました。\n"
+                       "今回の内容は次の名前で保存しました。\n"
+                       "\nlistview.ini → listview_20261207-150309-2.ini"
+                       "\ndrwlt_set1.ini → drwlt_set1_20261207-150309.ini"
+                       "\ndrwlt_set2.ini → drwlt_set2_20261207-150309.ini"
+                       "\nplot_set.ini → plot_set_20261207-150309.ini",
+                       "ﾌｧｲﾙｴﾗｰ", Icon::kWarning)}));
+}
+
+}  // namespace
+}  // namespace drawlot
