@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/platform/local_time.h"
 #include "core/script/run_outcome.h"
 
 namespace drawlot {
@@ -19,11 +20,6 @@ inline constexpr char kOldRunRecordFileName[] = "drawlot_run.old.csv";
 inline constexpr std::uint64_t kRunRecordRotateBytes = 4u * 1024u * 1024u;
 inline constexpr std::string_view kRunRecordHeader =
     "開始,終了,秒,方式,図面,プリンタ,用紙,結果,終了コード";
-
-// A local time as the clock gives it.
-struct LocalTime {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-};
 
 // yyyy/mm/dd hh:mm:ss
 std::string FormatRecordTime(const LocalTime& time);

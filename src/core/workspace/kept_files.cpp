@@ -30,7 +30,7 @@ bool WriteNewFile(std::FILE* file, const std::string& path, std::string_view byt
 
 }  // namespace
 
-std::string SessionVersionName(std::string_view kept_name, const ClockTime& time, int attempt) {
+std::string SessionVersionName(std::string_view kept_name, const LocalTime& time, int attempt) {
   const std::size_t dot = kept_name.rfind('.');
   const std::string_view stem = kept_name.substr(0, dot);
   const std::string_view extension =
@@ -44,7 +44,7 @@ std::string SessionVersionName(std::string_view kept_name, const ClockTime& time
 }
 
 void KeptFiles::SaveSessionVersion(std::string_view folder, std::string_view name,
-                                   std::string_view bytes, const ClockTime& time) {
+                                   std::string_view bytes, const LocalTime& time) {
   Kept kept{std::string(name), {}};
   for (int attempt = 0; attempt < kSessionNameAttempts; ++attempt) {
     const std::string session_name = SessionVersionName(name, time, attempt);
@@ -80,7 +80,7 @@ void KeptFiles::Tell(Prompter& prompter) const {
 }
 
 void SaveKeptListSessionVersion(const StartupReads& reads, const RowStore& rows,
-                                std::string_view folder, const ClockTime& time, KeptFiles& kept) {
+                                std::string_view folder, const LocalTime& time, KeptFiles& kept) {
   if (!reads.list_kept) return;
   try {
     kept.SaveSessionVersion(folder, kListFileName, SerializeList(rows), time);
@@ -91,7 +91,7 @@ void SaveKeptListSessionVersion(const StartupReads& reads, const RowStore& rows,
 
 void SaveKeptSettingsSessionVersions(const StartupReads& reads, const ScriptItemTable& items,
                                      const EnvironmentSettings& settings, std::string_view folder,
-                                     const ClockTime& time, KeptFiles& kept) {
+                                     const LocalTime& time, KeptFiles& kept) {
   if (!reads.finished) return;  // a start that failed half-way has no session to keep
   const bool titles_kept = reads.set_titles == kSettingsUnreadable;
   if (titles_kept) {

@@ -6,6 +6,7 @@
 #include "win/app/main_window.h"
 #include "win/app/main_window_place.h"
 #include "win/platform/dialog.h"
+#include "win/platform/local_clock.h"
 
 namespace drawlot {
 
@@ -28,12 +29,6 @@ int RunMessageLoop(const Application& app) {
 
 }  // namespace
 
-ClockTime LocalClockTime() {
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  return ClockTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
-}
-
 int RunDrawlot(Application& app, int show_command) {
   if (!RegisterMainWindowClass(app.instance)) return 0;
   const HWND window = CreateMainWindow(app);
@@ -47,7 +42,7 @@ int RunDrawlot(Application& app, int show_command) {
   SaveSettingsAtExit(app.workspace(), app.startup_reads, app.prompter);
   // The files kept as they were get the session's version beside them, told of in one box.
   SaveKeptSettingsSessionVersions(app.startup_reads, app.items, app.settings, app.startup_folder,
-                                  LocalClockTime(), app.kept_files);
+                                  LocalTimeNow(), app.kept_files);
   app.kept_files.Tell(app.prompter);
   return exit_code;
 }

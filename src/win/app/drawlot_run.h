@@ -13,7 +13,4 @@ namespace drawlot {
 // registered.
 int RunDrawlot(Application& app, int show_command);
 
-// The local date and time, for the names of the session versions of kept files.
-ClockTime LocalClockTime();
-
 }  // namespace drawlot

@@ -15,7 +15,6 @@
 #include "core/workspace/workspace.h"
 #include "resources/resource_ids.h"
 #include "win/app/cell_editor.h"
-#include "win/app/drawlot_run.h"
 #include "win/app/dropped_files.h"
 #include "win/app/main_commands.h"
 #include "win/app/main_window_place.h"
@@ -25,6 +24,7 @@
 #include "win/platform/callback_guard.h"
 #include "win/platform/list_redraw_pause.h"
 #include "win/platform/list_view.h"
+#include "win/platform/local_clock.h"
 
 namespace drawlot {
 
@@ -165,7 +165,7 @@ void OnDestroy(Application& app) {
   EndTimedRunCommand(app);  // an armed timed run ends here, with no tick after the window
   if (app.rows) {
     SaveListAtClose(app.workspace(), *app.rows, app.startup_reads, app.prompter, app.owner());
-    SaveKeptListSessionVersion(app.startup_reads, *app.rows, app.startup_folder, LocalClockTime(),
+    SaveKeptListSessionVersion(app.startup_reads, *app.rows, app.startup_folder, LocalTimeNow(),
                                app.kept_files);
   }
   RememberMainWindowPlace(app);

@@ -7,6 +7,7 @@
 #include "core/list/list_file.h"
 #include "core/text/file_io.h"
 #include "win/app/main_window.h"
+#include "win/platform/local_clock.h"
 #include "win/script/run_progress_window.h"
 #include "win/script/run_settings_dialog.h"
 
@@ -16,11 +17,7 @@ namespace {
 
 class SystemClock : public RunClock {
  public:
-  LocalTime Now() const override {
-    SYSTEMTIME time;
-    GetLocalTime(&time);
-    return LocalTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
-  }
+  LocalTime Now() const override { return LocalTimeNow(); }
   std::uint64_t Milliseconds() const override { return GetTickCount64(); }
 };
 

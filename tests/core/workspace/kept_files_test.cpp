@@ -16,7 +16,7 @@ using testing::Boxes;
 using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-constexpr ClockTime kTime{2026, 12, 7, 15, 3, 9};
+constexpr LocalTime kTime{2026, 12, 7, 15, 3, 9};
 
 TEST(KeptFiles, SessionVersionNamesCarryTheTimeAndPassByTakenNames) {
   EXPECT_EQ(SessionVersionName("plot_set.ini", kTime, 2), "plot_set_20261207-150309-3.ini");
