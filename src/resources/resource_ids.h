@@ -15,7 +15,7 @@
 #define IDC_DRAWING_LIST 300
 #define IDC_TOOLBAR 329
 
-// ---- Main window: toolbar buttons (330 - 346), in button order --------------------------------
+// ---- Main window: toolbar buttons (330 - 346); the bar shows them in the order of their pictures
 #define IDT_CHOOSE_FOLDERS 330
 #define IDT_DWG_TREE 331
 #define IDT_DWG_FOLDER 332

@@ -5,6 +5,7 @@
 #include "core/edit/cell_editor.h"
 #include "core/edit/plot_styles.h"
 #include "resources/resource_ids.h"
+#include "win/app/undo_commands.h"
 #include "win/platform/editor_controls.h"
 
 namespace drawlot {
@@ -65,7 +66,10 @@ void OpenCellEditorCommand(Application& app, int column) {
                                ? CreateTextBox(app, *placement)
                                : CreateDropDown(app, *placement);
   // Without its control the editor cannot be ended by the user: give the cell back now.
-  if (!app.cell_editor_window) app.cell_editor.Close(*app.rows, placement->text, app.printers);
+  if (!app.cell_editor_window) {
+    app.cell_editor.Close(*app.rows, placement->text, app.printers);
+    FinishCellEditorUndoStep(app);
+  }
 }
 
 void CellEditorCommand(Application& app, int control_id, int notification_code) {
@@ -73,6 +77,7 @@ void CellEditorCommand(Application& app, int control_id, int notification_code) 
   if (!app.cell_editor_window || GetDlgCtrlID(app.cell_editor_window) != control_id) return;
   if (control_id == IDC_CELL_EDIT_BOX && notification_code == EN_KILLFOCUS) {
     app.cell_editor.CommitText(*app.rows, EditorText(app));
+    FinishCellEditorUndoStep(app);
     RetireEditorWindow(app);
   } else if (control_id == IDC_CELL_SELECT_BOX && notification_code == CBN_SELCHANGE) {
     app.cell_editor.ChooseEntry();
@@ -84,6 +89,7 @@ void CellEditorTimerTick(Application& app) {
   KillTimer(app.main_window, IDT_TIMER_CELL_COMMIT);
   if (app.cell_editor.state() != CellEditorState::kDropDown) return;
   app.cell_editor.CommitChoice(*app.rows, EditorText(app), app.printers);
+  FinishCellEditorUndoStep(app);
   RetireEditorWindow(app);
 }
 
@@ -95,6 +101,7 @@ void CloseCellEditor(Application& app) {
   if (app.cell_editor.state() == CellEditorState::kNone) return;
   KillTimer(app.main_window, IDT_TIMER_CELL_COMMIT);
   app.cell_editor.Close(*app.rows, EditorText(app), app.printers);
+  FinishCellEditorUndoStep(app);
   RetireEditorWindow(app);
 }
 

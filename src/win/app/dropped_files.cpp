@@ -9,6 +9,7 @@
 #include "win/app/cell_editor.h"
 #include "win/app/list_commands.h"
 #include "win/app/main_window.h"
+#include "win/app/undo_commands.h"
 #include "win/platform/list_redraw_pause.h"
 
 namespace drawlot {
@@ -35,14 +36,12 @@ void DropFilesCommand(Application& app, HDROP drop) {
   DragFinish(drop);
   if (!app.rows) return;
   CloseCellEditor(app);
-  app.undo.Begin(*app.rows);
   AddingContext context = MainListContext(app);
   int left_out = 0;
-  {
+  RunAsUndoStep(app, UndoStep::kRows, [&] {
     const ListRedrawPause pause(app.drawing_list);
     left_out = AddDroppedPaths(context, paths);
-  }
-  app.undo.Finish(*app.rows);
+  });
   RefreshStatusBar(app);  // the last folder is shown there
   const std::string report = LeftOutText(left_out);
   SendMessageA(app.status_bar, SB_SETTEXTA, kDropReportPart,

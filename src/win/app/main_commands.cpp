@@ -87,101 +87,230 @@ void OpenHomePage(Application& app) {
   if (app.open_web_page) app.open_web_page(HomePageAddress());
 }
 
-// One row per command: menu id, toolbar id, the toolbar button's tooltip, handler.
+// Shorthands for the rows.
+constexpr UndoStep kStep = UndoStep::kRows;
+constexpr std::array<CommandKey, 2> Key(WORD key, bool control, const char* shown) {
+  return {CommandKey{key, control, shown}, CommandKey{}};
+}
+
+// One row per command, in menu order; the rows without a menu item stand beside their kin.
 constexpr std::array kCommands = {
     // ファイル選択
-    Command{IDM_DWG_FILE, IDT_DWG_FILE, "１枚単位の読込",
-            [](Application& app, int) { AddFiles(app, DrawingKind::kDwg); }},
-    Command{IDM_DXF_FILE, 0, nullptr,
-            [](Application& app, int) { AddFiles(app, DrawingKind::kDxf); }},
-    Command{IDM_DWG_FOLDER, IDT_DWG_FOLDER, "DWGフォルダ単位読込",
-            [](Application& app, int) { AddFolder(app, DrawingKind::kDwg); }},
-    Command{IDM_DXF_FOLDER, IDT_DXF_FOLDER, "DXFフォルダ単位読込",
-            [](Application& app, int) { AddFolder(app, DrawingKind::kDxf); }},
-    Command{IDM_DWG_TREE, IDT_DWG_TREE, "DWGサブフォルダ内も読込",
-            [](Application& app, int) { AddFolderTree(app, DrawingKind::kDwg); }},
-    Command{IDM_DXF_TREE, 0, nullptr,
-            [](Application& app, int) { AddFolderTree(app, DrawingKind::kDxf); }},
-    Command{IDM_CHOOSE_FOLDERS, IDT_CHOOSE_FOLDERS, "フォルダを選択し読込",
-            [](Application& app, int) { ChooseFoldersCommand(app); }},
-    Command{IDM_DELETE_SELECTED, 0, nullptr,
-            [](Application& app, int) { Delete(app, DeleteMode::kSelected); }},
-    Command{IDM_DELETE_ALL, 0, nullptr,
-            [](Application& app, int) { Delete(app, DeleteMode::kAll); }},
-    Command{0, IDT_DELETE_ROWS, "リストから削除",
-            [](Application& app, int) { Delete(app, DeleteMode::kSelectedOrAll); }},
+    Command{.menu_id = IDM_DWG_FILE,
+            .toolbar_id = IDT_DWG_FILE,
+            .picture = 4,
+            .tooltip = "１枚単位の読込",
+            .undo = kStep,
+            .run = [](Application& app, int) { AddFiles(app, DrawingKind::kDwg); }},
+    Command{.menu_id = IDM_DXF_FILE,
+            .undo = kStep,
+            .run = [](Application& app, int) { AddFiles(app, DrawingKind::kDxf); }},
+    Command{.menu_id = IDM_DWG_FOLDER,
+            .toolbar_id = IDT_DWG_FOLDER,
+            .picture = 2,
+            .tooltip = "DWGフォルダ単位読込",
+            .undo = kStep,
+            .run = [](Application& app, int) { AddFolder(app, DrawingKind::kDwg); }},
+    Command{.menu_id = IDM_DXF_FOLDER,
+            .toolbar_id = IDT_DXF_FOLDER,
+            .picture = 3,
+            .tooltip = "DXFフォルダ単位読込",
+            .undo = kStep,
+            .run = [](Application& app, int) { AddFolder(app, DrawingKind::kDxf); }},
+    Command{.menu_id = IDM_DWG_TREE,
+            .toolbar_id = IDT_DWG_TREE,
+            .picture = 1,
+            .tooltip = "DWGサブフォルダ内も読込",
+            .undo = kStep,
+            .run = [](Application& app, int) { AddFolderTree(app, DrawingKind::kDwg); }},
+    Command{.menu_id = IDM_DXF_TREE,
+            .undo = kStep,
+            .run = [](Application& app, int) { AddFolderTree(app, DrawingKind::kDxf); }},
+    Command{.menu_id = IDM_CHOOSE_FOLDERS,
+            .toolbar_id = IDT_CHOOSE_FOLDERS,
+            .picture = 0,
+            .tooltip = "フォルダを選択し読込",
+            .undo = kStep,
+            .run = [](Application& app, int) { ChooseFoldersCommand(app); }},
+    Command{.menu_id = IDM_DELETE_SELECTED,
+            .keys = Key(VK_DELETE, false, "Del"),
+            .undo = kStep,
+            .run = [](Application& app, int) { Delete(app, DeleteMode::kSelected); }},
+    Command{.menu_id = IDM_DELETE_ALL,
+            .undo = kStep,
+            .run = [](Application& app, int) { Delete(app, DeleteMode::kAll); }},
+    Command{.toolbar_id = IDT_DELETE_ROWS,
+            .picture = 5,
+            .tooltip = "リストから削除",
+            .undo = kStep,
+            .run = [](Application& app, int) { Delete(app, DeleteMode::kSelectedOrAll); }},
     // 検索
-    Command{IDM_SEARCH_LIST, 0, nullptr, [](Application& app, int) { SearchInListCommand(app); }},
-    Command{IDM_MARK_ALL, 0, nullptr, [](Application& app, int) { MarkAllRows(*app.rows); }},
-    Command{IDM_CLEAR_MARKS, 0, nullptr, [](Application& app, int) { ClearMarks(*app.rows); }},
-    Command{IDM_SEARCH_DISKS, 0, nullptr, [](Application& app, int) { SearchOnDisks(app); }},
-    Command{0, IDT_MOVE_DOWN, "下降",
-            [](Application& app, int) { Move(app, MoveDirection::kDown); }},
-    Command{0, IDT_MOVE_UP, "上昇", [](Application& app, int) { Move(app, MoveDirection::kUp); }},
+    Command{.menu_id = IDM_SEARCH_LIST,
+            .run = [](Application& app, int) { SearchInListCommand(app); }},
+    Command{.menu_id = IDM_MARK_ALL,
+            .keys = Key('A', true, "Ctrl+A"),
+            .run = [](Application& app, int) { MarkAllRows(*app.rows); }},
+    Command{.menu_id = IDM_CLEAR_MARKS,
+            .run = [](Application& app, int) { ClearMarks(*app.rows); }},
+    Command{.menu_id = IDM_SEARCH_DISKS,
+            .undo = kStep,
+            .run = [](Application& app, int) { SearchOnDisks(app); }},
+    Command{.toolbar_id = IDT_MOVE_DOWN,
+            .picture = 13,
+            .tooltip = "下降",
+            .undo = kStep,
+            .run = [](Application& app, int) { Move(app, MoveDirection::kDown); }},
+    Command{.toolbar_id = IDT_MOVE_UP,
+            .picture = 14,
+            .tooltip = "上昇",
+            .undo = kStep,
+            .run = [](Application& app, int) { Move(app, MoveDirection::kUp); }},
     // 編集
-    Command{IDM_EDIT_ROW, IDT_EDIT_ROW, "リスト一行編集",
-            [](Application& app, int) { EditRowCommand(app); }},
-    Command{IDM_COPY_ROW, IDT_COPY_ROW, "リスト一行コピー",
-            [](Application& app, int) { CopyRowToBuffer(app); }},
-    Command{IDM_PASTE_ROW, IDT_PASTE_ROW, "リスト一行貼り付け",
-            [](Application& app, int) { PasteRowFromBuffer(app); }},
-    Command{IDM_EDIT_COLUMN, IDT_EDIT_COLUMN, "リスト一列編集",
-            [](Application& app, int) { EditColumnCommand(app); }},
-    Command{IDM_APPLY_NAME_RULES, 0, nullptr,
-            [](Application& app, int) { ApplyFileNameRules(*app.rows, app.settings.file_set, 0); }},
-    Command{IDM_NAME_RULE_SETTINGS, 0, nullptr,
-            [](Application& app, int) {
-              WaitForStartupPrinters(app);
-              RunFileNameRulesDialog(app.dialog_context(), app.settings.file_set, app.printers);
-            }},
-    Command{IDM_UNDO, 0, nullptr, [](Application& app, int) { UndoCommand(app); }},
+    Command{.menu_id = IDM_EDIT_ROW,
+            .toolbar_id = IDT_EDIT_ROW,
+            .picture = 9,
+            .tooltip = "リスト一行編集",
+            .keys = {CommandKey{VK_RETURN, false, "Enter"}, CommandKey{VK_F2, false, nullptr}},
+            .undo = kStep,
+            .run = [](Application& app, int) { EditRowCommand(app); }},
+    Command{.menu_id = IDM_COPY_ROW,
+            .toolbar_id = IDT_COPY_ROW,
+            .picture = 10,
+            .tooltip = "リスト一行コピー",
+            .keys = Key('C', true, "Ctrl+C"),
+            .run = [](Application& app, int) { CopyRowToBuffer(app); }},
+    Command{.menu_id = IDM_PASTE_ROW,
+            .toolbar_id = IDT_PASTE_ROW,
+            .picture = 11,
+            .tooltip = "リスト一行貼り付け",
+            .keys = Key('V', true, "Ctrl+V"),
+            .undo = kStep,
+            .run = [](Application& app, int) { PasteRowFromBuffer(app); }},
+    Command{.menu_id = IDM_EDIT_COLUMN,
+            .toolbar_id = IDT_EDIT_COLUMN,
+            .picture = 12,
+            .tooltip = "リスト一列編集",
+            .undo = kStep,
+            .run = [](Application& app, int) { EditColumnCommand(app); }},
+    Command{.menu_id = IDM_APPLY_NAME_RULES,
+            .undo = kStep,
+            .run = [](Application& app,
+                      int) { ApplyFileNameRules(*app.rows, app.settings.file_set, 0); }},
+    Command{.menu_id = IDM_NAME_RULE_SETTINGS,
+            .run =
+                [](Application& app, int) {
+                  WaitForStartupPrinters(app);
+                  RunFileNameRulesDialog(app.dialog_context(), app.settings.file_set, app.printers);
+                }},
+    Command{.menu_id = IDM_UNDO,
+            .keys = Key('Z', true, "Ctrl+Z"),
+            .run = [](Application& app, int) { UndoCommand(app); }},
     // スタート
-    Command{IDM_RUN_ALL, 0, nullptr,
-            [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kAll); }},
-    Command{IDM_RUN_SELECTED, 0, nullptr,
-            [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kSelected); }},
-    Command{0, IDT_RUN_SCRIPT, "スタート",
-            [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kSelectedOrAll); }},
-    Command{IDM_RUN_PER_ROW, 0, nullptr, [](Application& app, int) { RunPerRowCommand(app); }},
-    Command{IDM_RUN_TIMED, 0, nullptr, [](Application& app, int) { StartTimedRunCommand(app); }},
+    Command{.menu_id = IDM_RUN_ALL,
+            .run = [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kAll); }},
+    Command{.menu_id = IDM_RUN_SELECTED,
+            .run = [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kSelected); }},
+    Command{.toolbar_id = IDT_RUN_SCRIPT,
+            .picture = 6,
+            .tooltip = "スタート",
+            .run = [](Application& app,
+                      int) { RunScriptCommand(app, ScriptRowScope::kSelectedOrAll); }},
+    Command{.menu_id = IDM_RUN_PER_ROW,
+            .run = [](Application& app, int) { RunPerRowCommand(app); }},
+    Command{.menu_id = IDM_RUN_TIMED,
+            .run = [](Application& app, int) { StartTimedRunCommand(app); }},
     // List読書
-    Command{IDM_SAVE_LIST, 0, nullptr, [](Application& app, int) { SaveListToFileCommand(app); }},
-    Command{IDM_LOAD_LIST, 0, nullptr, [](Application& app, int) { LoadListFromFileCommand(app); }},
-    Command{IDM_SAVE_SCRIPT_ALL, 0, nullptr,
-            [](Application& app, int) { SaveScriptFileCommand(app, ScriptRowScope::kAll); }},
-    Command{IDM_SAVE_SCRIPT_SELECTED, 0, nullptr,
-            [](Application& app, int) { SaveScriptFileCommand(app, ScriptRowScope::kSelected); }},
+    Command{.menu_id = IDM_SAVE_LIST,
+            .run = [](Application& app, int) { SaveListToFileCommand(app); }},
+    Command{.menu_id = IDM_LOAD_LIST,
+            .undo = kStep,
+            .run = [](Application& app, int) { LoadListFromFileCommand(app); }},
+    Command{.menu_id = IDM_SAVE_SCRIPT_ALL,
+            .run = [](Application& app, int) { SaveScriptFileCommand(app, ScriptRowScope::kAll); }},
+    Command{.menu_id = IDM_SAVE_SCRIPT_SELECTED,
+            .run = [](Application& app,
+                      int) { SaveScriptFileCommand(app, ScriptRowScope::kSelected); }},
     // 環境設定
-    Command{IDM_INITIAL_VALUES, IDT_INITIAL_VALUES, "初期設定",
-            [](Application& app, int) { EditInitialValuesCommand(app); }},
-    Command{IDM_PRINTERS, IDT_PRINTERS, "プリンタと用紙の列挙",
-            [](Application& app, int) { OpenPrinterList(app); }},
-    Command{IDM_SCRIPT_SETTINGS, 0, nullptr,
-            [](Application& app, int) { OpenScriptSettings(app); }},
-    Command{IDM_ENVIRONMENT, 0, nullptr,
-            [](Application& app, int) { OpenEnvironmentSettings(app); }},
-    Command{IDM_RUN_SETTINGS, 0, nullptr, [](Application& app, int) { RunSettingsCommand(app); }},
-    Command{IDM_EDIT_SCRIPT, 0, nullptr, [](Application& app, int) { EditScriptFileCommand(app); }},
-    Command{IDM_OPEN_RUN_RECORD, 0, nullptr,
-            [](Application& app, int) { OpenRunRecordCommand(app); }},
+    Command{.menu_id = IDM_INITIAL_VALUES,
+            .toolbar_id = IDT_INITIAL_VALUES,
+            .picture = 8,
+            .tooltip = "初期設定",
+            .undo = kStep,
+            .run = [](Application& app, int) { EditInitialValuesCommand(app); }},
+    Command{.menu_id = IDM_PRINTERS,
+            .toolbar_id = IDT_PRINTERS,
+            .picture = 7,
+            .tooltip = "プリンタと用紙の列挙",
+            .run = [](Application& app, int) { OpenPrinterList(app); }},
+    Command{.menu_id = IDM_SCRIPT_SETTINGS,
+            .undo = UndoStep::kColumns,
+            .run = [](Application& app, int) { OpenScriptSettings(app); }},
+    Command{.menu_id = IDM_ENVIRONMENT,
+            .run = [](Application& app, int) { OpenEnvironmentSettings(app); }},
+    Command{.menu_id = IDM_RUN_SETTINGS,
+            .run = [](Application& app, int) { RunSettingsCommand(app); }},
+    Command{.menu_id = IDM_EDIT_SCRIPT,
+            .run = [](Application& app, int) { EditScriptFileCommand(app); }},
+    Command{.menu_id = IDM_OPEN_RUN_RECORD,
+            .run = [](Application& app, int) { OpenRunRecordCommand(app); }},
     // ﾍﾙﾌﾟ
-    Command{IDM_HELP, IDT_HELP, "ヘルプ",
-            [](Application& app, int) { OpenHelpPage(app.open_web_page, kMainHelpPage); }},
-    Command{IDM_HOME_PAGE, 0, nullptr, [](Application& app, int) { OpenHomePage(app); }},
-    Command{IDM_ABOUT, 0, nullptr, [](Application& app, int) { OpenAbout(app); }},
-    Command{IDM_QUIT, IDT_QUIT, "終了",
-            [](Application& app, int) { DestroyWindow(app.main_window); }},
+    Command{.menu_id = IDM_HELP,
+            .toolbar_id = IDT_HELP,
+            .picture = 15,
+            .tooltip = "ヘルプ",
+            .keys = Key(VK_F1, false, "F1"),
+            .run = [](Application& app, int) { OpenHelpPage(app.open_web_page, kMainHelpPage); }},
+    Command{.menu_id = IDM_HOME_PAGE, .run = [](Application& app, int) { OpenHomePage(app); }},
+    Command{.menu_id = IDM_ABOUT, .run = [](Application& app, int) { OpenAbout(app); }},
+    Command{.menu_id = IDM_QUIT,
+            .toolbar_id = IDT_QUIT,
+            .picture = 16,
+            .tooltip = "終了",
+            .run = [](Application& app, int) { DestroyWindow(app.main_window); }},
     // The in-place cell editor: the edit box losing the focus, the selection box's change.
-    Command{IDC_CELL_EDIT_BOX, 0, nullptr,
-            [](Application& app, int code) { CellEditorCommand(app, IDC_CELL_EDIT_BOX, code); }},
-    Command{IDC_CELL_SELECT_BOX, 0, nullptr,
-            [](Application& app, int code) { CellEditorCommand(app, IDC_CELL_SELECT_BOX, code); }},
+    Command{
+        .menu_id = IDC_CELL_EDIT_BOX,
+        .run = [](Application& app, int code) { CellEditorCommand(app, IDC_CELL_EDIT_BOX, code); }},
+    Command{.menu_id = IDC_CELL_SELECT_BOX,
+            .run = [](Application& app,
+                      int code) { CellEditorCommand(app, IDC_CELL_SELECT_BOX, code); }},
 };
+
+// The bar's buttons, one per picture of the strip (whose count CMake reads from the bitmap), each
+// picture used once: a row added without its picture, or a picture without its row, stops the
+// build here.
+constexpr bool EveryPictureHasOneButton() {
+  std::array<int, DRAWLOT_TOOLBAR_PICTURES> buttons{};
+  for (const Command& command : kCommands) {
+    if ((command.toolbar_id == 0) != (command.picture < 0)) return false;
+    if (command.picture < 0) continue;
+    if (command.picture >= DRAWLOT_TOOLBAR_PICTURES || buttons[command.picture]++ > 0) return false;
+    if (command.tooltip == nullptr) return false;
+  }
+  for (const int count : buttons) {
+    if (count != 1) return false;
+  }
+  return true;
+}
+static_assert(EveryPictureHasOneButton(), "each toolbar picture needs exactly one command row");
+
+constexpr std::array<const Command*, DRAWLOT_TOOLBAR_PICTURES> ButtonsInPictureOrder() {
+  std::array<const Command*, DRAWLOT_TOOLBAR_PICTURES> buttons{};
+  for (const Command& command : kCommands) {
+    if (command.picture >= 0) buttons[command.picture] = &command;
+  }
+  return buttons;
+}
+constexpr auto kToolbarButtons = ButtonsInPictureOrder();
 
 }  // namespace
 
 std::span<const Command> MainCommands() {
   return kCommands;
+}
+
+std::span<const Command* const> ToolbarCommands() {
+  return kToolbarButtons;
 }
 
 void RunCommand(Application& app, int command_id, int notification_code) {
@@ -190,7 +319,9 @@ void RunCommand(Application& app, int command_id, int notification_code) {
   if (command_id != IDC_CELL_EDIT_BOX && command_id != IDC_CELL_SELECT_BOX) CloseCellEditor(app);
   for (const Command& command : kCommands) {
     if (command.menu_id != command_id && command.toolbar_id != command_id) continue;
-    if (command.run) RunAsUndoStep(app, command_id, command.run, notification_code);
+    if (command.run) {
+      RunAsUndoStep(app, command.undo, [&] { command.run(app, notification_code); });
+    }
     // The last folder or the current set may have changed; after the quit there is no bar.
     if (IsWindow(app.main_window)) RefreshStatusBar(app);
     return;

@@ -1,39 +1,29 @@
 #include "win/app/main_keys.h"
 
-#include <array>
 #include <string>
+#include <vector>
 
-#include "resources/resource_ids.h"
+#include "win/app/main_commands.h"
 
 namespace drawlot {
 
 namespace {
 
-struct MainKey {
-  WORD key;
-  bool control;
-  WORD command_id;
-  const char* shown;  // nullptr: the command's first key is the one its menu item shows
-};
-
-constexpr std::array<MainKey, 8> kMainKeys = {{
-    {VK_DELETE, false, IDM_DELETE_SELECTED, "Del"},
-    {'A', true, IDM_MARK_ALL, "Ctrl+A"},
-    {'C', true, IDM_COPY_ROW, "Ctrl+C"},
-    {'V', true, IDM_PASTE_ROW, "Ctrl+V"},
-    {VK_RETURN, false, IDM_EDIT_ROW, "Enter"},
-    {VK_F2, false, IDM_EDIT_ROW, nullptr},
-    {VK_F1, false, IDM_HELP, "F1"},
-    {'Z', true, IDM_UNDO, "Ctrl+Z"},
-}};
+// The keys of the command rows, in row order.
+std::vector<ACCEL> KeyTable() {
+  std::vector<ACCEL> table;
+  for (const Command& command : MainCommands()) {
+    for (const CommandKey& key : command.keys) {
+      if (key.key == 0) continue;
+      table.push_back(ACCEL{static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)), key.key,
+                            static_cast<WORD>(command.menu_id)});
+    }
+  }
+  return table;
+}
 
 HACCEL CreateMainKeyTable() {
-  std::array<ACCEL, kMainKeys.size()> table{};
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    table[i].fVirt = static_cast<BYTE>(FVIRTKEY | (kMainKeys[i].control ? FCONTROL : 0));
-    table[i].key = kMainKeys[i].key;
-    table[i].cmd = kMainKeys[i].command_id;
-  }
+  std::vector<ACCEL> table = KeyTable();
   return CreateAcceleratorTableA(table.data(), static_cast<int>(table.size()));
 }
 
@@ -67,8 +57,10 @@ bool TranslateMainKeys(const Application& app, HACCEL keys, MSG& message) {
 
 void ShowKeysInMenu(HMENU menu) {
   if (!menu) return;
-  for (const MainKey& key : kMainKeys) {
-    if (key.shown) AddKeyToCaption(menu, key.command_id, key.shown);
+  for (const Command& command : MainCommands()) {
+    for (const CommandKey& key : command.keys) {
+      if (key.shown) AddKeyToCaption(menu, command.menu_id, key.shown);
+    }
   }
 }
 

@@ -4,8 +4,10 @@
 
 #include <array>
 #include <new>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "core/list/list_click.h"
 #include "core/list/list_rows.h"
@@ -20,6 +22,7 @@
 #include "win/app/main_window_place.h"
 #include "win/app/printer_startup.h"
 #include "win/app/script_commands.h"
+#include "win/app/undo_commands.h"
 #include "win/env/environment_dialog.h"
 #include "win/platform/callback_guard.h"
 #include "win/platform/list_redraw_pause.h"
@@ -31,8 +34,6 @@ namespace drawlot {
 namespace {
 
 constexpr int kToolbarButtonSize = 32;
-constexpr int kFirstToolbarButton = IDT_CHOOSE_FOLDERS;
-constexpr std::size_t kToolbarButtonCount = IDT_QUIT - IDT_CHOOSE_FOLDERS + 1;
 constexpr int kListHeightLoss = 60;  // the toolbar above and the status bar below
 constexpr int kRowIconSize = 12;
 constexpr std::array<int, 4> kStatusPartEdges = {450, 600, 800, -1};
@@ -59,15 +60,14 @@ HWND CreateToolbar(const Application& app) {
   if (!toolbar) return nullptr;
   SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELONG(kToolbarButtonSize, kToolbarButtonSize));
+  const std::span<const Command* const> commands = ToolbarCommands();
   TBADDBITMAP strip{app.instance, IDB_TOOLBAR};
-  SendMessageA(toolbar, TB_ADDBITMAP, kToolbarButtonCount, reinterpret_cast<LPARAM>(&strip));
-  // The button ids run 330 to 346 in button order, and button k shows picture k of the strip.
-  std::array<TBBUTTON, kToolbarButtonCount> buttons{};
-  for (const Command& command : MainCommands()) {
-    if (command.toolbar_id == 0) continue;
-    const int k = command.toolbar_id - kFirstToolbarButton;
-    buttons[k].iBitmap = k;
-    buttons[k].idCommand = command.toolbar_id;
+  SendMessageA(toolbar, TB_ADDBITMAP, commands.size(), reinterpret_cast<LPARAM>(&strip));
+  // The rows come in picture order: button k shows picture k of the strip.
+  std::vector<TBBUTTON> buttons(commands.size());
+  for (std::size_t k = 0; k < commands.size(); ++k) {
+    buttons[k].iBitmap = commands[k]->picture;
+    buttons[k].idCommand = commands[k]->toolbar_id;
     buttons[k].fsState = TBSTATE_ENABLED;
     buttons[k].fsStyle = BTNS_BUTTON;
     buttons[k].iString = -1;
@@ -185,16 +185,17 @@ void OnListNotify(Application& app, const NMHDR& header) {
     case LVN_COLUMNCLICK: {
       const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
       CloseCellEditor(app);  // the edited cell gets its text before the rows move
-      app.undo.Begin(*app.rows);
-      SortOnHeaderClick(*app.rows, app.sort_directions, click.iSubItem, app.prompter, app.owner());
-      app.undo.Finish(*app.rows);
+      RunAsUndoStep(app, UndoStep::kRows, [&] {
+        SortOnHeaderClick(*app.rows, app.sort_directions, click.iSubItem, app.prompter,
+                          app.owner());
+      });
       break;
     }
     case NM_RCLICK:
       app.edit_column = reinterpret_cast<const NMITEMACTIVATE&>(header).iSubItem;
-      // The editor's step ends when it does, on its own; the history finishes it at the next.
+      // The editor's step ends when the editor gives its text to the cell.
       CloseCellEditor(app);
-      app.undo.Begin(*app.rows);
+      OpenCellEditorUndoStep(app);
       OpenCellEditorCommand(app, app.edit_column);
       break;
     case NM_CLICK:

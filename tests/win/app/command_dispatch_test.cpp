@@ -5,11 +5,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "core/list/list_rows.h"
+#include "core/list/undo_history.h"
 #include "resources/resource_ids.h"
 #include "support/fakes/in_memory_file_system.h"
 #include "support/fakes/in_memory_print_spooler.h"
@@ -112,6 +114,9 @@ class Window {
   // Sends the command as its menu item, button or control does, answering any dialog it opens
   // (the search dialog with "A.dwg", any other with Cancel), and tells what happened.
   std::string Send(int id, Before before);
+  // After Send: empty when the command left the rows as they were, or changed them as one step
+  // of "元に戻す" that its row asks for and that brings them back; else what went wrong.
+  std::string UndoneAsItsRowSays(int id);
 
  private:
   void Note(const std::string& event) { recorder_.events.push_back(event); }
@@ -145,6 +150,8 @@ class Window {
   ScriptedFileNamePicker file_name_;
   InMemoryFileSystem files_;
   HWND window_ = nullptr;
+  ListSnapshot before_;
+  std::size_t steps_before_ = 0;
 };
 
 void Window::Open(Before before) {
@@ -170,8 +177,24 @@ std::string Window::Send(int id, Before before) {
   // The cell editor's controls send their notifications: 951 losing the focus, 952 a choice.
   const int code = id == IDC_CELL_EDIT_BOX ? EN_KILLFOCUS : id == IDC_CELL_SELECT_BOX ? 1 : 0;
   ModalAnswerer answerer("", [this](HWND dialog) { Answer(dialog); });
+  before_ = TakeListSnapshot(*app_.rows);
+  steps_before_ = app_.undo.Steps();
   SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, code), 0);
   return Outcome();
+}
+
+std::string Window::UndoneAsItsRowSays(int id) {
+  // The quit leaves no list; undo and the cell editor's controls make no step of their own.
+  if (!IsWindow(window_) || id == IDM_UNDO || id == IDC_CELL_EDIT_BOX || id == IDC_CELL_SELECT_BOX)
+    return "";
+  if (SameRows(before_, TakeListSnapshot(*app_.rows))) return "";
+  const auto row = std::ranges::find_if(MainCommands(), [id](const drawlot::Command& command) {
+    return command.menu_id == id || command.toolbar_id == id;
+  });
+  if (row->undo != UndoStep::kRows) return "rows changed, but the row makes no undo step";
+  if (app_.undo.Steps() != steps_before_ + 1) return "no undo step";
+  SendMessageA(window_, WM_COMMAND, IDM_UNDO, 0);
+  return SameRows(before_, TakeListSnapshot(*app_.rows)) ? "" : "undo did not bring the rows back";
 }
 
 std::string Window::Outcome() {
@@ -296,6 +319,7 @@ TEST(CommandDispatch, EveryRowOfTheCommandTableRunsItsOwnOperation) {
   for (const Row& row : kRows) {
     Window window;
     EXPECT_EQ(window.Send(row.id, row.before), row.seen) << "command " << row.id;
+    EXPECT_EQ(window.UndoneAsItsRowSays(row.id), "") << "command " << row.id;
     sent.insert(row.id);
   }
   for (const drawlot::Command& command : MainCommands()) {
