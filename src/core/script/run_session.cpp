@@ -56,22 +56,6 @@ std::string_view RunModeText(RunMode mode) {
   return {};
 }
 
-RunSettings ReadRunSettings(const ProgramSettings& settings) {
-  RunSettings run;
-  run.time_limit_seconds = settings.Number("run_time_limit", 0, kMaxTimeLimitSeconds, 0);
-  run.check_missing = settings.Number("run_check_missing", 0, 1, 1) == 1;
-  run.record = settings.Number("run_record", 0, 1, 1) == 1;
-  return run;
-}
-
-void WriteRunSettings(ProgramSettings& settings, const RunSettings& run) {
-  // Only a value that differs is set, so "drawlot.ini" appears only once a user changed one.
-  if (ReadRunSettings(settings) == run) return;
-  settings.SetNumber("run_time_limit", run.time_limit_seconds);
-  settings.SetNumber("run_check_missing", run.check_missing ? 1 : 0);
-  settings.SetNumber("run_record", run.record ? 1 : 0);
-}
-
 DrawingFacts FactsOf(const RowStore& rows, const ItemSlots& items, int row) {
   return DrawingFacts{ScriptPlan(items).DrawingPath(rows, row),
                       CellOf(rows, row, ColumnOfEditMode(items, EditMode::kPrinter)),

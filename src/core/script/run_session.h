@@ -13,7 +13,6 @@
 #include "core/model/row_store.h"
 #include "core/model/script_item.h"
 #include "core/platform/launcher.h"
-#include "core/platform/program_settings.h"
 #include "core/platform/prompter.h"
 #include "core/script/run_outcome.h"
 #include "core/script/run_record.h"
@@ -24,7 +23,7 @@ namespace drawlot {
 enum class RunMode { kAllScript, kSelectedScript, kPerRowLoop, kPerRowTimed };
 std::string_view RunModeText(RunMode mode);
 
-// The run settings of "drawlot.ini".
+// The run settings of "drawlot.ini" (core/workspace/program_settings.h).
 struct RunSettings {
   int time_limit_seconds = 0;  // per drawing; 0 = none
   bool check_missing = true;
@@ -33,8 +32,6 @@ struct RunSettings {
   friend bool operator==(const RunSettings&, const RunSettings&) = default;
 };
 inline constexpr int kMaxTimeLimitSeconds = 86400;
-RunSettings ReadRunSettings(const ProgramSettings& settings);
-void WriteRunSettings(ProgramSettings& settings, const RunSettings& run);
 
 // The local time and a millisecond counter; the Win32 one reads the system's.
 class RunClock {

@@ -8,8 +8,6 @@
 
 namespace drawlot {
 
-inline constexpr char kWindowPlaceKey[] = "main_window";
-
 struct WindowPlace {
   int left = 0;
   int top = 0;

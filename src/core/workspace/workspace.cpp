@@ -58,7 +58,7 @@ bool ReadSettingsAtStart(const WorkspaceRecords& workspace, StartupReads& reads,
   reads.environment = LoadEnvironmentSettings(workspace.settings, workspace.folder);
   TellEnvironmentFile(reads.environment, prompter, owner);
   // The program's own settings: missing means the defaults, and nothing is said.
-  reads.program = LoadProgramSettings(workspace.program, workspace.folder);
+  reads.program = LoadProgramSettings(workspace.program_file, workspace.program, workspace.folder);
   reads.finished = true;
   return reads.environment == kSettingsMissing;
 }
@@ -105,8 +105,8 @@ void SaveSettingsAtExit(const WorkspaceRecords& workspace, const StartupReads& r
   if (reads.MayWrite(reads.item_sets) && reads.MayWrite(reads.set_titles)) {
     SaveItemSets(workspace.items, workspace.folder, prompter);
   }
-  if (reads.MayWrite(reads.program) && workspace.program.Changed()) {
-    SaveProgramSettings(workspace.program, workspace.folder, prompter);
+  if (reads.MayWrite(reads.program) && workspace.program_file.Differs(workspace.program)) {
+    SaveProgramSettings(workspace.program_file, workspace.program, workspace.folder, prompter);
   }
 }
 

@@ -16,9 +16,9 @@
 #include "core/env/environment_settings.h"
 #include "core/model/row_store.h"
 #include "core/model/script_item.h"
-#include "core/platform/program_settings.h"
 #include "core/platform/prompter.h"
 #include "core/platform/settings_file.h"
+#include "core/workspace/program_settings.h"
 
 namespace drawlot {
 
@@ -28,6 +28,7 @@ struct WorkspaceRecords {
   ScriptItemTable& items;
   EnvironmentSettings& settings;
   ProgramSettings& program;
+  ProgramSettingsFile& program_file;  // "drawlot.ini" as read: its lines are written back
 };
 
 // What the start-up reads found: the files written at the end depend on it.

@@ -18,11 +18,11 @@
 #include "core/model/script_item.h"
 #include "core/platform/launcher.h"
 #include "core/platform/print_spooler.h"
-#include "core/platform/program_settings.h"
 #include "core/platform/prompter.h"
 #include "core/platform/settings_file.h"
 #include "core/script/autocad_run.h"
 #include "core/workspace/kept_files.h"
+#include "core/workspace/program_settings.h"
 #include "core/workspace/workspace.h"
 #include "win/app/drawing_sources.h"
 #include "win/app/printer_startup.h"
@@ -56,8 +56,10 @@ struct Application {
 
   ScriptItemTable items{};
   EnvironmentSettings settings{};
-  // "drawlot.ini": the settings of the program's own beyond "plot_set.ini".
+  // "drawlot.ini": the settings of the program's own beyond "plot_set.ini", read at start, and
+  // the file as it was read, whose lines go back at exit.
   ProgramSettings program_settings;
+  ProgramSettingsFile program_file;
   RowTagSource tags;
   RowBuffer row_buffer{};
   SortDirections sort_directions;
@@ -119,7 +121,7 @@ struct Application {
     return EnvironmentRecords{settings, *drawing_sources.files, startup_folder};
   }
   WorkspaceRecords workspace() {
-    return WorkspaceRecords{startup_folder, items, settings, program_settings};
+    return WorkspaceRecords{startup_folder, items, settings, program_settings, program_file};
   }
   const ItemSlots& current_items() const { return CurrentSet(items, settings).items; }
 };

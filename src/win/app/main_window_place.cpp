@@ -23,8 +23,7 @@ bool ShowsNormally(int show_command) {
 }  // namespace
 
 int RestoreMainWindowPlace(const Application& app, int show_command) {
-  const auto text = app.program_settings.Value(kWindowPlaceKey);
-  const auto place = text ? ParseWindowPlace(*text) : std::nullopt;
+  const std::optional<WindowPlace>& place = app.program_settings.main_window;
   if (!place) return show_command;
   const RECT rect{place->left, place->top, place->left + place->width, place->top + place->height};
   if (!MonitorFromRect(&rect, MONITOR_DEFAULTTONULL)) return show_command;
@@ -44,7 +43,7 @@ void RememberMainWindowPlace(Application& app) {
       (placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
   const WindowPlace place{normal.left + offset.x, normal.top + offset.y, normal.right - normal.left,
                           normal.bottom - normal.top, maximized};
-  app.program_settings.Set(kWindowPlaceKey, FormatWindowPlace(place));
+  app.program_settings.main_window = place;
 }
 
 }  // namespace drawlot

@@ -79,7 +79,7 @@ bool IsPerRow(RunMode mode) {
 struct ActiveRun {
   ActiveRun(Application& app, RunMode mode)
       : display(app, mode == RunMode::kPerRowTimed),
-        session(mode, ReadRunSettings(app.program_settings), app.startup_folder, clock, display) {
+        session(mode, app.program_settings.run, app.startup_folder, clock, display) {
     session.drawing_exists = DrawingExists;
   }
   SystemClock clock;
@@ -166,10 +166,7 @@ void EndWatchedTimedRun(Application& app) {
 }
 
 void RunSettingsCommand(Application& app) {
-  RunSettings settings = ReadRunSettings(app.program_settings);
-  if (RunRunSettingsDialog(app.dialog_context(), settings)) {
-    WriteRunSettings(app.program_settings, settings);
-  }
+  RunRunSettingsDialog(app.dialog_context(), app.program_settings.run);
 }
 
 void OpenRunRecordCommand(Application& app) {

@@ -156,17 +156,5 @@ TEST_F(RunSessionTest, ASingleScriptGetsTheLimitTimesItsDrawingsAndOneRecordLine
   EXPECT_EQ(Record()[1], "2026/12/07 09:00:00,2026/12/07 09:00:02,2,全スクリプト,3 図面,,,完了,0");
 }
 
-TEST(RunSettings, ComeFromDrawlotIniWithTheirDefaults) {
-  ProgramSettings file;
-  EXPECT_EQ(ReadRunSettings(file), (RunSettings{0, true, true}));
-  file.Parse("run_time_limit=120\r\nrun_check_missing=0\r\nrun_record=x\r\n");
-  EXPECT_EQ(ReadRunSettings(file), (RunSettings{120, false, true}));
-  WriteRunSettings(file, RunSettings{5, true, false});
-  EXPECT_EQ(file.Bytes(), "run_time_limit=5\r\nrun_check_missing=1\r\nrun_record=0\r\n");
-  ProgramSettings untouched;
-  WriteRunSettings(untouched, RunSettings{});
-  EXPECT_FALSE(untouched.Changed());
-}
-
 }  // namespace
 }  // namespace drawlot

@@ -44,7 +44,7 @@ struct Session {
   explicit Session(const TempFolder& folder) : folder_path(folder.path()) {
     rows.InsertColumn(0, "図面", 100);
   }
-  WorkspaceRecords records() { return {folder_path, items, settings, program}; }
+  WorkspaceRecords records() { return {folder_path, items, settings, program, program_file}; }
   bool Start(Prompter& prompter) {
     const bool environment_missing = ReadSettingsAtStart(records(), reads, prompter, kOwner);
     LoadListAtStart(records(), rows, tags, reads, prompter, kOwner);
@@ -59,6 +59,7 @@ struct Session {
   ScriptItemTable items{};
   EnvironmentSettings settings{};
   ProgramSettings program;
+  ProgramSettingsFile program_file;
   InMemoryRowStore rows;
   RowTagSource tags;
   StartupReads reads;
@@ -164,12 +165,13 @@ TEST(Workspace, WritesSettingsThenSetTitlesThenItemsThenProgramSettings) {
   Session session(folder);
   RecordingPrompter quiet;
   session.Start(quiet);
-  session.program.SetNumber("run_record", 0);
+  session.program.run.record = false;
   folder.MakeFolder("drwlt_set1.ini");
   SnapshotPrompter prompter(folder);
   SaveSettingsAtExit(session.records(), session.reads, prompter);
   EXPECT_EQ(prompter.boxes, Names{"ﾌｧｲﾙｴﾗｰ plot_set.ini"});
-  EXPECT_EQ(folder.Read("drawlot.ini"), "run_record=0\r\n");
+  EXPECT_EQ(folder.Read("drawlot.ini"),
+            "run_time_limit=0\r\nrun_check_missing=1\r\nrun_record=0\r\n");
 }
 
 }  // namespace

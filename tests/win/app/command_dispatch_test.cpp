@@ -136,7 +136,7 @@ class Window {
     app_.settings.file_set.fp_ps[0].search = "A";
     app_.settings.file_set.fp_ps[0].printer = "PDF";
     // The drawings are on no disk: the runs go on without asking about them.
-    app_.program_settings.SetNumber("run_check_missing", 0);
+    app_.program_settings.run.check_missing = false;
   }
   void Open(Before before);
   void Answer(HWND dialog);

@@ -125,7 +125,7 @@ class RunCommandsTest : public ::testing::Test {
 };
 
 TEST_F(RunCommandsTest, AHangingDrawingIsEndedAtTheLimitAndTheNextOneStillRuns) {
-  app_.program_settings.Set("run_time_limit", "2");
+  app_.program_settings.run.time_limit_seconds = 2;
   cad_.Write("standin.hang", "b.dwg");
   SetTimer(nullptr, 0, 1000, LookAtTheWindows);  // fires while b.dwg hangs (or a.dwg runs)
   Command(IDM_RUN_PER_ROW);
@@ -213,7 +213,7 @@ TEST_F(RunCommandsTest, RunSettingsShowTheDefaultsRefuseABadLimitAndKeepWhatOkTa
   ASSERT_EQ(dialogs.size(), 2u);
   EXPECT_EQ(prompter_.shown, (Boxes{Box(dialogs[0], "制限時間は0～86400秒で入力して下さい。",
                                         "入力エラー", Icon::kWarning)}));
-  EXPECT_EQ(app_.program_settings.Bytes(),
+  EXPECT_EQ(app_.program_file.Bytes(app_.program_settings),
             "run_time_limit=120\r\nrun_check_missing=1\r\nrun_record=0\r\n");
 }
 

@@ -75,7 +75,7 @@ class ScriptCommandsTest : public ::testing::Test {
     app_.settings.autocad_file = InstallStandIn(cad_, "aclt.exe");
     app_.settings.temp_file = ScriptPath();
     app_.settings.end_file_dwg = "C:\\END\\end.dwg";
-    app_.program_settings.Set("run_check_missing", "0");  // the rows name drawings never made
+    app_.program_settings.run.check_missing = false;  // the rows name drawings never made
   }
   void TearDown() override {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
