@@ -165,7 +165,7 @@ class EditDialog : public DataDialog<RowBuffer> {
     if (id == IDC_EDIT_HELP) OpenHelpPage(context().open_page, kEditHelpPage);
     if (id != 0 && id == model_.printer_box && !check_pending_) {
       check_pending_ = true;
-      SetTimer(window(), IDT_EDIT_PRINTER_CHECK, kPrinterCheckDelayMs, nullptr);
+      SetTimer(window(), TIMER_EDIT_PRINTER_CHECK, kPrinterCheckDelayMs, nullptr);
     }
   }
 
@@ -180,7 +180,7 @@ class EditDialog : public DataDialog<RowBuffer> {
         SetItemText(model_.paper_box, update->paper_text);
       }
     }
-    KillTimer(window(), IDT_EDIT_PRINTER_CHECK);
+    KillTimer(window(), TIMER_EDIT_PRINTER_CHECK);
     check_pending_ = false;
   }
 
@@ -190,7 +190,7 @@ class EditDialog : public DataDialog<RowBuffer> {
         Paint();
         return TRUE;
       case WM_TIMER:
-        if (wparam == IDT_EDIT_PRINTER_CHECK) CheckPrinter();
+        if (wparam == TIMER_EDIT_PRINTER_CHECK) CheckPrinter();
         return TRUE;
       case WM_VSCROLL:
         OnScroll(LOWORD(wparam));
@@ -206,7 +206,7 @@ class EditDialog : public DataDialog<RowBuffer> {
   }
 
   void OnCancel() override {
-    KillTimer(window(), IDT_EDIT_PRINTER_CHECK);
+    KillTimer(window(), TIMER_EDIT_PRINTER_CHECK);
     End(0);
   }
 

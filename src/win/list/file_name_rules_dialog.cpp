@@ -47,12 +47,12 @@ class FileNameRulesDialog : public Dialog {
     for (int rule = 0; rule < kPrinterPaperRuleCount; ++rule) {
       if (id != kRuleControls[rule].printer || pending_rule_) continue;
       pending_rule_ = rule;
-      SetTimer(window(), IDT_RULES_PAPER_REFRESH, kPaperRefreshDelayMs, nullptr);
+      SetTimer(window(), TIMER_RULES_PAPER_REFRESH, kPaperRefreshDelayMs, nullptr);
     }
   }
 
   void RefreshPapers() {
-    KillTimer(window(), IDT_RULES_PAPER_REFRESH);
+    KillTimer(window(), TIMER_RULES_PAPER_REFRESH);
     if (!pending_rule_) return;
     const int rule = *pending_rule_;
     pending_rule_.reset();
@@ -65,13 +65,13 @@ class FileNameRulesDialog : public Dialog {
   }
 
   INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM /*lparam*/) override {
-    if (message != WM_TIMER || wparam != IDT_RULES_PAPER_REFRESH) return FALSE;
+    if (message != WM_TIMER || wparam != TIMER_RULES_PAPER_REFRESH) return FALSE;
     RefreshPapers();
     return TRUE;
   }
 
   void Store() {
-    KillTimer(window(), IDT_RULES_PAPER_REFRESH);
+    KillTimer(window(), TIMER_RULES_PAPER_REFRESH);
     ForEachRuleText(rules_,
                     [this](int id, auto& field) { field = ItemText(id, kTypedTextBuffer); });
     ForEachRuleFlag(rules_, [this](int id, Flag& flag) { flag = IsChecked(id) ? '1' : '0'; });

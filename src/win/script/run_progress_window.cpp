@@ -51,7 +51,7 @@ class ProgressDialog : public Dialog, public RunProgressWindow {
 
  private:
   bool OnInit() override {
-    SetTimer(Dialog::window(), IDT_RUN_CLOCK, kClockPeriod, nullptr);
+    SetTimer(Dialog::window(), TIMER_RUN_CLOCK, kClockPeriod, nullptr);
     return true;
   }
   void OnCommand(int id, int /*notification_code*/) override {
@@ -68,8 +68,8 @@ class ProgressDialog : public Dialog, public RunProgressWindow {
     }
   }
   INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM /*lparam*/) override {
-    if (message == WM_TIMER && wparam == IDT_RUN_CLOCK) ShowTimes();
-    if (message == WM_DESTROY) KillTimer(Dialog::window(), IDT_RUN_CLOCK);
+    if (message == WM_TIMER && wparam == TIMER_RUN_CLOCK) ShowTimes();
+    if (message == WM_DESTROY) KillTimer(Dialog::window(), TIMER_RUN_CLOCK);
     return FALSE;
   }
 
