@@ -22,7 +22,7 @@ class FileNameRulesDialog : public Dialog {
  public:
   FileNameRulesDialog(const DialogContext& context, FileNameRules& rules,
                       const PrinterCatalog& printers)
-      : Dialog(context), rules_(rules), printers_(printers) {}
+      : Dialog(context, {.ok = IDC_RULES_OK}), rules_(rules), printers_(printers) {}
 
  private:
   bool OnInit() override {
@@ -42,8 +42,7 @@ class FileNameRulesDialog : public Dialog {
 
   // Any notification of a printer box schedules one refresh of its rule's paper box.
   void OnCommand(int id, int /*notification_code*/) override {
-    if (id == IDC_RULES_OK) OnOk();
-    if (id == IDCANCEL) OnCancel();
+    Dialog::OnCommand(id, 0);
     for (int rule = 0; rule < kPrinterPaperRuleCount; ++rule) {
       if (id != kRuleControls[rule].printer || pending_rule_) continue;
       pending_rule_ = rule;
