@@ -1,5 +1,6 @@
 // Resource and control ids. Shared by drawlot.rc and the C++ sources, so only plain #defines.
 // Grouped by window or dialog; each group notes the range its ids take.
+// IDM_ are menu items, IDT_ toolbar buttons, TIMER_ the ids windows give SetTimer.
 #pragma once
 
 // ---- Application resources ------------------------------------------------------------------
@@ -75,8 +76,8 @@
 // ---- Main window: in-place cell editor controls (951, 952) and timers (1, 2) ------------------
 #define IDC_CELL_EDIT_BOX 951
 #define IDC_CELL_SELECT_BOX 952
-#define IDT_TIMER_CELL_COMMIT 1
-#define IDT_TIMER_TIMED_RUN 2
+#define TIMER_CELL_COMMIT 1
+#define TIMER_TIMED_RUN 2
 
 // ---- Searching window (dialog 7: statics 101 - 103) -------------------------------------------
 #define IDD_SEARCHING 7
@@ -198,13 +199,13 @@
 #define IDC_EDIT_OK 111
 #define IDC_EDIT_CANCEL 112
 #define IDC_EDIT_HELP 113
-#define IDT_EDIT_PRINTER_CHECK 1
+#define TIMER_EDIT_PRINTER_CHECK 1
 
 // ---- File-name rules dialog (dialog 12: controls 101 - 139; timer 1) ----------------------------
 // The rule controls are listed in core/list/file_name_rules_form.h.
 #define IDD_NAME_RULES 12
 #define IDC_RULES_OK 103
-#define IDT_RULES_PAPER_REFRESH 1
+#define TIMER_RULES_PAPER_REFRESH 1
 
 // ---- Runs a user can follow (menu items 38000 - 38001; progress window, dialog 60: controls
 // 38010 - 38015, timer 1; run settings, dialog 61: controls 38020 - 38027) --------------------
@@ -216,7 +217,7 @@
 #define IDC_RUN_TIME 38012
 #define IDC_RUN_BAR 38013
 #define IDC_RUN_STOP 38014
-#define IDT_RUN_CLOCK 1
+#define TIMER_RUN_CLOCK 1
 #define IDD_RUN_SETTINGS 61
 #define IDC_RUN_LIMIT 38020
 #define IDC_RUN_LIMIT_LABEL 38021

@@ -18,8 +18,6 @@
 
 namespace drawlot {
 
-inline constexpr int kCellTextBoxId = 951;
-inline constexpr int kCellDropDownId = 952;
 // The drawing list lies at (0, 40) of the main window's client area, below the toolbar.
 inline constexpr int kDrawingListTop = 40;
 // A row's y in the list plus this is the editor's y in the main window.

@@ -23,8 +23,6 @@ inline constexpr std::array<PrinterPaperRuleControls, kPrinterPaperRuleCount> kR
     {108, 126, 135},
 }};
 
-inline constexpr int kRulesOkButton = 103;
-
 // Calls visit(control_id, flag) for the four check boxes.
 template <typename Visit>
 void ForEachRuleFlag(FileNameRules& rules, Visit&& visit) {

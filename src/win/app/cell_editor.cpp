@@ -81,12 +81,12 @@ void CellEditorCommand(Application& app, int control_id, int notification_code) 
     RetireEditorWindow(app);
   } else if (control_id == IDC_CELL_SELECT_BOX && notification_code == CBN_SELCHANGE) {
     app.cell_editor.ChooseEntry();
-    SetTimer(app.main_window, IDT_TIMER_CELL_COMMIT, kCommitDelayMs, nullptr);
+    SetTimer(app.main_window, TIMER_CELL_COMMIT, kCommitDelayMs, nullptr);
   }
 }
 
 void CellEditorTimerTick(Application& app) {
-  KillTimer(app.main_window, IDT_TIMER_CELL_COMMIT);
+  KillTimer(app.main_window, TIMER_CELL_COMMIT);
   if (app.cell_editor.state() != CellEditorState::kDropDown) return;
   app.cell_editor.CommitChoice(*app.rows, EditorText(app), app.printers);
   FinishCellEditorUndoStep(app);
@@ -99,7 +99,7 @@ void CancelCellEditorOnClick(Application& app) {
 
 void CloseCellEditor(Application& app) {
   if (app.cell_editor.state() == CellEditorState::kNone) return;
-  KillTimer(app.main_window, IDT_TIMER_CELL_COMMIT);
+  KillTimer(app.main_window, TIMER_CELL_COMMIT);
   app.cell_editor.Close(*app.rows, EditorText(app), app.printers);
   FinishCellEditorUndoStep(app);
   RetireEditorWindow(app);

@@ -221,10 +221,10 @@ LRESULT OnNotify(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
 
 LRESULT OnTimer(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
   switch (wparam) {
-    case IDT_TIMER_CELL_COMMIT:
+    case TIMER_CELL_COMMIT:
       CellEditorTimerTick(app);
       return 0;
-    case IDT_TIMER_TIMED_RUN:
+    case TIMER_TIMED_RUN:
       CloseCellEditor(app);  // the row's script gets the edited cell's text, as with a command
       TimedRunTickCommand(app);
       return 0;

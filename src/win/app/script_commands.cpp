@@ -16,9 +16,9 @@ class WindowRunTimer : public RunTimer {
  public:
   explicit WindowRunTimer(HWND window) : window_(window) {}
   void Start(int milliseconds) override {
-    SetTimer(window_, IDT_TIMER_TIMED_RUN, static_cast<UINT>(milliseconds), nullptr);
+    SetTimer(window_, TIMER_TIMED_RUN, static_cast<UINT>(milliseconds), nullptr);
   }
-  void Stop() override { KillTimer(window_, IDT_TIMER_TIMED_RUN); }
+  void Stop() override { KillTimer(window_, TIMER_TIMED_RUN); }
 
  private:
   HWND window_;

@@ -12,7 +12,6 @@
 namespace drawlot {
 namespace {
 
-constexpr char kEditHelpPage[] = "Dw-HELP04.htm";
 constexpr UINT kPrinterCheckDelayMs = 500;
 constexpr int kCellTextBuffer = 128;
 constexpr int kPrinterTextBuffer = 256;
@@ -23,7 +22,13 @@ class EditDialog : public DataDialog<RowBuffer> {
  public:
   EditDialog(const DialogContext& context, const EditDialogRecords& records, EditDialogMode mode,
              RowBuffer& buffer)
-      : DataDialog(context, buffer), records_(records), mode_(mode) {}
+      : DataDialog(context, buffer,
+                   {.ok = IDC_EDIT_OK,
+                    .cancel = IDC_EDIT_CANCEL,
+                    .help = IDC_EDIT_HELP,
+                    .help_page = "Dw-HELP04.htm"}),
+        records_(records),
+        mode_(mode) {}
 
  private:
   bool OnInit() override {
@@ -160,12 +165,10 @@ class EditDialog : public DataDialog<RowBuffer> {
 
   // Any notification of the linked printer box schedules one check of its text.
   void OnCommand(int id, int /*notification_code*/) override {
-    if (id == IDC_EDIT_OK) OnOk();
-    if (id == IDC_EDIT_CANCEL || id == IDCANCEL) OnCancel();
-    if (id == IDC_EDIT_HELP) OpenHelpPage(context().open_page, kEditHelpPage);
+    DataDialog::OnCommand(id, 0);
     if (id != 0 && id == model_.printer_box && !check_pending_) {
       check_pending_ = true;
-      SetTimer(window(), IDT_EDIT_PRINTER_CHECK, kPrinterCheckDelayMs, nullptr);
+      SetTimer(window(), TIMER_EDIT_PRINTER_CHECK, kPrinterCheckDelayMs, nullptr);
     }
   }
 
@@ -180,7 +183,7 @@ class EditDialog : public DataDialog<RowBuffer> {
         SetItemText(model_.paper_box, update->paper_text);
       }
     }
-    KillTimer(window(), IDT_EDIT_PRINTER_CHECK);
+    KillTimer(window(), TIMER_EDIT_PRINTER_CHECK);
     check_pending_ = false;
   }
 
@@ -190,7 +193,7 @@ class EditDialog : public DataDialog<RowBuffer> {
         Paint();
         return TRUE;
       case WM_TIMER:
-        if (wparam == IDT_EDIT_PRINTER_CHECK) CheckPrinter();
+        if (wparam == TIMER_EDIT_PRINTER_CHECK) CheckPrinter();
         return TRUE;
       case WM_VSCROLL:
         OnScroll(LOWORD(wparam));
@@ -206,7 +209,7 @@ class EditDialog : public DataDialog<RowBuffer> {
   }
 
   void OnCancel() override {
-    KillTimer(window(), IDT_EDIT_PRINTER_CHECK);
+    KillTimer(window(), TIMER_EDIT_PRINTER_CHECK);
     End(0);
   }
 

@@ -11,7 +11,9 @@ constexpr int kPictureHeight = 64;
 
 class AboutDialog : public Dialog {
  public:
-  using Dialog::Dialog;
+  // Its one button ends it as Esc and the close box do.
+  explicit AboutDialog(const DialogContext& context)
+      : Dialog(context, {.ok = 0, .cancel = IDC_ABOUT_OK}) {}
 
  protected:
   bool OnInit() override {
@@ -19,10 +21,6 @@ class AboutDialog : public Dialog {
                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     SetPropA(window(), kAboutPictureProperty, picture_);
     return true;
-  }
-
-  void OnCommand(int id, int) override {
-    if (id == IDC_ABOUT_OK || id == IDCANCEL) OnCancel();
   }
 
   INT_PTR OnMessage(UINT message, WPARAM, LPARAM) override {

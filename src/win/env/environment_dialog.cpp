@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kPathBuffer = 260;            // 259 bytes of path
 constexpr int kProhibitedEntryBuffer = 63;  // 62 bytes read from the entry box
-constexpr char kHelpPage[] = "Dw-HELP01.htm";
 
 struct PathBox {
   int edit;
@@ -59,7 +58,11 @@ std::string ListEntry(HWND list, int index) {
 class EnvironmentDialog : public Dialog {
  public:
   EnvironmentDialog(const DialogContext& context, const EnvironmentRecords& records)
-      : Dialog(context), records_(records) {}
+      : Dialog(context, {.ok = IDC_ENV_OK,
+                         .cancel = IDC_ENV_CANCEL,
+                         .help = IDC_ENV_HELP,
+                         .help_page = "Dw-HELP01.htm"}),
+        records_(records) {}
 
  protected:
   bool OnInit() override {
@@ -88,15 +91,8 @@ class EnvironmentDialog : public Dialog {
         return DeleteProhibited();
       case IDC_ENV_DETECT:
         return Detect();
-      case IDC_ENV_OK:
-        return OnOk();
-      case IDC_ENV_CANCEL:
-      case IDCANCEL:
-        return OnCancel();
-      case IDC_ENV_HELP:
-        return OpenHelpPage(context().open_page, kHelpPage);
       default:
-        return;
+        return Dialog::OnCommand(id, 0);
     }
   }
 

@@ -43,10 +43,13 @@ void FillPrinterRows(HWND list, const PrinterCatalog& catalog) {
   }
 }
 
+// No buttons, and Enter and Esc do nothing; the close box ends it.
+constexpr DialogButtons kNoButtons{.ok = 0, .cancel = 0, .esc_cancels = false};
+
 class PrintersDialog : public Dialog {
  public:
   PrintersDialog(const DialogContext& context, const PrinterRecords& records)
-      : Dialog(context), records_(records) {}
+      : Dialog(context, kNoButtons), records_(records) {}
 
  protected:
   bool OnInit() override {
@@ -56,7 +59,6 @@ class PrintersDialog : public Dialog {
     if (list) FillPrinterRows(list, records_.catalog);
     return true;
   }
-  void OnCommand(int, int) override {}  // no buttons; the close box ends it
   INT_PTR OnMessage(UINT message, WPARAM, LPARAM) override {
     if (message != WM_PAINT) return FALSE;
     PaintNothing(window());

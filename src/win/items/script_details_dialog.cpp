@@ -27,7 +27,12 @@ constexpr std::array<int, kSelectCount> kSelectIds = {IDC_DETAIL_SELECT1, IDC_DE
 class ScriptDetailsDialog : public Dialog {
  public:
   ScriptDetailsDialog(const DialogContext& context, const ScriptItemRecords& records)
-      : Dialog(context), records_(records) {}
+      : Dialog(context, {.ok = 0,
+                         .cancel = 0,
+                         .help = IDC_DETAIL_HELP,
+                         .help_page = "Dw-HELP03.htm",
+                         .esc_cancels = false}),
+        records_(records) {}
 
  private:
   bool OnInit() override {
@@ -71,7 +76,7 @@ class ScriptDetailsDialog : public Dialog {
     }
   }
 
-  // The buttons of the whole set, the help and the close.
+  // The buttons of the whole set and the close; the skeleton opens the help.
   void OnSetCommand(int id) {
     switch (id) {
       case IDC_DETAIL_COPY_SET:
@@ -85,13 +90,11 @@ class ScriptDetailsDialog : public Dialog {
         return OnLoadPartialScript();
       case IDC_DETAIL_SAVE_PARTIAL:
         return editor_->SavePartialScript();
-      case IDC_DETAIL_HELP:
-        return OpenHelpPage(context().open_page, "Dw-HELP03.htm");
       case IDC_DETAIL_CLOSE:
         editor_->StoreHeader(ReadSetHeader());
         return End(1);
       default:
-        return;
+        return Dialog::OnCommand(id, 0);
     }
   }
 

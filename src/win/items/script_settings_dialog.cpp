@@ -16,7 +16,12 @@ constexpr int kChoiceBuffer = 260;
 class ScriptSettingsDialog : public Dialog {
  public:
   ScriptSettingsDialog(const DialogContext& context, const ScriptItemRecords& records)
-      : Dialog(context), records_(records) {}
+      : Dialog(context, {.ok = IDC_SCRIPT_OK,
+                         .cancel = IDC_SCRIPT_CANCEL,
+                         .help = IDC_SCRIPT_HELP,
+                         .help_page = "Dw-HELP02.htm",
+                         .esc_cancels = false}),
+        records_(records) {}
 
  private:
   bool OnInit() override {
@@ -26,18 +31,8 @@ class ScriptSettingsDialog : public Dialog {
 
   // No default button: Enter (IDOK) and Esc (IDCANCEL) do nothing; the close box cancels.
   void OnCommand(int id, int /*notification_code*/) override {
-    switch (id) {
-      case IDC_SCRIPT_OK:
-        return OnOk();
-      case IDC_SCRIPT_DETAILS:
-        return OnDetails();
-      case IDC_SCRIPT_CANCEL:
-        return OnCancel();
-      case IDC_SCRIPT_HELP:
-        return OpenHelpPage(context().open_page, "Dw-HELP02.htm");
-      default:
-        return;
-    }
+    if (id == IDC_SCRIPT_DETAILS) return OnDetails();
+    Dialog::OnCommand(id, 0);
   }
 
   void OnOk() override {

@@ -22,7 +22,7 @@ class FileNameRulesDialog : public Dialog {
  public:
   FileNameRulesDialog(const DialogContext& context, FileNameRules& rules,
                       const PrinterCatalog& printers)
-      : Dialog(context), rules_(rules), printers_(printers) {}
+      : Dialog(context, {.ok = IDC_RULES_OK}), rules_(rules), printers_(printers) {}
 
  private:
   bool OnInit() override {
@@ -42,17 +42,16 @@ class FileNameRulesDialog : public Dialog {
 
   // Any notification of a printer box schedules one refresh of its rule's paper box.
   void OnCommand(int id, int /*notification_code*/) override {
-    if (id == IDC_RULES_OK) OnOk();
-    if (id == IDCANCEL) OnCancel();
+    Dialog::OnCommand(id, 0);
     for (int rule = 0; rule < kPrinterPaperRuleCount; ++rule) {
       if (id != kRuleControls[rule].printer || pending_rule_) continue;
       pending_rule_ = rule;
-      SetTimer(window(), IDT_RULES_PAPER_REFRESH, kPaperRefreshDelayMs, nullptr);
+      SetTimer(window(), TIMER_RULES_PAPER_REFRESH, kPaperRefreshDelayMs, nullptr);
     }
   }
 
   void RefreshPapers() {
-    KillTimer(window(), IDT_RULES_PAPER_REFRESH);
+    KillTimer(window(), TIMER_RULES_PAPER_REFRESH);
     if (!pending_rule_) return;
     const int rule = *pending_rule_;
     pending_rule_.reset();
@@ -65,13 +64,13 @@ class FileNameRulesDialog : public Dialog {
   }
 
   INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM /*lparam*/) override {
-    if (message != WM_TIMER || wparam != IDT_RULES_PAPER_REFRESH) return FALSE;
+    if (message != WM_TIMER || wparam != TIMER_RULES_PAPER_REFRESH) return FALSE;
     RefreshPapers();
     return TRUE;
   }
 
   void Store() {
-    KillTimer(window(), IDT_RULES_PAPER_REFRESH);
+    KillTimer(window(), TIMER_RULES_PAPER_REFRESH);
     ForEachRuleText(rules_,
                     [this](int id, auto& field) { field = ItemText(id, kTypedTextBuffer); });
     ForEachRuleFlag(rules_, [this](int id, Flag& flag) { flag = IsChecked(id) ? '1' : '0'; });

@@ -37,7 +37,7 @@ int RadioOfKind(FolderLoadKind kind) {
 class FolderSelectionDialog : public Dialog {
  public:
   FolderSelectionDialog(const DialogContext& context, const FolderSelectionRecords& records)
-      : Dialog(context), records_(records) {}
+      : Dialog(context, {.ok = IDC_FOLDER_LOAD}), records_(records) {}
 
  private:
   bool OnInit() override {
@@ -59,14 +59,8 @@ class FolderSelectionDialog : public Dialog {
       case IDC_FOLDER_KIND_BOTH:
         records_.kind = FolderLoadKind::kDwgAndDxf;
         break;
-      case IDC_FOLDER_LOAD:
-        OnLoad();
-        break;
-      case IDCANCEL:
-        OnCancel();
-        break;
       default:
-        break;
+        return Dialog::OnCommand(id, 0);
     }
   }
 
@@ -122,8 +116,9 @@ class FolderSelectionDialog : public Dialog {
     FillList();
   }
 
-  // Loads every selected folder, clearing each row's marks; closes when something was added.
-  void OnLoad() {
+  // The load button, this dialog's OK: loads every selected folder, clearing each row's marks;
+  // closes when something was added.
+  void OnOk() override {
     const int first_new_row = records_.adding.rows.RowCount();
     const std::string current = ItemText(IDC_FOLDER_CURRENT, kPathBuffer);
     std::vector<std::string> names;

@@ -13,19 +13,15 @@ constexpr int kSearchTextBuffer = 256;
 
 class SearchDialog : public DataDialog<SearchState> {
  public:
-  using DataDialog::DataDialog;
+  // The button "検索" is the OK of this dialog; Enter (IDOK) does nothing.
+  SearchDialog(const DialogContext& context, SearchState& state)
+      : DataDialog(context, state, {.ok = IDC_SEARCH_START}) {}
 
  private:
   bool OnInit() override {
     AddComboTexts(Item(IDC_SEARCH_TEXT), OfferedSearchTexts(data()));
     if (!data().history[0].empty()) SetItemText(IDC_SEARCH_TEXT, data().history[0].view());
     return true;
-  }
-
-  // The button "検索" is the OK of this dialog; Enter (IDOK) does nothing.
-  void OnCommand(int id, int /*notification_code*/) override {
-    if (id == IDC_SEARCH_START) OnOk();
-    if (id == IDCANCEL) OnCancel();
   }
 
   void OnOk() override {

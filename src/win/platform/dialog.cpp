@@ -29,8 +29,11 @@ void Dialog::End(INT_PTR result) {
 }
 
 void Dialog::OnCommand(int id, int /*notification_code*/) {
-  if (id == IDOK) OnOk();
-  if (id == IDCANCEL) OnCancel();
+  if (id == 0) return;
+  if (id == buttons_.ok || (id == IDOK && buttons_.enter_is_ok)) return OnOk();
+  if (id == buttons_.cancel || (id == IDCANCEL && buttons_.esc_cancels)) return OnCancel();
+  if (id == buttons_.help && buttons_.help_page)
+    OpenHelpPage(context_.open_page, buttons_.help_page);
 }
 
 std::string Dialog::ItemText(int id, int buffer_size) const {

@@ -28,9 +28,21 @@ struct DialogContext {
   const PageOpener& open_page;  // the help pages
 };
 
+// The buttons the skeleton answers by itself, as the dialog's template numbers them. 0 is no
+// such button. Enter sends IDOK and Esc IDCANCEL unless the template makes a button default.
+struct DialogButtons {
+  int ok = IDOK;                    // runs OnOk
+  int cancel = IDCANCEL;            // runs OnCancel
+  int help = 0;                     // opens help_page
+  const char* help_page = nullptr;  // "Dw-HELP01.htm"
+  bool enter_is_ok = false;         // IDOK runs OnOk as well as `ok`
+  bool esc_cancels = true;          // IDCANCEL runs OnCancel as well as `cancel`
+};
+
 class Dialog {
  public:
-  explicit Dialog(const DialogContext& context) : context_(context) {}
+  explicit Dialog(const DialogContext& context, const DialogButtons& buttons = {})
+      : context_(context), buttons_(buttons) {}
   virtual ~Dialog() = default;
   Dialog(const Dialog&) = delete;
   Dialog& operator=(const Dialog&) = delete;
@@ -46,7 +58,8 @@ class Dialog {
  protected:
   // WM_INITDIALOG: fill the controls from the records. False ends the dialog with 0.
   virtual bool OnInit() { return true; }
-  // WM_COMMAND: IDOK goes to OnOk, IDCANCEL to OnCancel, anything else nowhere.
+  // WM_COMMAND: the buttons' OK goes to OnOk, their cancel to OnCancel, their help opens the
+  // page; anything else nowhere. A dialog with more buttons answers them and calls this.
   virtual void OnCommand(int id, int notification_code);
   // WM_NOTIFY from a control.
   virtual void OnNotify(const NMHDR& /*header*/) {}
@@ -82,6 +95,7 @@ class Dialog {
   INT_PTR Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
 
   const DialogContext context_;
+  const DialogButtons buttons_;
   HWND window_ = nullptr;
   bool modeless_ = false;
 };
@@ -97,8 +111,8 @@ void DispatchQueuedMessage(MSG& message);
 template <typename Data>
 class DataDialog : public Dialog {
  public:
-  DataDialog(const DialogContext& context, Data& caller)
-      : Dialog(context), caller_(caller), data_(caller) {}
+  DataDialog(const DialogContext& context, Data& caller, const DialogButtons& buttons = {})
+      : Dialog(context, buttons), caller_(caller), data_(caller) {}
 
  protected:
   Data& data() { return data_; }

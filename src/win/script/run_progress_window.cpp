@@ -19,7 +19,8 @@ std::string Duration(ULONGLONG milliseconds) {
 
 class ProgressDialog : public Dialog, public RunProgressWindow {
  public:
-  using Dialog::Dialog;
+  explicit ProgressDialog(const DialogContext& context)
+      : Dialog(context, {.ok = 0, .cancel = IDC_RUN_STOP}) {}
 
   void Open() override {
     run_started_ = GetTickCount64();
@@ -51,11 +52,8 @@ class ProgressDialog : public Dialog, public RunProgressWindow {
 
  private:
   bool OnInit() override {
-    SetTimer(Dialog::window(), IDT_RUN_CLOCK, kClockPeriod, nullptr);
+    SetTimer(Dialog::window(), TIMER_RUN_CLOCK, kClockPeriod, nullptr);
     return true;
-  }
-  void OnCommand(int id, int /*notification_code*/) override {
-    if (id == IDC_RUN_STOP || id == IDCANCEL) OnCancel();
   }
   // "中止", Esc: the run ends after this drawing; AutoCAD itself only when the user says so.
   void OnCancel() override {
@@ -68,8 +66,8 @@ class ProgressDialog : public Dialog, public RunProgressWindow {
     }
   }
   INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM /*lparam*/) override {
-    if (message == WM_TIMER && wparam == IDT_RUN_CLOCK) ShowTimes();
-    if (message == WM_DESTROY) KillTimer(Dialog::window(), IDT_RUN_CLOCK);
+    if (message == WM_TIMER && wparam == TIMER_RUN_CLOCK) ShowTimes();
+    if (message == WM_DESTROY) KillTimer(Dialog::window(), TIMER_RUN_CLOCK);
     return FALSE;
   }
 

@@ -8,12 +8,17 @@
 namespace drawlot {
 namespace {
 
-constexpr char kHelpPage[] = "Dw-HELP01.htm";
 constexpr int kLimitBuffer = 16;
 
 class RunSettingsDialog : public DataDialog<RunSettings> {
  public:
-  using DataDialog::DataDialog;
+  RunSettingsDialog(const DialogContext& context, RunSettings& settings)
+      : DataDialog(context, settings,
+                   {.ok = IDC_RUN_OK,
+                    .cancel = IDC_RUN_CANCEL,
+                    .help = IDC_RUN_HELP,
+                    .help_page = "Dw-HELP01.htm",
+                    .enter_is_ok = true}) {}
 
  private:
   bool OnInit() override {
@@ -22,11 +27,6 @@ class RunSettingsDialog : public DataDialog<RunSettings> {
     Check(IDC_RUN_CHECK_MISSING, data().check_missing);
     Check(IDC_RUN_RECORD, data().record);
     return true;
-  }
-  void OnCommand(int id, int /*notification_code*/) override {
-    if (id == IDC_RUN_OK || id == IDOK) return OnOk();
-    if (id == IDC_RUN_CANCEL || id == IDCANCEL) return OnCancel();
-    if (id == IDC_RUN_HELP) OpenHelpPage(context().open_page, kHelpPage);
   }
   void OnOk() override {
     const std::string limit = ItemText(IDC_RUN_LIMIT, kLimitBuffer);

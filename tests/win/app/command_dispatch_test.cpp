@@ -224,7 +224,7 @@ std::string Window::Outcome() {
   if (!app_.row_buffer.cells[0].empty()) seen.push_back("copied:" + app_.row_buffer.cells[0].str());
   // The text box goes on a posted message after its commit.
   if (GetDlgItem(window_, IDC_CELL_EDIT_BOX)) seen.push_back("text editor open");
-  if (KillTimer(window_, IDT_TIMER_CELL_COMMIT)) seen.push_back("commit timer");
+  if (KillTimer(window_, TIMER_CELL_COMMIT)) seen.push_back("commit timer");
   return Join(seen, " | ");
 }
 

@@ -217,5 +217,20 @@ TEST_F(RunCommandsTest, RunSettingsShowTheDefaultsRefuseABadLimitAndKeepWhatOkTa
             "run_time_limit=120\r\nrun_check_missing=1\r\nrun_record=0\r\n");
 }
 
+TEST_F(RunCommandsTest, RunSettingsHelpOpensItsPageAndEnterIsOk) {
+  Texts opened;
+  app_.open_web_page = [&opened](const std::string& address) { opened.push_back(address); };
+  ModalAnswerer answer("実行の設定", [](HWND dialog) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RUN_HELP, BN_CLICKED), 0);
+    SetDlgItemTextA(dialog, IDC_RUN_LIMIT, "30");
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);  // Enter
+  });
+  Command(IDM_RUN_SETTINGS);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_TRUE(opened[0].ends_with("/Dw-HELP01.htm")) << opened[0];
+  EXPECT_EQ(app_.program_settings.Bytes(),
+            "run_time_limit=30\r\nrun_check_missing=1\r\nrun_record=1\r\n");
+}
+
 }  // namespace
 }  // namespace drawlot::testing

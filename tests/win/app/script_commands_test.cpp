@@ -123,9 +123,9 @@ class ScriptCommandsTest : public ::testing::Test {
   }
 
   void Command(int id) { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-  void Tick() { SendMessageA(window_, WM_TIMER, IDT_TIMER_TIMED_RUN, 0); }
+  void Tick() { SendMessageA(window_, WM_TIMER, TIMER_TIMED_RUN, 0); }
   // Timer 2 is running (it is stopped by the test; the next tick starts it again if needed).
-  bool TimerRunning() { return KillTimer(window_, IDT_TIMER_TIMED_RUN) != 0; }
+  bool TimerRunning() { return KillTimer(window_, TIMER_TIMED_RUN) != 0; }
   // Ticks the armed run to its end, checking that the real timer ran before every tick.
   int TickToTheEnd() {
     int ticks = 0;
@@ -323,7 +323,7 @@ TEST_F(ScriptCommandsTest, ATickWithTheCellEditorOpenRunsTheRowWithTheCellsText)
 TEST_F(ScriptCommandsTest, OtherTimersDoNotTickTheRun) {
   AddRows({"a.dwg"});
   Command(IDM_RUN_TIMED);
-  SendMessageA(window_, WM_TIMER, IDT_TIMER_CELL_COMMIT, 0);
+  SendMessageA(window_, WM_TIMER, TIMER_CELL_COMMIT, 0);
   EXPECT_TRUE(StandInRuns(cad_).empty());
   EXPECT_TRUE(app_.timed_run.armed);
 }
