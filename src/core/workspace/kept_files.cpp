@@ -89,10 +89,12 @@ void SaveKeptListSessionVersion(const StartupReads& reads, const RowStore& rows,
   }
 }
 
-void SaveKeptSettingsSessionVersions(const StartupReads& reads, const ScriptItemTable& items,
-                                     const EnvironmentSettings& settings, std::string_view folder,
+void SaveKeptSettingsSessionVersions(const WorkspaceRecords& workspace, const StartupReads& reads,
                                      const LocalTime& time, KeptFiles& kept) {
-  if (!reads.finished) return;  // a start that failed half-way has no session to keep
+  if (!reads.finished) return;
+  const std::string_view folder = workspace.folder;
+  const ScriptItemTable& items =
+      workspace.items;  // a start that failed half-way has no session to keep
   const bool titles_kept = reads.set_titles == kSettingsUnreadable;
   if (titles_kept) {
     kept.SaveSessionVersion(folder, kSetTitleFileName, SerializeSetTitles(items), time);
@@ -101,8 +103,12 @@ void SaveKeptSettingsSessionVersions(const StartupReads& reads, const ScriptItem
     kept.SaveSessionVersion(folder, kItemSetFileName, SerializeItemSets(items), time);
   }
   if (reads.environment == kSettingsUnreadable) {
-    kept.SaveSessionVersion(folder, kEnvironmentFileName, SerializeEnvironmentSettings(settings),
-                            time);
+    kept.SaveSessionVersion(folder, kEnvironmentFileName,
+                            SerializeEnvironmentSettings(workspace.settings), time);
+  }
+  if (reads.program == kSettingsUnreadable) {
+    kept.SaveSessionVersion(folder, kProgramSettingsFileName,
+                            workspace.program_file.Bytes(workspace.program), time);
   }
 }
 

@@ -48,10 +48,10 @@ void SaveKeptListSessionVersion(const StartupReads& reads, const RowStore& rows,
                                 std::string_view folder, const LocalTime& time, KeptFiles& kept);
 
 // The settings files that the end must not write because they were not read at start
-// ("drwlt_set1.ini", "drwlt_set2.ini", "plot_set.ini"), each saved as its session version.
-// The item sets go with the set titles: with the titles kept, the item file is not written.
-void SaveKeptSettingsSessionVersions(const StartupReads& reads, const ScriptItemTable& items,
-                                     const EnvironmentSettings& settings, std::string_view folder,
+// ("drwlt_set1.ini", "drwlt_set2.ini", "plot_set.ini", "drawlot.ini"), each saved as its
+// session version. The item sets go with the set titles: with the titles kept, the item file is
+// not written.
+void SaveKeptSettingsSessionVersions(const WorkspaceRecords& workspace, const StartupReads& reads,
                                      const LocalTime& time, KeptFiles& kept);
 
 }  // namespace drawlot

@@ -34,6 +34,24 @@ void TellEnvironmentFile(int result, Prompter& prompter, WindowRef owner) {
   }
 }
 
+// "drawlot.ini" missing means the defaults, and nothing is said. One there but unreadable is
+// kept as the other files are; values that are not valid are said once, by their keys.
+void TellProgramFile(int result, const ProgramSettingsFile& file, Prompter& prompter,
+                     WindowRef owner) {
+  if (result == kSettingsUnreadable) {
+    prompter.Tell(owner,
+                  "設定ファイル drawlot.ini を読込出来ません。初期値にしますが、"
+                  "このファイルは書き換えずにそのまま残します。",
+                  "初期設定２", Icon::kWarning);
+  } else if (!file.invalid_keys().empty()) {
+    std::string keys;
+    for (const std::string& key : file.invalid_keys()) keys += (keys.empty() ? "" : "、") + key;
+    prompter.Tell(
+        owner, "設定ファイル drawlot.ini の " + keys + " の値が正しくありません。初期値にします。",
+        "初期設定２", Icon::kWarning);
+  }
+}
+
 void TellListKept(Prompter& prompter, WindowRef owner) {
   prompter.Tell(owner,
                 "リストファイル listview.ini を読込出来ません。空のリストで始めますが、"
@@ -57,8 +75,8 @@ bool ReadSettingsAtStart(const WorkspaceRecords& workspace, StartupReads& reads,
               prompter, owner);
   reads.environment = LoadEnvironmentSettings(workspace.settings, workspace.folder);
   TellEnvironmentFile(reads.environment, prompter, owner);
-  // The program's own settings: missing means the defaults, and nothing is said.
   reads.program = LoadProgramSettings(workspace.program_file, workspace.program, workspace.folder);
+  TellProgramFile(reads.program, workspace.program_file, prompter, owner);
   reads.finished = true;
   return reads.environment == kSettingsMissing;
 }

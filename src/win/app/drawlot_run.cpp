@@ -41,8 +41,8 @@ int RunDrawlot(Application& app, int show_command) {
   const int exit_code = RunMessageLoop(app);
   SaveSettingsAtExit(app.workspace(), app.startup_reads, app.prompter);
   // The files kept as they were get the session's version beside them, told of in one box.
-  SaveKeptSettingsSessionVersions(app.startup_reads, app.items, app.settings, app.startup_folder,
-                                  LocalTimeNow(), app.kept_files);
+  SaveKeptSettingsSessionVersions(app.workspace(), app.startup_reads, LocalTimeNow(),
+                                  app.kept_files);
   app.kept_files.Tell(app.prompter);
   return exit_code;
 }

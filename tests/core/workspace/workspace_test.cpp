@@ -34,6 +34,9 @@ const std::string kKeptSet2 =
 const std::string kKeptSettings =
     "設定ファイル plot_set.ini を読込出来ません。初期値にしますが、"
     "このファイルは書き換えずにそのまま残します。";
+const std::string kKeptProgramSettings =
+    "設定ファイル drawlot.ini を読込出来ません。初期値にしますが、"
+    "このファイルは書き換えずにそのまま残します。";
 const std::string kMissingSettings = "設定ファイルがありません。環境設定をし直して下さい。";
 const std::string kKeptList =
     "リストファイル listview.ini を読込出来ません。空のリストで始めますが、"
@@ -85,7 +88,7 @@ TEST(Workspace, FirstStartWarnsThreeTimesAndWritesTheFourFilesButNoProgramSettin
 // in order and never written: no "保存出来ません" at the end, and the one readable file is.
 TEST(Workspace, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
   const TempFolder folder("読めない");
-  for (const char* name : {"drwlt_set2.ini", "plot_set.ini", "listview.ini"}) {
+  for (const char* name : {"drwlt_set2.ini", "plot_set.ini", "drawlot.ini", "listview.ini"}) {
     folder.MakeFolder(name);
   }
   RecordingPrompter prompter;
@@ -96,6 +99,7 @@ TEST(Workspace, FilesThatCannotBeReadAreToldOfAndKeptAsTheyAre) {
                                        "初期設定１", Icon::kWarning),
                                    Box(kOwner, kKeptSet2, "初期設定１", Icon::kWarning),
                                    Box(kOwner, kKeptSettings, "初期設定２", Icon::kWarning),
+                                   Box(kOwner, kKeptProgramSettings, "初期設定２", Icon::kWarning),
                                    Box(kOwner, kKeptList, "ﾌｧｲﾙｴﾗｰ", Icon::kWarning)}));
   EXPECT_TRUE(folder.Exists("drwlt_set1.ini"));
 }
@@ -172,6 +176,25 @@ TEST(Workspace, WritesSettingsThenSetTitlesThenItemsThenProgramSettings) {
   EXPECT_EQ(prompter.boxes, Names{"ﾌｧｲﾙｴﾗｰ plot_set.ini"});
   EXPECT_EQ(folder.Read("drawlot.ini"),
             "run_time_limit=0\r\nrun_check_missing=1\r\nrun_record=0\r\n");
+}
+
+// Values edited by hand that are not valid: their defaults, said once at start, and the file
+// left as it is when nothing changed.
+TEST(Workspace, InvalidProgramSettingsAreSaidOnceAndLeftAsTheyAre) {
+  const TempFolder folder("値");
+  folder.Write("drawlot.ini", "run_time_limit = 10\r\nrun_record=5\r\nrun_check_missing=x\r\n");
+  Session session(folder);
+  RecordingPrompter quiet;
+  session.Start(quiet);
+  EXPECT_EQ(quiet.shown.back(),
+            Box(kOwner,
+                "設定ファイル drawlot.ini の run_record、run_check_missing の値が正しくありません。"
+                "初期値にします。",
+                "初期設定２", Icon::kWarning));
+  EXPECT_EQ(session.program.run, (RunSettings{10, true, true}));
+  session.End(quiet);
+  EXPECT_EQ(folder.Read("drawlot.ini"),
+            "run_time_limit = 10\r\nrun_record=5\r\nrun_check_missing=x\r\n");
 }
 
 }  // namespace
