@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "core/platform/settings_file.h"
+#include "core/text/decimal.h"
 
 namespace drawlot {
 
@@ -22,12 +22,9 @@ struct Key {
 enum Group { kRunGroup, kWindowGroup };
 
 bool ReadNumber(std::string_view text, int minimum, int maximum, int& value) {
-  int number = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return false;
-  if (number < minimum || number > maximum) return false;
-  value = number;
-  return true;
+  const std::optional<int> number = ParseTypedNumber(text, minimum, maximum);
+  if (number) value = *number;
+  return number.has_value();
 }
 
 bool ReadFlag(std::string_view text, bool& flag) {

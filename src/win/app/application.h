@@ -107,8 +107,9 @@ struct Application {
   std::unique_ptr<ActiveRun, ActiveRunDeleter> timed_watch;
   // A run waits for AutoCAD: no command runs under it.
   bool run_active = false;
-  // How the last run ended, for the status bar.
+  // How the last run ended and what the last drop left out, each in its own status bar part.
   std::string last_run_status;
+  std::string drop_report;
   // The disks added drawings come from, and the search texts.
   DrawingSources drawing_sources;
 

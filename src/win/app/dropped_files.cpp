@@ -16,8 +16,6 @@ namespace drawlot {
 
 namespace {
 
-constexpr int kDropReportPart = 3;
-
 std::vector<std::string> DroppedPaths(HDROP drop) {
   std::vector<std::string> paths;
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
@@ -42,10 +40,8 @@ void DropFilesCommand(Application& app, HDROP drop) {
     const ListRedrawPause pause(app.drawing_list);
     left_out = AddDroppedPaths(context, paths);
   });
-  RefreshStatusBar(app);  // the last folder is shown there
-  const std::string report = LeftOutText(left_out);
-  SendMessageA(app.status_bar, SB_SETTEXTA, kDropReportPart,
-               reinterpret_cast<LPARAM>(report.c_str()));
+  app.drop_report = LeftOutText(left_out);
+  RefreshStatusBar(app);  // the last folder and the report are shown there
 }
 
 }  // namespace drawlot

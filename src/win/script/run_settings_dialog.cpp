@@ -1,7 +1,9 @@
 #include "win/script/run_settings_dialog.h"
 
-#include <cstdlib>
+#include <optional>
 #include <string>
+
+#include "core/text/decimal.h"
 
 #include "resources/resource_ids.h"
 
@@ -29,14 +31,13 @@ class RunSettingsDialog : public DataDialog<RunSettings> {
     return true;
   }
   void OnOk() override {
-    const std::string limit = ItemText(IDC_RUN_LIMIT, kLimitBuffer);
-    char* end = nullptr;
-    const long seconds = std::strtol(limit.c_str(), &end, 10);
-    if (limit.empty() || *end != '\0' || seconds < 0 || seconds > kMaxTimeLimitSeconds) {
+    const std::optional<int> seconds =
+        ParseTypedNumber(ItemText(IDC_RUN_LIMIT, kLimitBuffer), 0, kMaxTimeLimitSeconds);
+    if (!seconds) {
       Tell("制限時間は0～86400秒で入力して下さい。", "入力エラー", Icon::kWarning);
       return;
     }
-    data().time_limit_seconds = static_cast<int>(seconds);
+    data().time_limit_seconds = *seconds;
     data().check_missing = IsChecked(IDC_RUN_CHECK_MISSING);
     data().record = IsChecked(IDC_RUN_RECORD);
     Accept();

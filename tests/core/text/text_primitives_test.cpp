@@ -89,6 +89,18 @@ TEST(Decimal, ReadsTheWayTheFilesWereAlwaysRead) {
   EXPECT_EQ(ParseDecimal("-2147483648"), -2147483647 - 1);
 }
 
+TEST(Decimal, TypedNumbersTakeFullWidthDigitsAndBlanksOnly) {
+  const struct {
+    std::string_view text;
+    std::optional<int> expected;
+  } cases[] = {{"10", 10},         {"１０", 10},     {" 1０ ", 10},
+               {"\t86400", 86400}, {"86401", {}},    {"９９９９９９９９９９９", {}},
+               {"", {}},           {"  ", {}},       {"-1", {}},
+               {"+5", {}},         {"5秒", {}},      {"1 0", {}},
+               {"\x82", {}},       {"\x82\x60", {}}, {"0", 0}};
+  for (const auto& c : cases) EXPECT_EQ(ParseTypedNumber(c.text, 0, 86400), c.expected) << c.text;
+}
+
 TEST(Decimal, WritesPlainDecimal) {
   EXPECT_EQ(FormatDecimal(0), "0");
   EXPECT_EQ(FormatDecimal(-15), "-15");
