@@ -2,6 +2,7 @@
 
 #include "core/list/list_rows.h"
 #include "core/list/row_marks.h"
+#include "core/model/column_layout.h"
 
 namespace drawlot {
 namespace {
@@ -17,12 +18,8 @@ std::string CellText(const RowStore& rows, int row, int column) {
 }  // namespace
 
 const ScriptItem* ItemOfColumn(const ItemSlots& items, int column) {
-  int shown = 0;
-  for (const ScriptItem& item : items) {
-    if (item.present == 0 || item.display_mode == 0) continue;
-    if (shown++ == column) return &item;
-  }
-  return nullptr;
+  const std::optional<int> slot = ColumnLayout::ColumnBuilderWalk(items).SlotOf(column);
+  return slot ? &items[*slot] : nullptr;
 }
 
 int CellEditor::Row(const RowStore& rows) const {

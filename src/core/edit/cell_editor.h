@@ -84,8 +84,8 @@ class CellEditor {
   bool choice_pending_ = false;
 };
 
-// The item shown in list column `column` (present items with a display mode, over all slots,
-// as the columns are built), or nullptr.
+// The item shown in list column `column` by the column builder's walk, as the columns are
+// built, or nullptr.
 const ScriptItem* ItemOfColumn(const ItemSlots& items, int column);
 
 }  // namespace drawlot

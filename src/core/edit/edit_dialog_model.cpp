@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/model/displayed_items.h"
+#include "core/model/column_layout.h"
 
 namespace drawlot {
 namespace {
@@ -59,9 +59,10 @@ EditDialogModel BuildEditDialogModel(const ItemSlots& items, const RowBuffer& bu
   EditDialogModel model;
   ControlFlow flow;
   std::optional<std::string> printer;  // the cell of the last printer item so far
-  ForEachDisplayedItem(items, [&](const ScriptItem& item, int column) {
-    const int slot = static_cast<int>(&item - items.data());
-    if (item.edit_mode <= 0) return;
+  const ColumnLayout layout = ColumnLayout::ItemWalk(items);
+  for (const auto [slot, column] : layout.columns()) {
+    const ScriptItem& item = items[slot];
+    if (item.edit_mode <= 0) continue;
     const bool text_box = item.edit_mode == static_cast<int>(EditMode::kText);
     EditControl control = text_box ? TextBox(item, slot) : DropDown(item, slot);
     control.item = slot;
@@ -80,7 +81,7 @@ EditDialogModel BuildEditDialogModel(const ItemSlots& items, const RowBuffer& bu
     flow.Place(control, item.width + (text_box ? 2 : 12));
     GrowExtent(model, control);
     model.controls.push_back(std::move(control));
-  });
+  }
   return model;
 }
 

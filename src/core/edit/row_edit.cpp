@@ -4,7 +4,7 @@
 
 #include "core/list/list_rows.h"
 #include "core/list/row_marks.h"
-#include "core/model/displayed_items.h"
+#include "core/model/column_layout.h"
 
 namespace drawlot {
 namespace {
@@ -82,11 +82,10 @@ void EditInitialValues(ItemSlots& items, RowBuffer& buffer, const EditDialogRunn
     if (IsInitialValueItem(item)) buffer.cells[column] = item.initial_value;
   });
   if (!run_dialog(EditDialogMode::kInitialValues, buffer)) return;
-  int column = 0;
-  for (int slot = 0, count = ItemCount(items); slot < count; ++slot) {
-    ScriptItem& item = items[slot];
-    if (IsInitialValueItem(item)) item.initial_value = buffer.cells[column];
-    if (item.display_mode != 0) ++column;
+  const ColumnLayout layout = ColumnLayout::ItemWalk(items);
+  for (const ItemColumn& shown : layout.columns()) {
+    ScriptItem& item = items[shown.slot];
+    if (IsInitialValueItem(item)) item.initial_value = buffer.cells[shown.column];
   }
 }
 

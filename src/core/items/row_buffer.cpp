@@ -2,7 +2,7 @@
 
 #include "core/list/list_rows.h"
 #include "core/list/row_marks.h"
-#include "core/model/displayed_items.h"
+#include "core/model/column_layout.h"
 
 namespace drawlot {
 namespace {

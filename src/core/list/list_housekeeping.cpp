@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/list/list_rows.h"
-#include "core/model/displayed_items.h"
+#include "core/model/column_layout.h"
 
 namespace drawlot {
 namespace {

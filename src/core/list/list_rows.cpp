@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/model/displayed_items.h"
+#include "core/model/column_layout.h"
 #include "core/text/cp932.h"
 
 namespace drawlot {
@@ -56,11 +56,10 @@ void BuildColumns(RowStore& store, const ItemSlots& items) {
   for (int count = store.ColumnCount(); count > 0; count = store.ColumnCount()) {
     if (!store.DeleteColumn(count - 1)) break;
   }
-  int column = 0;
-  for (const ScriptItem& item : items) {
-    if (item.present == 0 || item.display_mode == 0) continue;
-    store.InsertColumn(column, item.title.view(), item.width);
-    ++column;
+  const ColumnLayout layout = ColumnLayout::ColumnBuilderWalk(items);
+  for (const ItemColumn& shown : layout.columns()) {
+    const ScriptItem& item = items[shown.slot];
+    store.InsertColumn(shown.column, item.title.view(), item.width);
   }
 }
 

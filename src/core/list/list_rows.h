@@ -39,8 +39,8 @@ std::string_view NewCellText(const ScriptItem& item, const NewDrawing& drawing);
 int InsertDrawingRow(RowStore& store, const ItemSlots& items, RowTagSource& tags,
                      const NewDrawing& drawing, int position);
 
-// Rebuilds the columns from `items`: every present item with a nonzero display mode, over all
-// 50 slots (a gap in the set does not end this walk), titled and sized by the item.
+// Rebuilds the columns from `items` by the column builder's walk (ColumnLayout): every present
+// item with a nonzero display mode over all 50 slots, titled and sized by the item.
 void BuildColumns(RowStore& store, const ItemSlots& items);
 
 // A cell's text, at most `max_bytes` bytes and never ending in half a double-byte character.

@@ -66,23 +66,6 @@ int ItemCount(const ItemSlots& slots) {
   return count;
 }
 
-std::optional<int> ColumnOfItem(const ItemSlots& slots, int slot) {
-  if (slot < 0 || slot >= ItemCount(slots) || slots[slot].display_mode == 0) return std::nullopt;
-  int column = 0;
-  for (int i = 0; i < slot; ++i) {
-    if (slots[i].display_mode != 0) ++column;
-  }
-  return column;
-}
-
-int WalkColumnCount(const ItemSlots& slots) {
-  int columns = 0;
-  for (int i = 0, n = ItemCount(slots); i < n; ++i) {
-    if (slots[i].display_mode != 0) ++columns;
-  }
-  return columns;
-}
-
 int TitledSetCount(const ScriptItemTable& table) {
   int count = 0;
   while (count < kSetCount && !table.sets[count].title.empty()) ++count;

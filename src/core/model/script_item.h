@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 
@@ -91,15 +90,9 @@ struct ScriptItemTable {
 void ClearTable(ScriptItemTable& table);
 void ClearSlots(ItemSlots& slots);
 
-// The item walk: the number of slots from 0 up to the first absent one.
+// The item walk: the number of slots from 0 up to the first absent one. The list columns the
+// walks give are in core/model/column_layout.h.
 int ItemCount(const ItemSlots& slots);
-
-// The list column of the item in `slot` (counting displayed items of the item walk before
-// it), or nullopt when the item is outside the walk or not displayed.
-std::optional<int> ColumnOfItem(const ItemSlots& slots, int slot);
-
-// The number of list columns the item walk gives (displayed items before the first gap).
-int WalkColumnCount(const ItemSlots& slots);
 
 // The set drop-down's walk: set titles from 0 up to the first empty title.
 int TitledSetCount(const ScriptItemTable& table);

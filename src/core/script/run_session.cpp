@@ -4,6 +4,7 @@
 
 #include "core/list/list_rows.h"
 #include "core/list/row_marks.h"
+#include "core/model/column_layout.h"
 #include "core/script/script_writer.h"
 #include "core/text/cp932.h"
 
@@ -14,11 +15,9 @@ constexpr std::size_t kListedMissingNames = 10;
 
 // The column of the first displayed item with `mode`, or -1.
 int ColumnOfEditMode(const ItemSlots& items, EditMode mode) {
-  int column = -1;
-  for (int slot = 0, n = ItemCount(items); slot < n; ++slot) {
-    if (items[slot].display_mode == 0) continue;
-    ++column;
-    if (items[slot].edit_mode == static_cast<std::int32_t>(mode)) return column;
+  const ColumnLayout layout = ColumnLayout::ItemWalk(items);
+  for (const ItemColumn& shown : layout.columns()) {
+    if (items[shown.slot].edit_mode == static_cast<std::int32_t>(mode)) return shown.column;
   }
   return -1;
 }

@@ -6,6 +6,7 @@
 
 #include "core/list/list_rows.h"
 #include "core/list/row_marks.h"
+#include "core/model/column_layout.h"
 #include "core/text/cp932.h"
 #include "core/text/file_io.h"
 #include "core/text/line_reader.h"
@@ -103,10 +104,10 @@ bool SaveScript(const std::string& path, const RowStore& rows, const std::vector
 }  // namespace
 
 ScriptPlan::ScriptPlan(const ItemSlots& items) {
-  int column = -1;
-  for (int slot = 0, n = ItemCount(items); slot < n; ++slot) {
+  const ColumnLayout layout = ColumnLayout::ItemWalk(items);
+  for (int slot = 0, n = layout.walked_slots(); slot < n; ++slot) {
     const ScriptItem& item = items[slot];
-    if (item.display_mode != 0) ++column;
+    const int column = layout.ColumnCounterAt(slot);
     if (item.display_mode == static_cast<std::int32_t>(DisplayMode::kFileName)) {
       file_name_column_ = column;
     }

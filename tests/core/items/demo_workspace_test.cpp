@@ -6,6 +6,7 @@
 
 #include "core/items/item_set_files.h"
 #include "core/list/file_name_rules.h"
+#include "core/model/column_layout.h"
 #include "core/model/script_item.h"
 
 namespace drawlot {
@@ -25,7 +26,7 @@ std::string DemoFolder() {
 int ColumnTitled(const ItemSlots& slots, std::string_view title) {
   for (int slot = 0; slot < kItemSlotCount; ++slot) {
     if (slots[slot].present && slots[slot].title == title) {
-      return ColumnOfItem(slots, slot).value_or(-1);
+      return ColumnLayout::ItemWalk(slots).ColumnOf(slot).value_or(-1);
     }
   }
   return -1;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/model/column_layout.h"
 #include "core/model/script_item.h"
 
 namespace drawlot {
@@ -62,16 +63,33 @@ TEST(ItemWalk, EndsAtTheFirstAbsentSlot) {
   EXPECT_EQ(ItemCount(full), 50);
 }
 
-TEST(ItemWalk, ColumnsCountOnlyDisplayedItems) {
-  // Hidden, file name, hidden, folder, gap, a displayed item after the gap.
-  const ItemSlots slots = Slots({{1, 0}, {1, 1}, {1, 0}, {1, 7}, {0, 0}, {1, 4}});
-  EXPECT_EQ(ColumnOfItem(slots, 0), std::nullopt);
-  EXPECT_EQ(ColumnOfItem(slots, 1), 0);
-  EXPECT_EQ(ColumnOfItem(slots, 3), 1);  // a display mode outside the table still has a column
-  EXPECT_EQ(ColumnOfItem(slots, 5), std::nullopt);  // beyond the walk
-  EXPECT_EQ(ColumnOfItem(slots, -1), std::nullopt);
-  EXPECT_EQ(ColumnOfItem(slots, 50), std::nullopt);
-  EXPECT_EQ(WalkColumnCount(slots), 2);
+TEST(ColumnLayout, BothWalksOverASetWithAGap) {
+  // Hidden, file name, hidden, folder, an absent slot with a display mode, one after the gap.
+  const ItemSlots slots = Slots({{1, 0}, {1, 1}, {1, 0}, {1, 7}, {0, 1}, {1, 4}});
+  const ColumnLayout walk = ColumnLayout::ItemWalk(slots);
+  const ColumnLayout builder = ColumnLayout::ColumnBuilderWalk(slots);
+  struct Row {
+    int slot, walk_column, builder_column, walk_counter;
+  };
+  // A display mode outside the table still has a column; -1 stands for none.
+  for (const Row& row :
+       {Row{-1, -1, -1, -1}, Row{0, -1, -1, -1}, Row{1, 0, 0, 0}, Row{2, -1, -1, 0},
+        Row{3, 1, 1, 1}, Row{4, -1, -1, -1}, Row{5, -1, 2, -1}, Row{50, -1, -1, -1}}) {
+    EXPECT_EQ(walk.ColumnOf(row.slot).value_or(-1), row.walk_column) << row.slot;
+    EXPECT_EQ(builder.ColumnOf(row.slot).value_or(-1), row.builder_column) << row.slot;
+    EXPECT_EQ(walk.ColumnCounterAt(row.slot), row.walk_counter) << row.slot;
+  }
+  EXPECT_EQ(walk.column_count(), 2);
+  EXPECT_EQ(walk.walked_slots(), 4);
+  EXPECT_EQ(builder.column_count(), 3);
+  EXPECT_EQ(builder.walked_slots(), 50);
+  for (int column : {-1, 0, 1, 2, 3}) {
+    const int walk_slot = column == 0 ? 1 : column == 1 ? 3 : -1;
+    const int builder_slot = column == 2 ? 5 : column < 2 ? walk_slot : -1;
+    EXPECT_EQ(walk.SlotOf(column).value_or(-1), walk_slot) << column;
+    EXPECT_EQ(builder.SlotOf(column).value_or(-1), builder_slot) << column;
+  }
+  EXPECT_EQ(ColumnLayout::ItemWalk(ItemSlots{}).column_count(), 0);
 }
 
 TEST(SetWalks, TitlesAndPresenceEndTheirWalks) {
