@@ -222,13 +222,13 @@ TEST_F(RunCommandsTest, RunSettingsHelpOpensItsPageAndEnterIsOk) {
   app_.open_web_page = [&opened](const std::string& address) { opened.push_back(address); };
   ModalAnswerer answer("実行の設定", [](HWND dialog) {
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RUN_HELP, BN_CLICKED), 0);
-    SetDlgItemTextA(dialog, IDC_RUN_LIMIT, "30");
+    SetDlgItemTextA(dialog, IDC_RUN_LIMIT, "３０");  // as a Japanese input method types it
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);  // Enter
   });
   Command(IDM_RUN_SETTINGS);
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_TRUE(opened[0].ends_with("/Dw-HELP01.htm")) << opened[0];
-  EXPECT_EQ(app_.program_settings.Bytes(),
+  EXPECT_EQ(app_.program_file.Bytes(app_.program_settings),
             "run_time_limit=30\r\nrun_check_missing=1\r\nrun_record=1\r\n");
 }
 
