@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the native, win64, win32 and fuzz builds, and runs every
-# test: the core natively with sanitizers, the Windows suites under Wine, and a short fuzzing
-# run of each file reader. Prints the counts and exits non-zero on any failure.
+# Installs what is missing, builds the native, win64, win32 and fuzz builds and the two release
+# builds, and runs every test: the core natively with sanitizers, the Windows suites under Wine
+# (the package scenario on the win64-release zip), and a short fuzzing run of each file
+# reader. Prints the counts and exits non-zero on any failure.
 #
 # The counts come from the result files, not from printed text: CTest writes a JUnit file of
 # every run (one test case per CTest test), and each GoogleTest suite run under Wine writes its
@@ -16,7 +17,7 @@ logs="$top/build/test-logs"
 bash tools/setup.sh || exit 1
 mkdir -p "$logs"
 
-for preset in native win64 win32 fuzz; do
+for preset in native win64 win32 win64-release win32-release fuzz; do
   echo "== build $preset"
   cmake --preset "$preset" >"$logs/configure-$preset.log" 2>&1 ||
     { cat "$logs/configure-$preset.log"; exit 1; }

@@ -3,7 +3,9 @@
 # 60 paper sizes each (tests/printers/sixty_sizes.ppd), prohibited and not; the printer list and
 # one-row edit commands from the command to their dialog; and the real program's start-up to a
 # list that answers with 0, 10 and 30 queues (RUNS starts each, default 5), with the ratio of
-# the median with 30 queues to the one with none.
+# the median with 30 queues to the one with none. A bare window (bench/win/bare_window.cpp:
+# kernel32 and user32, a window that quits once shown) is timed from start to end under the same
+# Wine with none and 30 queues, and the program's start-up is set against it.
 #
 #   bench/win/printer_timing.sh [BUILD_DIR]     (default build/win64)
 set -euo pipefail
@@ -13,8 +15,9 @@ build=${1:-$top/build/win64}
 runs=${RUNS:-5}
 driver="$build/tests/e2e/drawlot_printer_enumeration_timing.exe"
 starter="$build/tests/e2e/drawlot_startup_timing.exe"
+bare="$build/tests/e2e/drawlot_bare_window.exe"
 program=$(find "$build" -name Drawlot.exe -print -quit)
-for file in "$driver" "$starter" "$program"; do
+for file in "$driver" "$starter" "$bare" "$program"; do
   [ -f "$file" ] || { echo "build the win64 preset first ($file)" >&2; exit 1; }
 done
 
@@ -26,20 +29,25 @@ export CUPS_SERVER
 # The demo workspace: settings and a list that give no start-up box with these queues.
 bash tools/demo-workspace.sh "$workspace/demo"
 windows_program="Z:$(tr '/' '\\' <<<"$program")"
+windows_bare="Z:$(tr '/' '\\' <<<"$bare")"
 
 declare -A median
+# time_start QUEUES [bare]: the program's start-up, or the bare window's start to end.
 time_start() {
+  local target=$windows_program key=$1
+  [ "${2:-}" = bare ] && target=$windows_bare key="bare $1"
   # The first Wine process after new queues copies them into the prefix: not what is timed.
-  (cd "$workspace/demo" && bash "$top/tools/wine-run.sh" "$starter" "$windows_program" 1 x >/dev/null)
+  (cd "$workspace/demo" && bash "$top/tools/wine-run.sh" "$starter" "$target" 1 x ${2:-} >/dev/null)
   local line
   line=$(cd "$workspace/demo" &&
-    bash "$top/tools/wine-run.sh" "$starter" "$windows_program" "$runs" "$1 queues" | tr -d '\r')
+    bash "$top/tools/wine-run.sh" "$starter" "$target" "$runs" "$1 queues" ${2:-} | tr -d '\r')
   echo "$line"
-  median[$1]=$(sed -n 's/.*median *\([0-9.]*\) ms.*/\1/p' <<<"$line")
+  median[$key]=$(sed -n 's/.*median *\([0-9.]*\) ms.*/\1/p' <<<"$line")
 }
 
 made=0
 echo "== no queue"
+time_start 0 bare
 time_start 0
 for queues in 1 10 30; do
   while [ "$made" -lt "$queues" ]; do
@@ -51,6 +59,12 @@ for queues in 1 10 30; do
   bash tools/wine-run.sh "$driver" >/dev/null
   bash tools/wine-run.sh "$driver"
   [ "$queues" -eq 1 ] || time_start "$queues"
+  if [ "$queues" -eq 30 ]; then time_start "$queues" bare; fi
 done
 awk -v none="${median[0]}" -v thirty="${median[30]}" \
   'BEGIN { printf "start-up, median with 30 queues / with none: %.2f\n", thirty / none }'
+awk -v bare="${median[bare 0]}" -v none="${median[0]}" -v thirty="${median[30]}" \
+  -v bare_thirty="${median[bare 30]}" 'BEGIN {
+    printf "bare window, median start to end: %.1f ms with none, %.1f ms with 30 queues\n", bare, bare_thirty
+    printf "start-up / bare window: %.2f with none, %.2f with 30 queues\n", none / bare, thirty / bare_thirty
+  }'

@@ -6,6 +6,8 @@
 # page beside the program (Wine has no browser for it here, so the box names the page). Checks what the
 # package holds, every box, and the bytes of every file written.
 #
+# BUILD_DIR is the win64-release build (the optimised program the release packs), built first.
+#
 #   package_run.sh WINE_RUN CPACK BUILD_DIR BOX_ANSWERER_EXE
 set -u
 wine_run=$1 cpack=$2 build=$3 answerer=$4
@@ -16,6 +18,8 @@ fail() { echo "FAILED: $*"; failed=1; }
 windows() { printf 'Z:%s' "$(tr '/' '\\' <<<"$1")"; }
 cp932() { iconv -f UTF-8 -t CP932; }
 
+[ -f "$build/src/win/Drawlot.exe" ] ||
+  { echo "FAILED: no program in $build: build the win64-release preset first"; exit 1; }
 (cd "$build" && "$cpack" -B "$work/pack" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
 zip=$(ls "$work"/pack/Drawlot-*-win64.zip 2>/dev/null | head -n 1)
 [ -f "$zip" ] || { echo "FAILED: no Drawlot-<version>-win64.zip"; exit 1; }

@@ -35,10 +35,19 @@ std::string SessionVersionName(std::string_view kept_name, const LocalTime& time
   const std::string_view stem = kept_name.substr(0, dot);
   const std::string_view extension =
       dot == std::string_view::npos ? std::string_view{} : kept_name.substr(dot);
+  // Appended piece by piece: GCC 12 at -O2 and above inlines `"_" + std::string&&` into
+  // SaveSessionVersion and then warns of an overlapping memcpy that cannot happen
+  // (-Werror=restrict, a known false alarm of its string insert), so the release would not build.
   std::string name(stem);
-  name += "_" + std::to_string(time.year) + TwoDigits(time.month) + TwoDigits(time.day) + "-" +
-          TwoDigits(time.hour) + TwoDigits(time.minute) + TwoDigits(time.second);
-  if (attempt > 0) name += "-" + std::to_string(attempt + 1);
+  name += '_';
+  name += std::to_string(time.year);
+  for (const int part : {time.month, time.day}) name += TwoDigits(part);
+  name += '-';
+  for (const int part : {time.hour, time.minute, time.second}) name += TwoDigits(part);
+  if (attempt > 0) {
+    name += '-';
+    name += std::to_string(attempt + 1);
+  }
   name += extension;
   return name;
 }

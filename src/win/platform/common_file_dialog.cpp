@@ -1,6 +1,13 @@
 #include "win/platform/common_file_dialog.h"
 
+#include "win/platform/system_library.h"
+
 namespace drawlot {
+namespace {
+
+constexpr char kCommonDialogs[] = "comdlg32.dll";
+
+}  // namespace
 
 std::string CommonDialogFilter(const std::vector<FileFilter>& filters) {
   std::string text;
@@ -27,6 +34,24 @@ OPENFILENAMEA CommonDialogSetup(WindowRef owner, const std::string& filter,
   dialog.lpstrTitle = title.c_str();
   dialog.Flags = OFN_EXPLORER | flags;
   return dialog;
+}
+
+BOOL ShowOpenDialog(OPENFILENAMEA& dialog) {
+  static const auto open =
+      SystemFunction<decltype(&GetOpenFileNameA)>(kCommonDialogs, "GetOpenFileNameA");
+  return open ? open(&dialog) : FALSE;
+}
+
+BOOL ShowSaveDialog(OPENFILENAMEA& dialog) {
+  static const auto save =
+      SystemFunction<decltype(&GetSaveFileNameA)>(kCommonDialogs, "GetSaveFileNameA");
+  return save ? save(&dialog) : FALSE;
+}
+
+DWORD CommonDialogError() {
+  static const auto error =
+      SystemFunction<decltype(&CommDlgExtendedError)>(kCommonDialogs, "CommDlgExtendedError");
+  return error ? error() : 0;
 }
 
 }  // namespace drawlot

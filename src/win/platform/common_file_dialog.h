@@ -23,4 +23,11 @@ std::string CommonDialogFilter(const std::vector<FileFilter>& filters);
 OPENFILENAMEA CommonDialogSetup(WindowRef owner, const std::string& filter,
                                 const std::string& title, char* name, DWORD name_size, DWORD flags);
 
+// GetOpenFileNameA, GetSaveFileNameA and CommDlgExtendedError of comdlg32.dll, which is loaded
+// the first time a dialog opens: it imports the print spooler, which a start-up has no use for.
+// Without the library the dialog fails as if cancelled, with no extended error.
+BOOL ShowOpenDialog(OPENFILENAMEA& dialog);
+BOOL ShowSaveDialog(OPENFILENAMEA& dialog);
+DWORD CommonDialogError();
+
 }  // namespace drawlot

@@ -35,7 +35,7 @@ std::optional<std::string> CommonFileNamePicker::PickFileName(const FileDialogRe
 
   const std::string folder = CurrentFolder();
   const BOOL chosen =
-      request.kind == FileDialogKind::kSave ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+      request.kind == FileDialogKind::kSave ? ShowSaveDialog(dialog) : ShowOpenDialog(dialog);
   if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
   if (!chosen) return std::nullopt;
   return std::string(name.data());

@@ -42,8 +42,8 @@ std::optional<PickedFiles> DrawingPickers::OpenFiles(const OpenFilesRequest& req
   OPENFILENAMEA dialog = CommonDialogSetup(request.owner, filter, request.title, buffer.data(),
                                            static_cast<DWORD>(request.buffer_size),
                                            OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY);
-  if (!GetOpenFileNameA(&dialog)) {
-    const DWORD error = CommDlgExtendedError();  // 0: cancelled
+  if (!ShowOpenDialog(dialog)) {
+    const DWORD error = CommonDialogError();  // 0: cancelled
     if (error == 0) return std::nullopt;
     return PickedFiles{{}, 0, static_cast<unsigned>(error)};
   }

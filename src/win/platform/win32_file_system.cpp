@@ -4,6 +4,8 @@
 
 #include <imagehlp.h>
 
+#include "win/platform/system_library.h"
+
 namespace drawlot {
 namespace {
 
@@ -45,7 +47,10 @@ std::optional<std::string> Win32FileSystem::SearchTree(std::string_view root,
   std::string root_text(root);
   std::string name_text(name);
   char found[MAX_PATH] = {};
-  if (!SearchTreeForFile(root_text.data(), name_text.data(), found)) return std::nullopt;
+  // imagehlp.dll (and the dbghelp.dll it imports) is loaded on the first search, not at start.
+  static const auto search_tree =
+      SystemFunction<decltype(&SearchTreeForFile)>("imagehlp.dll", "SearchTreeForFile");
+  if (!search_tree || !search_tree(root_text.data(), name_text.data(), found)) return std::nullopt;
   return std::string(found);
 }
 
