@@ -117,8 +117,21 @@ void RunEngine::RecordPassed(RunActions& out, RowTag tag, RunResult result) {
   out.push_back(std::move(action));
 }
 
+// The drawings left out that no start holds (a single script's), before the first line of the
+// run's end, once: a script that was never written records nothing.
+void RunEngine::RecordLeftOut(RunActions& out) {
+  if (left_out_recorded_) return;
+  left_out_recorded_ = true;
+  for (RowTag tag : plan_.left_out) {
+    const bool in_a_start = std::any_of(plan_.starts.begin(), plan_.starts.end(),
+                                        [&](const RunStart& s) { return Contains(s.tags, tag); });
+    if (!in_a_start) RecordPassed(out, tag, RunResult::kMissing);
+  }
+}
+
 void RunEngine::RecordStart(RunActions& out, int start, RunResult result,
                             const std::string& exit_code) {
+  RecordLeftOut(out);
   StartState& state = states_[start];
   state.status = StartStatus::kOver;
   last_result_ = result;
@@ -147,12 +160,6 @@ RunActions RunEngine::Start() {
   }
   for (RowTag tag : plan_.left_out) {
     if (std::optional<DrawingFacts> facts = facts_(tag)) snapshot_.emplace_back(tag, *facts);
-  }
-  // Left-out drawings no start holds (a single script's) are recorded first.
-  for (RowTag tag : plan_.left_out) {
-    const bool in_a_start = std::any_of(plan_.starts.begin(), plan_.starts.end(),
-                                        [&](const RunStart& s) { return Contains(s.tags, tag); });
-    if (!in_a_start) RecordPassed(out, tag, RunResult::kMissing);
   }
   if (plan_.mode == RunMode::kPerRowTimed) {
     ArmPause(out);
@@ -220,7 +227,7 @@ void RunEngine::GoOn(RunActions& out) {
 void RunEngine::Progress(RunActions& out, bool running) {
   RunAction action = Act(RunAction::Kind::kProgress);
   RunProgressView& view = action.progress;
-  view.number = begun_;
+  view.number = progress_start_ + 1;
   view.total = static_cast<int>(plan_.starts.size());
   view.running = running;
   view.stopping = stopping_;
@@ -372,6 +379,7 @@ RunActions RunEngine::OnPauseOver() {
 }
 
 void RunEngine::Finish(RunActions& out) {
+  if (!silent_) RecordLeftOut(out);
   // Whatever the run did not reach is recorded, in order.
   for (; next_ < plan_.starts.size(); ++next_) {
     if (silent_) continue;

@@ -36,8 +36,8 @@ struct RunPlan {
   RunMode mode = RunMode::kPerRowLoop;
   RunSettings settings;
   std::vector<RunStart> starts;
-  // Drawings found missing before the run and left out: recorded 図面なし at their turn (or at
-  // the run's start when no start holds them), never started.
+  // Drawings found missing before the run and left out: recorded 図面なし at their turn (or,
+  // when no start holds them, as the run's first line once it ends), never started.
   std::vector<RowTag> left_out;
   // AutoCAD processes at once.
   int parallel = 1;
@@ -62,7 +62,7 @@ enum class EndReason { kTimeLimit, kStop, kClose };
 
 // What the progress window shows.
 struct RunProgressView {
-  int number = 0;  // the start begun last, from 1
+  int number = 0;  // the start shown, from 1
   int total = 0;   // the starts of the run
   std::string drawing;
   int drawings = 0;  // > 0 for a single script of that many drawings
@@ -160,6 +160,7 @@ class RunEngine {
   RunRecordLine LineOf(const DrawingFacts& facts, RunResult result, std::string exit_code,
                        const LocalTime& started_at, std::uint64_t started_ms) const;
   void RecordPassed(RunActions& out, RowTag tag, RunResult result);
+  void RecordLeftOut(RunActions& out);
   void RecordStart(RunActions& out, int start, RunResult result, const std::string& exit_code);
   void Turn(RunActions& out);
   void ArmPause(RunActions& out);
@@ -181,7 +182,8 @@ class RunEngine {
   bool stopping_ = false;
   bool question_open_ = false;
   bool done_ = false;
-  bool silent_ = false;  // a single script that was never written
+  bool silent_ = false;
+  bool left_out_recorded_ = false;  // a single script that was never written
   RunResult last_result_ = RunResult::kDone;
   std::uint64_t run_started_ms_ = 0;
   int progress_start_ = -1;

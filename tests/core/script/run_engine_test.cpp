@@ -244,6 +244,7 @@ TEST(RunEngine, TheRecordHoldsEveryDrawing) {
        {"start 1 3 /20000", "done 2"},
        {"b.dwg 図面なし ", "2 図面 完了 0"},
        "前回の実行: 完了"},
+      {"a single script never written", single, "unwritten", {"start 1 3 /20000", "done"}, {}},
       {"every drawing missing",
        all_missing,
        "",
