@@ -278,7 +278,7 @@ TEST(RunEngine, StopAsksOnceAndTheStartButtonNamesItsRows) {
 
 // Fault 13: lines are kept while the record cannot be written, and each starts a line.
 TEST(RunRecordQueue, KeepsLinesUntilTheRecordCanBeWrittenAndStartsEachOnItsOwnLine) {
-  testing::TempFolder folder{"記録"};
+  testing::TempFolder folder{"record"};  // std::filesystem takes the path as ASCII
   const std::filesystem::path path = std::filesystem::path(folder.path()) / kRunRecordFileName;
   RunRecordLine line{{2026, 12, 7, 9, 0, 0},
                      {2026, 12, 7, 9, 0, 2},
