@@ -30,6 +30,10 @@ std::string_view ResultText(RunResult result) {
       return "起動失敗";
     case RunResult::kMissing:
       return "図面なし";
+    case RunResult::kNotRun:
+      return "未実行";
+    case RunResult::kRowDeleted:
+      return "行削除";
   }
   return {};
 }

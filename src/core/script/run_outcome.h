@@ -10,10 +10,19 @@
 namespace drawlot {
 
 // The result of one drawing (or of one single-script run) as the record writes it.
-enum class RunResult { kDone, kExitCode, kTimedOut, kStopped, kNotStarted, kMissing };
+enum class RunResult {
+  kDone,
+  kExitCode,
+  kTimedOut,
+  kStopped,
+  kNotStarted,
+  kMissing,
+  kNotRun,      // the run ended (中止, a failed start) before the drawing's turn
+  kRowDeleted,  // its row was deleted before its turn
+};
 
 RunResult ResultOf(const ProcessEnd& end);
-// 完了, 異常終了, 時間切れ, 中止, 起動失敗, 図面なし.
+// 完了, 異常終了, 時間切れ, 中止, 起動失敗, 図面なし, 未実行, 行削除.
 std::string_view ResultText(RunResult result);
 // The exit code in decimal; empty when the process was not started or was ended by us.
 std::string ExitCodeField(const ProcessEnd& end);

@@ -27,6 +27,16 @@ std::optional<std::uint64_t> FileSize(const std::string& path) {
   return size;
 }
 
+// Whether the last byte of the file at `path` is a line feed; true for an empty file.
+bool EndsInLineFeed(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return true;
+  int last = '\n';
+  if (std::fseek(file, -1, SEEK_END) == 0) last = std::fgetc(file);
+  std::fclose(file);
+  return last == '\n' || last == EOF;
+}
+
 }  // namespace
 
 std::string FormatRecordTime(const LocalTime& time) {
@@ -74,15 +84,44 @@ void RotateRunRecord(std::string_view folder) {
 }
 
 bool AppendRunRecord(std::string_view folder, const RunRecordLine& line) {
+  return AppendRunRecordBytes(folder, RunRecordBytes(line));
+}
+
+bool AppendRunRecordBytes(std::string_view folder, std::string_view lines) {
   const std::string path = JoinPath(folder, kRunRecordFileName);
   const std::optional<std::uint64_t> size = FileSize(path);
   std::string bytes;
-  if (!size || *size == 0) bytes = std::string(kRunRecordHeader) + "\r\n";
-  bytes += RunRecordBytes(line);
+  if (!size || *size == 0) {
+    bytes = std::string(kRunRecordHeader) + "\r\n";
+  } else if (!EndsInLineFeed(path)) {
+    bytes = "\r\n";
+  }
+  bytes += lines;
   std::FILE* file = std::fopen(path.c_str(), "ab");
   if (!file) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   return std::fclose(file) == 0 && written;
+}
+
+bool RunRecordQueue::Append(const std::vector<RunRecordLine>& lines) {
+  for (const RunRecordLine& line : lines) kept_ += RunRecordBytes(line);
+  return Flush();
+}
+
+bool RunRecordQueue::Flush() {
+  if (kept_.empty()) return true;
+  if (!AppendRunRecordBytes(folder_, kept_)) {
+    write_failed_ = true;
+    return false;
+  }
+  kept_.clear();
+  return true;
+}
+
+bool RunRecordQueue::TakeWriteFailed() {
+  const bool failed = write_failed_;
+  write_failed_ = false;
+  return failed;
 }
 
 }  // namespace drawlot

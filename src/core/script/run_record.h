@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/platform/local_time.h"
 #include "core/script/run_outcome.h"
@@ -51,5 +52,32 @@ void RotateRunRecord(std::string_view folder);
 // Appends one line (after the header, when the file is new) in one write. False when the
 // record cannot be written.
 bool AppendRunRecord(std::string_view folder, const RunRecordLine& line);
+// Appends whole lines' bytes in one write: the header first when the file is new or empty, and a
+// CR LF first when the file does not end in one (an edit in Notepad), so the first line starts on
+// a line of its own. False when the record cannot be written.
+bool AppendRunRecordBytes(std::string_view folder, std::string_view lines);
+
+// The lines of every run on their way into the record of one folder. A line that cannot be
+// written (the file held open by another program) is kept and written before the next ones,
+// in order, as soon as the file can be written again; nothing is dropped. The owner writes what
+// is still kept at exit, elsewhere when the record still cannot be written.
+class RunRecordQueue {
+ public:
+  explicit RunRecordQueue(std::string folder) : folder_(std::move(folder)) {}
+
+  // Adds `lines` after the kept ones and tries to write them all. True when nothing is kept.
+  bool Append(const std::vector<RunRecordLine>& lines);
+  // Tries again to write what is kept. True when nothing is kept.
+  bool Flush();
+  // The bytes of the lines not yet written, in order.
+  const std::string& Kept() const { return kept_; }
+  // Whether a write failed since the last call (told once per run by the shell).
+  bool TakeWriteFailed();
+
+ private:
+  std::string folder_;
+  std::string kept_;
+  bool write_failed_ = false;
+};
 
 }  // namespace drawlot

@@ -262,4 +262,17 @@ RowScriptResult WriteRowScript(WindowRef owner, RowStore& rows, int row, const s
   return RowScriptResult::kWritten;
 }
 
+bool WriteStartScript(WindowRef owner, RowStore& rows, const std::vector<int>& targets,
+                      const std::string& path, const ItemSlots& items,
+                      const EnvironmentSettings& settings, Prompter& prompter) {
+  if (!SaveScript(path, rows, targets, items, settings)) {
+    ShowOpenError(owner, prompter);
+    return false;
+  }
+  for (int row : targets) {
+    if (rows.GetRowState(row, kMarkStates) != 0) UnmarkRow(rows, row);
+  }
+  return true;
+}
+
 }  // namespace drawlot

@@ -91,4 +91,12 @@ RowScriptResult WriteRowScript(WindowRef owner, RowStore& rows, int row, const s
                                const ItemSlots& items, const EnvironmentSettings& settings,
                                Prompter& prompter);
 
+// Writes the script of the rows of one start of a run, in the order given, whatever is selected
+// now (the run follows its rows by tag, so a selection changed since it began skips nothing).
+// A selected row is unmarked once the script is saved, as WriteRowScript does. False after a
+// failure, whose box has been shown.
+bool WriteStartScript(WindowRef owner, RowStore& rows, const std::vector<int>& targets,
+                      const std::string& path, const ItemSlots& items,
+                      const EnvironmentSettings& settings, Prompter& prompter);
+
 }  // namespace drawlot

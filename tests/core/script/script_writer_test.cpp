@@ -426,5 +426,21 @@ TEST_F(RowScriptTest, Failures) {
   EXPECT_FALSE(folder.Exists("run.scr"));  // the empty list is found before the file is opened
 }
 
+// A run's start names its rows itself: the selection changed since the run began skips nothing.
+TEST_F(RowScriptTest, AStartWritesItsRowsWhateverIsSelectedAndUnmarksThem) {
+  Select(rows, 1);
+  Select(rows, 3);
+  EXPECT_TRUE(WriteStartScript(kOwner, rows, {3}, path, NameOnly(), settings, prompter));
+  EXPECT_EQ(folder.Read("run.scr"), Lines({"3.dwg"}));
+  EXPECT_EQ(StatesOf(3), 0u);
+  EXPECT_EQ(StatesOf(1), kMarkStates);
+  EXPECT_TRUE(WriteStartScript(kOwner, rows, {2, 0}, path, NameOnly(), settings, prompter));
+  EXPECT_EQ(folder.Read("run.scr"), Lines({"2.dwg", "0.dwg"}));
+  path = BadPath();
+  EXPECT_FALSE(WriteStartScript(kOwner, rows, {1}, path, NameOnly(), settings, prompter));
+  ExpectOneBox("実行スクリプトファイルが開けません", "ファイルＯＰＥＮエラー");
+  EXPECT_EQ(StatesOf(1), kMarkStates);
+}
+
 }  // namespace
 }  // namespace drawlot
