@@ -151,14 +151,16 @@ constexpr std::uint64_t kDxfHeadBytes = 1u << 20;
 constexpr std::uint64_t kDxfTailStep = 64u << 10;
 constexpr std::uint64_t kDxfTailBytes = 4u << 20;
 constexpr std::size_t kDxfReadBlock = 64u << 10;
+constexpr std::size_t kDxfHeadBlock = 4u << 10;
 constexpr std::size_t kDxfLongestLine = 4096;  // DXF lines hold at most 2049 characters
 
 // The lines of bytes [begin, end) of a source, read by blocks. A line ends at LF; a CR before
 // it is dropped.
 class SourceLines {
  public:
-  SourceLines(ByteSource& source, std::uint64_t begin, std::uint64_t end)
-      : source_(source), next_(begin), end_(end) {}
+  SourceLines(ByteSource& source, std::uint64_t begin, std::uint64_t end,
+              std::size_t block = kDxfReadBlock)
+      : source_(source), next_(begin), end_(end), block_size_(block) {}
 
   // False at the end, on a read failure and at a line longer than kDxfLongestLine.
   bool Next(std::string_view& line) {
@@ -177,7 +179,7 @@ class SourceLines {
         return Trimmed(line);
       }
       const std::size_t count =
-          static_cast<std::size_t>(std::min<std::uint64_t>(kDxfReadBlock, end_ - next_));
+          static_cast<std::size_t>(std::min<std::uint64_t>(block_size_, end_ - next_));
       if (!source_.ReadAt(next_, count, block_)) return false;
       next_ += count;
       buffer_.erase(0, pos_);
@@ -195,6 +197,7 @@ class SourceLines {
   ByteSource& source_;
   std::uint64_t next_;
   std::uint64_t end_;
+  std::size_t block_size_;
   std::string buffer_;
   std::string block_;
   std::size_t pos_ = 0;
@@ -231,7 +234,8 @@ bool NextGroup(SourceLines& lines, Group& group) {
 // Whether the head is an ASCII DXF (its first group, after any comments, opens a section), and
 // its $ACADVER when the HEADER section has one.
 bool ReadDxfHead(ByteSource& source, std::string& version) {
-  SourceLines lines(source, 0, std::min(source.Size(), kDxfHeadBytes));
+  // Small blocks: $ACADVER comes within the first hundred bytes.
+  SourceLines lines(source, 0, std::min(source.Size(), kDxfHeadBytes), kDxfHeadBlock);
   Group group;
   std::string_view code;
   if (!lines.Next(code)) return false;
