@@ -144,8 +144,9 @@ std::optional<LocalTime> ParseRecordTime(std::string_view text) {
   const LocalTime time{Number(text.substr(0, 4)),  Number(text.substr(5, 2)),
                        Number(text.substr(8, 2)),  Number(text.substr(11, 2)),
                        Number(text.substr(14, 2)), Number(text.substr(17, 2))};
-  if (time.month < 1 || time.month > 12 || time.day < 1 || time.day > 31 || time.hour > 23 ||
-      time.minute > 59 || time.second > 59) {
+  // FormatRecordTime writes the year without leading zeros.
+  if (time.year < 1000 || time.month < 1 || time.month > 12 || time.day < 1 || time.day > 31 ||
+      time.hour > 23 || time.minute > 59 || time.second > 59) {
     return std::nullopt;
   }
   return time;
