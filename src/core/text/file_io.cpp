@@ -211,4 +211,13 @@ bool SaveFileReplacing(const std::string& path, std::string_view bytes) {
   return file.Write(bytes) && file.Commit();
 }
 
+bool AppendWrittenThrough(const std::string& path, std::string_view bytes) {
+  // "r+b" rather than "ab": a file that is not there stays not there.
+  FilePtr file(std::fopen(path.c_str(), "r+b"));
+  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+  const bool flushed = std::fflush(file.get()) == 0 && FlushToDisk(file.get());
+  return std::fclose(file.release()) == 0 && written && flushed;
+}
+
 }  // namespace drawlot

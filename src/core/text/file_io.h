@@ -113,6 +113,11 @@ class ReplacingFile {
 // result is false.
 bool SaveFileReplacing(const std::string& path, std::string_view bytes);
 
+// Appends `bytes` to the end of the file at `path` in one write and waits until they are on the
+// disk (the C library's buffer flushed, then FlushToDisk), so a power cut right after keeps them.
+// The file must exist: an append never makes a file that was not started. False on any failure.
+bool AppendWrittenThrough(const std::string& path, std::string_view bytes);
+
 // The platform's replace-in-one-step (rename over an existing file) and its exclusive create
 // (nullptr when a file of that name exists or it cannot be made). Implemented once for
 // Windows and once for the native build.
