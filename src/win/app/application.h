@@ -107,7 +107,7 @@ struct Application {
   std::unique_ptr<ActiveRun, ActiveRunDeleter> timed_watch;
   // A run waits for AutoCAD: no command runs under it.
   bool run_active = false;
-  // How the last run ended and what the last drop left out, each in its own status bar part.
+  // How the last run ended and what the last drop left out, side by side in the status bar.
   std::string last_run_status;
   std::string drop_report;
   // The disks added drawings come from, and the search texts.

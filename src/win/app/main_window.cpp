@@ -36,7 +36,7 @@ namespace {
 constexpr int kToolbarButtonSize = 32;
 constexpr int kListHeightLoss = 60;  // the toolbar above and the status bar below
 constexpr int kRowIconSize = 12;
-constexpr std::array<int, 5> kStatusPartEdges = {450, 600, 800, 1000, -1};
+constexpr std::array<int, 4> kStatusPartEdges = {450, 600, 800, -1};
 
 Application* AppOf(HWND window) {
   return reinterpret_cast<Application*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -324,11 +324,13 @@ void RefreshStatusBar(const Application& app) {
   SendMessageA(app.status_bar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(folder.c_str()));
   SendMessageA(app.status_bar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(title.c_str()));
   SendMessageA(app.status_bar, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(kStatusBarBrand));
-  // Part 3, empty until then, says how the last run ended; part 4 what the last drop left out.
+  // Part 3, empty until then, says how the last run ended and, after it, what the last drop
+  // left out: each text keeps its place, neither wipes the other.
+  std::string part3 = app.last_run_status;
+  if (!part3.empty() && !app.drop_report.empty()) part3 += "　";
+  part3 += app.drop_report;
   SendMessageA(app.status_bar, SB_SETTEXTA, kRunStatusPart,
-               reinterpret_cast<LPARAM>(app.last_run_status.c_str()));
-  SendMessageA(app.status_bar, SB_SETTEXTA, kDropReportPart,
-               reinterpret_cast<LPARAM>(app.drop_report.c_str()));
+               reinterpret_cast<LPARAM>(part3.c_str()));
 }
 
 }  // namespace drawlot

@@ -14,9 +14,8 @@ namespace drawlot {
 inline constexpr char kMainWindowClass[] = "Main Window";
 inline constexpr char kMainWindowTitle[] = "Drawlot Ver" DRAWLOT_VERSION_TEXT;
 inline constexpr int kMainWindowWidth = 800;
-// The status bar's parts beyond the folder, the set's title and the brand.
+// The status bar's last part: the last run's end and the last drop's report.
 inline constexpr int kRunStatusPart = 3;
-inline constexpr int kDropReportPart = 4;
 inline constexpr int kMainWindowHeight = 560;
 inline constexpr COLORREF kMainWindowBackground = RGB(238, 235, 218);
 inline constexpr char kStatusBarBrand[] = "Harrowby \"Loomstar\"";
