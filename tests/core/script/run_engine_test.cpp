@@ -12,6 +12,7 @@
 
 #include "core/list/row_marks.h"
 #include "support/fakes/in_memory_row_store.h"
+#include "support/step_clock.h"
 #include "support/temp_folder.h"
 
 namespace drawlot {
@@ -20,14 +21,7 @@ namespace {
 using Texts = std::vector<std::string>;
 using Tags = std::vector<RowTag>;
 
-class StepClock : public RunClock {
- public:
-  LocalTime Now() const override {
-    return LocalTime{2026, 12, 7, 9, 0, static_cast<int>(ms / 1000)};
-  }
-  std::uint64_t Milliseconds() const override { return ms; }
-  std::uint64_t ms = 0;
-};
+using testing::StepClock;
 
 // Rows by tag 1..3 (a.dwg, b.dwg, c.dwg); the shell's side of each action as a line of `log`.
 struct Harness {

@@ -13,6 +13,7 @@
 #include "support/fakes/in_memory_row_store.h"
 #include "support/recording_launcher.h"
 #include "support/recording_prompter.h"
+#include "support/step_clock.h"
 #include "support/temp_folder.h"
 
 namespace drawlot {
@@ -26,14 +27,7 @@ using Texts = std::vector<std::string>;
 constexpr WindowRef kOwner = 0x77;
 
 // Time passes only while AutoCAD runs: two seconds a drawing.
-class StepClock : public RunClock {
- public:
-  LocalTime Now() const override {
-    return LocalTime{2026, 12, 7, 9, 0, static_cast<int>(ms / 1000)};
-  }
-  std::uint64_t Milliseconds() const override { return ms; }
-  std::uint64_t ms = 0;
-};
+using testing::StepClock;
 
 class ScriptedProgress : public RunProgress {
  public:
