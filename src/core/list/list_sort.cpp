@@ -7,20 +7,6 @@
 namespace drawlot {
 namespace {
 
-// Upper-cases the ASCII letters of a text. Trail bytes of double-byte characters are left as
-// they are: many lie in the letter range, and folding them would make different kana equal.
-std::string FoldAsciiLetters(std::string_view text) {
-  std::string folded(text);
-  for (std::size_t i = 0; i < folded.size(); ++i) {
-    if (IsLeadByte(folded[i])) {
-      ++i;
-    } else if (folded[i] >= 'a' && folded[i] <= 'z') {
-      folded[i] = static_cast<char>(folded[i] - 'a' + 'A');
-    }
-  }
-  return folded;
-}
-
 int Sign(int value) {
   return (value > 0) - (value < 0);
 }

@@ -192,15 +192,7 @@ bool IsEarlier(const LocalTime& a, const LocalTime& b) {
 }
 
 std::string DrawingKey(std::string_view path) {
-  std::string key(path);
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    if (IsLeadByte(key[i])) {
-      ++i;
-    } else if (key[i] >= 'A' && key[i] <= 'Z') {
-      key[i] = static_cast<char>(key[i] - 'A' + 'a');
-    }
-  }
-  return key;
+  return FoldAsciiLetters(path);
 }
 
 void PlotHistory::AddRecord(std::string_view bytes) {

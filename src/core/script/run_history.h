@@ -59,7 +59,7 @@ std::optional<RunMode> RunModeOfText(std::string_view text);
 // and a result of ours).
 std::optional<RunRecordLine> RecordLineOf(std::span<const std::string> fields);
 
-// The key a drawing is known by: ASCII letters folded to lower case as Windows compares names
+// The key a drawing is known by: ASCII letters folded (FoldAsciiLetters) as Windows compares names
 // (the trail bytes of double-byte characters are left as they are, and so are full-width
 // letters, which a list built by this program never spells two ways).
 std::string DrawingKey(std::string_view path);

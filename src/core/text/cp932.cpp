@@ -47,4 +47,16 @@ std::string JoinWithBackslash(std::string_view folder, std::string_view name) {
   return path;
 }
 
+std::string FoldAsciiLetters(std::string_view text) {
+  std::string folded(text);
+  for (std::size_t i = 0; i < folded.size(); ++i) {
+    if (IsLeadByte(folded[i])) {
+      ++i;
+    } else if (folded[i] >= 'a' && folded[i] <= 'z') {
+      folded[i] = static_cast<char>(folded[i] - 'a' + 'A');
+    }
+  }
+  return folded;
+}
+
 }  // namespace drawlot

@@ -36,4 +36,9 @@ bool EndsWithBackslash(std::string_view text);
 // dialogs take them on every platform: none is added when the folder already ends in one.
 std::string JoinWithBackslash(std::string_view folder, std::string_view name);
 
+// The text with its ASCII letters upper-cased, as Windows compares names. Trail bytes of
+// double-byte characters are left as they are: many lie in the letter range, and folding them
+// would make different kana equal.
+std::string FoldAsciiLetters(std::string_view text);
+
 }  // namespace drawlot
