@@ -77,7 +77,7 @@
 #define IDC_CELL_EDIT_BOX 951
 #define IDC_CELL_SELECT_BOX 952
 #define TIMER_CELL_COMMIT 1
-#define TIMER_TIMED_RUN 2
+#define TIMER_RUN_PAUSE 2
 
 // ---- Searching window (dialog 7: statics 101 - 103) -------------------------------------------
 #define IDD_SEARCHING 7

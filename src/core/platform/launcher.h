@@ -1,32 +1,32 @@
-// Starting other programs: AutoCAD, which the program waits for, and Notepad, which it does
-// not. The Win32 launcher creates real processes; tests record what would have been started.
+// Starting other programs: AutoCAD, whose end a run is told of, and Notepad, which nothing
+// waits for. The Win32 launcher creates real processes; tests record what would have been started.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace drawlot {
 
-// Asked while a watched process runs: whether the user wants it ended now.
-class RunWatch {
- public:
-  virtual ~RunWatch() = default;
-  virtual bool EndProcessRequested() const = 0;
-};
-
-// What the launcher saw of one process.
-enum class ProcessEndKind {
-  kNotStarted,   // it could not be created
-  kExited,       // it ended by itself, with `exit_code`
-  kTimedOut,     // it ran past the time limit and was ended
-  kEndedByUser,  // the user had it ended from the progress window
-};
-
-struct ProcessEnd {
-  ProcessEndKind kind = ProcessEndKind::kNotStarted;
+// What the waiter of a run's process saw: the deadline passed (the process still runs), or the
+// process ended, by itself with `exit_code` or because our end took effect.
+struct ProcessReport {
+  bool deadline_passed = false;
   std::uint32_t exit_code = 0;
+  bool ended_by_us = false;
 
-  friend bool operator==(const ProcessEnd&, const ProcessEnd&) = default;
+  friend bool operator==(const ProcessReport&, const ProcessReport&) = default;
+};
+// Called from the waiter's thread, never the window's: it only hands the report on.
+using ProcessReports = std::function<void(const ProcessReport&)>;
+
+// A process a run started and watches. Dropping it leaves the process and its waiter alone.
+class WatchedProcess {
+ public:
+  virtual ~WatchedProcess() = default;
+  // Ends the process unless it has ended already; its end is reported as ended_by_us.
+  virtual void End() = 0;
 };
 
 class Launcher {
@@ -34,24 +34,18 @@ class Launcher {
   virtual ~Launcher() = default;
 
   // Starts `program` (a full path) with `command_line` as the whole command line the program
-  // sees, and returns once the started process has ended. False when it cannot be started.
-  virtual bool RunAndWait(const std::string& program, const std::string& command_line) = 0;
-
-  // As RunAndWait, but the thread keeps handling its messages while the process runs; the
-  // process is ended when it has run `limit_milliseconds` (0: no limit) or when `watch` asks
-  // for it. Says how it ended. A launcher that cannot watch just waits.
-  virtual ProcessEnd RunAndWatch(const std::string& program, const std::string& command_line,
-                                 std::uint64_t /*limit_milliseconds*/, const RunWatch* /*watch*/) {
-    if (!RunAndWait(program, command_line)) return ProcessEnd{ProcessEndKind::kNotStarted, 0};
-    return ProcessEnd{ProcessEndKind::kExited, 0};
-  }
+  // sees and returns at once; a waiter off the caller's thread reports the deadline
+  // `limit_milliseconds` after the start (0: none) and the process's end. nullptr when it
+  // cannot be started.
+  virtual std::unique_ptr<WatchedProcess> StartWatched(const std::string& program,
+                                                       const std::string& command_line,
+                                                       std::uint64_t limit_milliseconds,
+                                                       ProcessReports reports) = 0;
 
   // Starts `program` (a full path) with `command_line` and returns at once. False when it
   // cannot be started.
   virtual bool Start(const std::string& program, const std::string& command_line) = 0;
 
-  // The pause between two runs of the blocking per-row loop.
-  virtual void Pause(int milliseconds) = 0;
 };
 
 }  // namespace drawlot

@@ -2,20 +2,6 @@
 
 namespace drawlot {
 
-RunResult ResultOf(const ProcessEnd& end) {
-  switch (end.kind) {
-    case ProcessEndKind::kNotStarted:
-      return RunResult::kNotStarted;
-    case ProcessEndKind::kTimedOut:
-      return RunResult::kTimedOut;
-    case ProcessEndKind::kEndedByUser:
-      return RunResult::kStopped;
-    case ProcessEndKind::kExited:
-      break;
-  }
-  return end.exit_code == 0 ? RunResult::kDone : RunResult::kExitCode;
-}
-
 std::string_view ResultText(RunResult result) {
   switch (result) {
     case RunResult::kDone:
@@ -36,12 +22,6 @@ std::string_view ResultText(RunResult result) {
       return "行削除";
   }
   return {};
-}
-
-std::string ExitCodeField(const ProcessEnd& end) {
-  // A code we gave TerminateProcess ourselves tells nothing about the drawing.
-  if (end.kind != ProcessEndKind::kExited) return {};
-  return std::to_string(end.exit_code);
 }
 
 }  // namespace drawlot

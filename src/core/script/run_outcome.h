@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/platform/launcher.h"
 
 namespace drawlot {
 
@@ -21,10 +20,7 @@ enum class RunResult {
   kRowDeleted,  // its row was deleted before its turn
 };
 
-RunResult ResultOf(const ProcessEnd& end);
 // 完了, 異常終了, 時間切れ, 中止, 起動失敗, 図面なし, 未実行, 行削除.
 std::string_view ResultText(RunResult result);
-// The exit code in decimal; empty when the process was not started or was ended by us.
-std::string ExitCodeField(const ProcessEnd& end);
 
 }  // namespace drawlot

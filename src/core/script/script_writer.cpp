@@ -241,34 +241,14 @@ bool WriteScript(WindowRef owner, RowStore& rows, ScriptRowScope scope, const st
   return true;
 }
 
-RowScriptResult WriteRowScript(WindowRef owner, RowStore& rows, int row, const std::string& path,
-                               const ItemSlots& items, const EnvironmentSettings& settings,
-                               Prompter& prompter) {
-  const int count = rows.RowCount();
-  if (count == 0) {
-    prompter.Tell(owner, kEmptyListText, kEmptyListTitle, Icon::kWarning);
-    return RowScriptResult::kFailed;
-  }
-  // Rows can be deleted between the ticks of a timed run; a row that is gone has nothing to
-  // plot, and writing its empty cells would send AutoCAD to open "\".
-  if (row < 0 || row >= count) return RowScriptResult::kSkipped;
-  const int first_selected = rows.NextSelectedRow();
-  if (first_selected != kNoRow && first_selected != row) return RowScriptResult::kSkipped;
-  if (!SaveScript(path, rows, {row}, items, settings)) {
-    ShowOpenError(owner, prompter);
-    return RowScriptResult::kFailed;
-  }
-  if (first_selected != kNoRow) UnmarkRow(rows, row);
-  return RowScriptResult::kWritten;
-}
-
 bool WriteStartScript(WindowRef owner, RowStore& rows, const std::vector<int>& targets,
                       const std::string& path, const ItemSlots& items,
-                      const EnvironmentSettings& settings, Prompter& prompter) {
+                      const EnvironmentSettings& settings, Prompter& prompter, bool unmark) {
   if (!SaveScript(path, rows, targets, items, settings)) {
     ShowOpenError(owner, prompter);
     return false;
   }
+  if (!unmark) return true;
   for (int row : targets) {
     if (rows.GetRowState(row, kMarkStates) != 0) UnmarkRow(rows, row);
   }

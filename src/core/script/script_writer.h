@@ -23,9 +23,6 @@ enum class ScriptRowScope : int {
   kSelectedOrAll = 2,  // the selected rows, or every row when none is selected
 };
 
-// What WriteRowScript did.
-enum class RowScriptResult : int { kWritten = 0, kSkipped = 1, kFailed = 2 };
-
 inline constexpr std::string_view kScriptOpenErrorText = "実行スクリプトファイルが開けません";
 inline constexpr std::string_view kScriptOpenErrorTitle = "ファイルＯＰＥＮエラー";
 inline constexpr std::string_view kEmptyListText = "リストビューに項目がありません";
@@ -84,19 +81,13 @@ void AppendTrailer(std::string& script, std::string_view end_drawing);
 bool WriteScript(WindowRef owner, RowStore& rows, ScriptRowScope scope, const std::string& path,
                  const ItemSlots& items, const EnvironmentSettings& settings, Prompter& prompter);
 
-// Writes the script of one row, for the runs that start AutoCAD once per row. When rows are
-// selected only the first selected row is written (and then unmarked); any other row, and a row
-// that no longer exists, is skipped without touching the file.
-RowScriptResult WriteRowScript(WindowRef owner, RowStore& rows, int row, const std::string& path,
-                               const ItemSlots& items, const EnvironmentSettings& settings,
-                               Prompter& prompter);
-
 // Writes the script of the rows of one start of a run, in the order given, whatever is selected
 // now (the run follows its rows by tag, so a selection changed since it began skips nothing).
-// A selected row is unmarked once the script is saved, as WriteRowScript does. False after a
-// failure, whose box has been shown.
+// A selected row is unmarked once the script is saved, unless
+// `unmark` is false (全スクリプト実行 leaves the selection as it is). False after a failure,
+// whose box has been shown.
 bool WriteStartScript(WindowRef owner, RowStore& rows, const std::vector<int>& targets,
                       const std::string& path, const ItemSlots& items,
-                      const EnvironmentSettings& settings, Prompter& prompter);
+                      const EnvironmentSettings& settings, Prompter& prompter, bool unmark = true);
 
 }  // namespace drawlot

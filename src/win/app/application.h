@@ -20,7 +20,7 @@
 #include "core/platform/print_spooler.h"
 #include "core/platform/prompter.h"
 #include "core/platform/settings_file.h"
-#include "core/script/autocad_run.h"
+#include "core/script/run_record.h"
 #include "core/workspace/kept_files.h"
 #include "core/workspace/program_settings.h"
 #include "core/workspace/workspace.h"
@@ -29,6 +29,7 @@
 #include "win/env/environment_dialog.h"
 #include "win/platform/dialog.h"
 #include "win/platform/help_pages.h"
+#include "win/platform/input_off.h"
 #include "win/platform/list_view_row_store.h"
 #include "win/platform/pickers.h"
 #include "win/platform/process_launcher.h"
@@ -36,7 +37,7 @@
 
 namespace drawlot {
 
-// A watched run (win/app/run_commands.cpp); deleted there, where its type is complete.
+// The run (win/app/run_commands.cpp); deleted there, where its type is complete.
 struct ActiveRun;
 struct ActiveRunDeleter {
   void operator()(ActiveRun* run) const;
@@ -102,11 +103,16 @@ struct Application {
   // new one per command; those already closed are dropped when the next one opens).
   std::unique_ptr<Dialog> startup_environment_dialog;
   std::vector<std::unique_ptr<Dialog>> about_boxes;
-  // The timed run, paced by timer 2 of the main window, and what watches it from start to end.
-  TimedRun timed_run;
-  std::unique_ptr<ActiveRun, ActiveRunDeleter> timed_watch;
-  // A run waits for AutoCAD: no command runs under it.
-  bool run_active = false;
+  // The run, while one lasts (at most one), and the count that tells one run from the next.
+  std::unique_ptr<ActiveRun, ActiveRunDeleter> run;
+  int run_serial = 0;
+  // The run record's writer, with the lines it could not write yet.
+  RunRecordQueue run_record{startup_folder};
+  // The main window's input: off while any scope of it lives.
+  InputGate input_gate;
+  // The end's saves are made once, at the end of the window or of the session.
+  bool list_saved_at_exit = false;
+  bool settings_saved_at_exit = false;
   // How the last run ended and what the last drop left out, side by side in the status bar.
   std::string last_run_status;
   std::string drop_report;

@@ -1,12 +1,9 @@
 #include "win/app/drawlot_run.h"
 
-#include "core/workspace/kept_files.h"
-#include "core/workspace/workspace.h"
 #include "win/app/main_keys.h"
 #include "win/app/main_window.h"
 #include "win/app/main_window_place.h"
 #include "win/platform/dialog.h"
-#include "win/platform/local_clock.h"
 
 namespace drawlot {
 
@@ -39,10 +36,8 @@ int RunDrawlot(Application& app, int show_command) {
   }
   if (!window) return 0;  // a start that failed has nothing to save
   const int exit_code = RunMessageLoop(app);
-  SaveSettingsAtExit(app.workspace(), app.startup_reads, app.prompter);
-  // The files kept as they were get the session's version beside them, told of in one box.
-  SaveKeptSettingsSessionVersions(app.workspace(), app.startup_reads, LocalTimeNow(),
-                                  app.kept_files);
+  SaveSettingsFilesAtExit(app);
+  // The files kept as they were, with the session's version beside them, told of in one box.
   app.kept_files.Tell(app.prompter);
   return exit_code;
 }

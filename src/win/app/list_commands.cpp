@@ -1,5 +1,7 @@
 #include "win/app/list_commands.h"
 
+#include <optional>
+
 #include "core/list/disk_search.h"
 #include "core/list/list_search.h"
 #include "win/list/folder_selection_dialog.h"
@@ -22,23 +24,25 @@ namespace {
 // after rows that are gone.
 class MainWindowDisabled {
  public:
-  explicit MainWindowDisabled(HWND window) : window_(window) { EnableWindow(window_, FALSE); }
+  explicit MainWindowDisabled(Application& app)
+      : app_(app), off_(std::in_place, app.input_gate, app.main_window) {}
   // The ownerless folder browser leaves another program in front when it goes: the window the
   // user works in comes back.
   ~MainWindowDisabled() {
-    EnableWindow(window_, TRUE);
-    SetForegroundWindow(window_);
+    off_.reset();
+    SetForegroundWindow(app_.main_window);
   }
   MainWindowDisabled(const MainWindowDisabled&) = delete;
   MainWindowDisabled& operator=(const MainWindowDisabled&) = delete;
 
  private:
-  HWND window_;
+  Application& app_;
+  std::optional<InputOffScope> off_;
 };
 
 std::string ChooseWithTheWindowDisabled(Application& app, AddingContext& context,
                                         DrawingKind kind) {
-  const MainWindowDisabled disabled(app.main_window);
+  const MainWindowDisabled disabled(app);
   return ChooseDrawingFolder(context, *app.pickers.folders, kind);
 }
 

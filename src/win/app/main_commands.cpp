@@ -216,9 +216,9 @@ constexpr std::array kCommands = {
             .run = [](Application& app,
                       int) { RunScriptCommand(app, ScriptRowScope::kSelectedOrAll); }},
     Command{.menu_id = IDM_RUN_PER_ROW,
-            .run = [](Application& app, int) { RunPerRowCommand(app); }},
+            .run = [](Application& app, int) { RunPerRowCommand(app, RunMode::kPerRowLoop); }},
     Command{.menu_id = IDM_RUN_TIMED,
-            .run = [](Application& app, int) { StartTimedRunCommand(app); }},
+            .run = [](Application& app, int) { RunPerRowCommand(app, RunMode::kPerRowTimed); }},
     // List読書
     Command{.menu_id = IDM_SAVE_LIST,
             .run = [](Application& app, int) { SaveListToFileCommand(app); }},
@@ -314,7 +314,7 @@ std::span<const Command* const> ToolbarCommands() {
 }
 
 void RunCommand(Application& app, int command_id, int notification_code) {
-  if (!app.rows || command_id == 0 || app.run_active) return;
+  if (!app.rows || command_id == 0) return;
   // Every other command may touch the rows: an open cell editor ends first, its text in its cell.
   if (command_id != IDC_CELL_EDIT_BOX && command_id != IDC_CELL_SELECT_BOX) CloseCellEditor(app);
   for (const Command& command : kCommands) {

@@ -21,6 +21,7 @@
 #include "win/app/main_commands.h"
 #include "win/app/main_window_place.h"
 #include "win/app/printer_startup.h"
+#include "win/app/run_commands.h"
 #include "win/app/script_commands.h"
 #include "win/app/undo_commands.h"
 #include "win/env/environment_dialog.h"
@@ -160,16 +161,36 @@ void OnPaint(Application& app) {
   EndPaint(app.main_window, &paint);
 }
 
-void OnDestroy(Application& app) {
-  CloseCellEditor(app);     // the list is saved with the edited cell's text, never without it
-  EndTimedRunCommand(app);  // an armed timed run ends here, with no tick after the window
-  if (app.rows) {
-    SaveListAtClose(app.workspace(), *app.rows, app.startup_reads, app.prompter, app.owner());
-    SaveKeptListSessionVersion(app.startup_reads, *app.rows, app.startup_folder, LocalTimeNow(),
-                               app.kept_files);
-  }
+// The list as the window leaves it, saved once: at the window's end or the session's.
+void SaveListAtExit(Application& app) {
+  if (app.list_saved_at_exit || !app.rows) return;
+  app.list_saved_at_exit = true;
+  CloseCellEditor(app);  // the list is saved with the edited cell's text, never without it
+  SaveListAtClose(app.workspace(), *app.rows, app.startup_reads, app.prompter, app.owner());
+  SaveKeptListSessionVersion(app.startup_reads, *app.rows, app.startup_folder, LocalTimeNow(),
+                             app.kept_files);
   RememberMainWindowPlace(app);
+}
+
+void OnDestroy(Application& app) {
+  EndRunNow(app);  // a run still going ends here, recorded, with nothing after the window
+  SaveListAtExit(app);
   PostQuitMessage(0);
+}
+
+// WM_CLOSE (the caption's close box, Alt+F4, or another program asking): during a run only
+// when the user says so.
+void OnClose(Application& app) {
+  if (MayCloseDuringRun(app)) DestroyWindow(app.main_window);
+}
+
+// The session ends (log-off, shutdown): the process may be gone once this returns, so what a
+// normal exit saves is saved now, and a running AutoCAD is ended.
+void OnEndSession(Application& app, bool ending) {
+  if (!ending) return;
+  EndRunNow(app);
+  SaveListAtExit(app);
+  SaveSettingsFilesAtExit(app);
 }
 
 void OnTooltipText(NMTTDISPINFOA& info) {
@@ -224,9 +245,9 @@ LRESULT OnTimer(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
     case TIMER_CELL_COMMIT:
       CellEditorTimerTick(app);
       return 0;
-    case TIMER_TIMED_RUN:
+    case TIMER_RUN_PAUSE:
       CloseCellEditor(app);  // the row's script gets the edited cell's text, as with a command
-      TimedRunTickCommand(app);
+      RunPauseOver(app);
       return 0;
     default:
       return DefWindowProcA(window, WM_TIMER, wparam, lparam);
@@ -259,6 +280,20 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
     case kDestroyCellEditorMessage:
       DestroyWindow(reinterpret_cast<HWND>(wparam));
       return 0;
+    case kRunReportMessage:
+      TakeRunReports(app);
+      return 0;
+    case kRunStopMessage:
+      RunStopPressed(app);
+      return 0;
+    case WM_CLOSE:
+      OnClose(app);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      OnEndSession(app, wparam != FALSE);
+      return 0;
     case WM_DESTROY:
       OnDestroy(app);
       return 0;
@@ -286,6 +321,18 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wparam, L
 }
 
 }  // namespace
+
+void SaveSettingsFilesAtExit(Application& app) {
+  if (app.settings_saved_at_exit) return;
+  app.settings_saved_at_exit = true;
+  const LocalTime now = LocalTimeNow();
+  SaveSettingsAtExit(app.workspace(), app.startup_reads, app.prompter);
+  SaveKeptSettingsSessionVersions(app.workspace(), app.startup_reads, now, app.kept_files);
+  if (!app.run_record.Flush()) {
+    app.kept_files.SaveSessionVersion(app.startup_folder, kRunRecordFileName,
+                                      app.run_record.Kept(), now);
+  }
+}
 
 WindowOrigin MainWindowOrigin(int screen_width, int screen_height) {
   return WindowOrigin{(screen_width - kMainWindowWidth) / 2,

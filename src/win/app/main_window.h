@@ -39,4 +39,9 @@ HWND CreateMainWindow(Application& app);
 // last run ended (empty before the first).
 void RefreshStatusBar(const Application& app);
 
+// What the end writes besides the list, once: the settings files (those kept unread at start
+// get the session's version beside them instead), and the run record's lines not yet written
+// (into a dated file beside it when the record still cannot be written).
+void SaveSettingsFilesAtExit(Application& app);
+
 }  // namespace drawlot

@@ -128,11 +128,10 @@ void WaitForStartupPrinters(Application& app) {
   if (!startup.run_) return;
   if (startup.worker_ && WaitForSingleObject(startup.worker_, 0) == WAIT_TIMEOUT) {
     // Like a modal dialog: nothing else may be asked of the main window meanwhile.
-    const BOOL was_disabled = EnableWindow(app.main_window, FALSE);
+    const InputOffScope input_off(app.input_gate, app.main_window);
     const HWND notice = ShowPrinterSearchingWindow(app);
     PumpUntilEnded(startup.worker_);
     CloseSearchingWindow(notice);
-    if (!was_disabled) EnableWindow(app.main_window, TRUE);
   }
   startup.allowed_ = true;  // whoever waits needs it now
   TakeStartupPrinters(app);

@@ -2,11 +2,19 @@
 
 #include <shellapi.h>
 
+#include <deque>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <utility>
 
 #include "core/list/list_file.h"
+#include "core/list/row_marks.h"
+#include "core/script/autocad_run.h"
 #include "core/text/file_io.h"
+#include "resources/resource_ids.h"
 #include "win/app/main_window.h"
+#include "win/platform/input_off.h"
 #include "win/platform/local_clock.h"
 #include "win/script/run_progress_window.h"
 #include "win/script/run_settings_dialog.h"
@@ -21,46 +29,292 @@ class SystemClock : public RunClock {
   std::uint64_t Milliseconds() const override { return GetTickCount64(); }
 };
 
-// The progress window, opened when the first drawing starts (after any box before the run, so
-// that no box re-enables the main window under the run), and the main window's input: off while
-// AutoCAD runs; between the rows of a timed run on again.
-class RunDisplay : public RunProgress {
+// The waiters' reports, handed from their threads to the window's: kept under a lock, the
+// window woken by a message, and an event for the one wait that takes them without the window
+// (the run ended at once). Shared with the waiters, so a report after the run harms nothing.
+class RunMailbox {
  public:
-  RunDisplay(Application& app, bool usable_between_rows)
-      : app_(app), usable_between_rows_(usable_between_rows) {}
-  ~RunDisplay() override { Finish(); }
+  struct Entry {
+    int start = -1;
+    ProcessReport report;
+  };
 
-  void DrawingStarted(int number, int total, std::string_view drawing, int drawings) override {
-    if (!window_) {
-      window_ = MakeRunProgressWindow(app_.dialog_context());
-      window_->Open();
+  explicit RunMailbox(HWND window)
+      : window_(window), arrived_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
+  ~RunMailbox() {
+    if (arrived_) CloseHandle(arrived_);
+  }
+  RunMailbox(const RunMailbox&) = delete;
+  RunMailbox& operator=(const RunMailbox&) = delete;
+
+  void Post(int start, const ProcessReport& report) {
+    {
+      const std::lock_guard<std::mutex> hold(lock_);
+      entries_.push_back(Entry{start, report});
     }
-    EnableWindow(app_.main_window, FALSE);
-    window_->DrawingStarted(number, total, drawing, drawings);
+    if (arrived_) SetEvent(arrived_);
+    PostMessageA(window_, kRunReportMessage, 0, 0);
   }
-  void DrawingEnded() override {
-    if (window_) window_->DrawingEnded();
-    if (usable_between_rows_) EnableWindow(app_.main_window, TRUE);
+  std::vector<Entry> Take() {
+    const std::lock_guard<std::mutex> hold(lock_);
+    return std::exchange(entries_, {});
   }
-  bool StopRequested() const override { return window_ && window_->StopRequested(); }
-  bool EndProcessRequested() const override { return window_ && window_->EndProcessRequested(); }
-
-  // The main window first, so that it gets the activation back when the window closes.
-  void Finish() {
-    EnableWindow(app_.main_window, TRUE);
-    if (window_) window_->Close();
-    window_.reset();
+  void AwaitOne(DWORD milliseconds) const {
+    if (arrived_) WaitForSingleObject(arrived_, milliseconds);
   }
 
  private:
-  Application& app_;
-  bool usable_between_rows_;
-  std::unique_ptr<RunProgressWindow> window_;
+  HWND window_;
+  HANDLE arrived_;
+  std::mutex lock_;
+  std::vector<Entry> entries_;
 };
 
-bool DrawingExists(const std::string& path) {
+// The boxes of what the run carries out, shown once it has carried it out: a box never holds
+// up the run's next action, and no action runs half done under a box.
+class DeferredBoxes : public Prompter {
+ public:
+  Answer Show(const Message& message) override {
+    boxes.push_back(message);
+    return Answer::kOk;
+  }
+  std::deque<Message> boxes;
+};
+
+bool FileThere(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+RowFacts FactsByTag(Application& app) {
+  return [&app](RowTag tag) -> std::optional<DrawingFacts> {
+    const int row = app.rows->FindRowByTag(tag);
+    if (row < 0) return std::nullopt;
+    return FactsOf(*app.rows, app.current_items(), row);
+  };
+}
+
+}  // namespace
+
+struct ActiveRun {
+  ActiveRun(Application& app, RunPlan plan)
+      : serial(++app.run_serial),
+        timed(plan.mode == RunMode::kPerRowTimed),
+        engine(std::move(plan), clock, FactsByTag(app)),
+        mailbox(std::make_shared<RunMailbox>(app.main_window)),
+        processes(engine.plan().starts.size()) {}
+
+  int serial;
+  bool timed;  // the list is the user's between the drawings
+  SystemClock clock;
+  RunEngine engine;
+  std::shared_ptr<RunMailbox> mailbox;
+  std::vector<std::unique_ptr<WatchedProcess>> processes;  // by start
+  std::optional<InputOffScope> input_off;
+  std::unique_ptr<RunProgressWindow> progress;
+  std::deque<RunAction> pending;
+  bool carrying = false;
+  DeferredBoxes boxes;
+  bool ask = false;      // "AutoCADを終了させますか？" is to be asked
+  bool showing = false;  // a box of the run is open
+  bool silent = false;   // ended at once: nothing more is shown
+  std::optional<RunSummary> summary;
+};
+
+void ActiveRunDeleter::operator()(ActiveRun* run) const {
+  delete run;
+}
+
+namespace {
+
+void Queue(ActiveRun& run, RunActions actions) {
+  for (RunAction& action : actions) run.pending.push_back(std::move(action));
+}
+
+bool Running(const ActiveRun& run) {
+  for (const auto& process : run.processes) {
+    if (process) return true;
+  }
+  return false;
+}
+
+// The start's rows by their tags, its script written over `temp_file` and AutoCAD started on
+// it. A failure is the engine's to answer; its box waits for the end of the carrying.
+void StartDrawings(Application& app, ActiveRun& run, const RunAction& action) {
+  const EnvironmentSettings& settings = app.settings;
+  // The environment dialog may have changed the script's path since the run began.
+  if (!CheckScriptPathFits(app.owner(), settings, run.boxes)) {
+    return Queue(run, run.engine.OnScriptNotWritten(action.start));
+  }
+  std::vector<int> rows;
+  for (RowTag tag : action.tags) {
+    if (const int row = app.rows->FindRowByTag(tag); row >= 0) rows.push_back(row);
+  }
+  const std::string script(settings.temp_file.view());
+  const bool unmark = run.engine.plan().mode != RunMode::kAllScript;
+  if (!WriteStartScript(app.owner(), *app.rows, rows, script, app.current_items(), settings,
+                        run.boxes, unmark)) {
+    return Queue(run, run.engine.OnScriptNotWritten(action.start));
+  }
+  const std::shared_ptr<RunMailbox> mailbox = run.mailbox;
+  const int start = action.start;
+  std::unique_ptr<WatchedProcess> process = app.launcher->StartWatched(
+      std::string(settings.autocad_file.view()), *AutoCadCommandLine(script), action.limit_ms,
+      [mailbox, start](const ProcessReport& report) { mailbox->Post(start, report); });
+  if (!process) {
+    run.boxes.Tell(app.owner(), kCannotStartText, kCannotStartTitle, Icon::kNone);
+    return Queue(run, run.engine.OnStartFailed(start));
+  }
+  // Opened with the first drawing, after every box before the run.
+  if (!run.progress) {
+    run.progress = MakeRunProgressWindow(app.dialog_context(), kRunStopMessage);
+    run.progress->Open();
+  }
+  if (!run.input_off) run.input_off.emplace(app.input_gate, app.main_window);
+  run.processes[start] = std::move(process);
+  Queue(run, run.engine.OnProcessStarted(start));
+}
+
+void CarryOut(Application& app, ActiveRun& run, const RunAction& action) {
+  switch (action.kind) {
+    case RunAction::Kind::kStart:
+      return StartDrawings(app, run, action);
+    case RunAction::Kind::kEndProcess:
+      if (run.processes[action.start]) run.processes[action.start]->End();
+      return;
+    case RunAction::Kind::kArmPause:
+      SetTimer(app.main_window, TIMER_RUN_PAUSE, static_cast<UINT>(action.milliseconds), nullptr);
+      return;
+    case RunAction::Kind::kAskEndAutoCad:
+      run.ask = true;
+      return;
+    case RunAction::Kind::kRecord:
+      // Lines that cannot be written now are kept and go first next time.
+      app.run_record.Append(action.lines);
+      return;
+    case RunAction::Kind::kProgress:
+      if (run.progress) run.progress->Show(action.progress);
+      return;
+    case RunAction::Kind::kDone:
+      run.summary = action.summary;
+      return;
+  }
+}
+
+// Carries out `actions` and whatever the engine answers to them, in order. Called again while
+// it carries (it cannot be, but a box could make it so), it only queues.
+void Carry(Application& app, RunActions actions) {
+  ActiveRun* run = app.run.get();
+  if (!run) return;
+  Queue(*run, std::move(actions));
+  if (run->carrying) return;
+  run->carrying = true;
+  while (!run->pending.empty()) {
+    const RunAction action = std::move(run->pending.front());
+    run->pending.pop_front();
+    CarryOut(app, *run, action);
+  }
+  run->carrying = false;
+}
+
+RunActions ActionsOfReport(ActiveRun& run, const RunMailbox::Entry& entry) {
+  if (entry.start < 0 || entry.start >= static_cast<int>(run.processes.size())) return {};
+  if (entry.report.deadline_passed) return run.engine.OnDeadline(entry.start);
+  run.processes[entry.start].reset();
+  // Between the drawings of a timed run the list is the user's again.
+  if (run.timed && !Running(run)) run.input_off.reset();
+  return run.engine.OnProcessEnded(entry.start, entry.report.exit_code, entry.report.ended_by_us);
+}
+
+void SelectAfterRun(RowStore& rows, const RunSummary& summary) {
+  for (int row = 0; row < rows.RowCount(); ++row) {
+    const RowTag tag = rows.TagOf(row);
+    if (std::find(summary.select.begin(), summary.select.end(), tag) != summary.select.end()) {
+      MarkRow(rows, row);
+    } else if (summary.unselect_others) {
+      UnmarkRow(rows, row);
+    }
+  }
+}
+
+// The run is over: the window's input back, the progress window closed, and then what the run
+// came to: the rows that did not end well selected and told, the record's trouble told once,
+// the status bar's words.
+void FinishRun(Application& app) {
+  std::unique_ptr<ActiveRun, ActiveRunDeleter> run = std::move(app.run);
+  KillTimer(app.main_window, TIMER_RUN_PAUSE);
+  // The main window first, so that it gets the activation back when the window closes.
+  run->input_off.reset();
+  if (run->progress) run->progress->Close();
+  const bool silent = run->silent;
+  const RunSummary summary = run->summary.value_or(RunSummary{});
+  run.reset();
+  const bool record_trouble = app.run_record.TakeWriteFailed();
+  if (silent) return;
+  if (summary.empty_list) {
+    app.prompter.Tell(app.owner(), kEmptyListText, kEmptyListTitle, Icon::kWarning);
+    return;
+  }
+  if (summary.change_selection) SelectAfterRun(*app.rows, summary);
+  if (!summary.failures_text.empty()) {
+    app.prompter.Tell(app.owner(), summary.failures_text, "実行結果", Icon::kWarning);
+  }
+  if (record_trouble) {
+    app.prompter.Tell(app.owner(), "実行記録 drawlot_run.csv に書き込めません。", "実行記録",
+                      Icon::kWarning);
+  }
+  if (summary.status_text.empty()) return;
+  app.last_run_status = summary.status_text;
+  RefreshStatusBar(app);
+}
+
+bool StillTheRun(const Application& app, int serial) {
+  return app.run && app.run->serial == serial;
+}
+
+// After the carrying: its boxes, one at a time, then the question about AutoCAD, then the end.
+// Messages go on under each box, the run's among them; what they bring waits for this loop.
+void ShowAndFinish(Application& app) {
+  ActiveRun* run = app.run.get();
+  if (!run || run->showing || run->carrying || run->silent) return;
+  const int serial = run->serial;
+  for (;;) {
+    if (!run->boxes.boxes.empty()) {
+      const Message box = run->boxes.boxes.front();
+      run->boxes.boxes.pop_front();
+      run->showing = true;
+      app.prompter.Show(box);
+      if (!StillTheRun(app, serial)) return;
+      run->showing = false;
+      continue;
+    }
+    if (run->ask) {
+      run->ask = false;
+      run->showing = true;
+      const HWND owner = run->progress ? run->progress->window() : app.main_window;
+      const bool end_autocad =
+          app.prompter.Show(Message{reinterpret_cast<WindowRef>(owner), kEndAutoCadText,
+                                    kEndAutoCadTitle, Buttons::kYesNo, Icon::kQuestion}) ==
+          Answer::kYes;
+      if (!StillTheRun(app, serial)) return;
+      run->showing = false;
+      Carry(app, run->engine.OnStopAnswer(end_autocad));
+      continue;
+    }
+    break;
+  }
+  if (run->summary) FinishRun(app);
+}
+
+void Feed(Application& app, RunActions actions) {
+  Carry(app, std::move(actions));
+  ShowAndFinish(app);
+}
+
+bool RefuseWhileRunLasts(Application& app) {
+  if (!app.run) return false;
+  app.prompter.Tell(app.owner(), kRunLastsText, kRunLastsTitle, Icon::kWarning);
+  return true;
 }
 
 // A crash or a power cut during an hours-long run must not lose the list. Not when
@@ -70,99 +324,102 @@ void SaveListBeforeRun(Application& app) {
   SaveList(app.owner(), *app.rows, JoinPath(app.startup_folder, kListFileName), app.prompter);
 }
 
-bool IsPerRow(RunMode mode) {
-  return mode == RunMode::kPerRowLoop || mode == RunMode::kPerRowTimed;
+// The drawings of the plan that are not there: listed, and left out when the user says so.
+// False: the user chose to run nothing.
+bool LeaveOutMissing(Application& app, RunPlan& plan) {
+  if (!plan.settings.check_missing) return true;
+  std::vector<int> rows;
+  for (const RunStart& start : plan.starts) {
+    for (RowTag tag : start.tags) rows.push_back(app.rows->FindRowByTag(tag));
+  }
+  const std::vector<int> missing =
+      MissingDrawings(*app.rows, app.current_items(), rows, FileThere);
+  if (missing.empty()) return true;
+  if (!ConfirmLeavingOut(app.prompter, app.owner(), *app.rows, app.current_items(), missing)) {
+    return false;
+  }
+  std::vector<RowTag> tags;
+  for (int row : missing) tags.push_back(app.rows->TagOf(row));
+  LeaveOut(plan, tags);
+  return true;
+}
+
+void BeginRun(Application& app, RunPlan plan) {
+  SaveListBeforeRun(app);
+  if (plan.settings.record) RotateRunRecord(app.startup_folder);
+  app.run.reset(new ActiveRun(app, std::move(plan)));
+  // Only the timed run leaves the list to the user between its drawings.
+  if (!app.run->timed) app.run->input_off.emplace(app.input_gate, app.main_window);
+  Feed(app, app.run->engine.Start());
 }
 
 }  // namespace
 
-struct ActiveRun {
-  ActiveRun(Application& app, RunMode mode)
-      : display(app, mode == RunMode::kPerRowTimed),
-        session(mode, app.program_settings.run, app.startup_folder, clock, display) {
-    session.drawing_exists = DrawingExists;
+void RunScriptCommand(Application& app, ScriptRowScope scope) {
+  if (RefuseWhileRunLasts(app)) return;
+  if (!CheckScriptPathFits(app.owner(), app.settings, app.prompter)) return;
+  RunPlan plan = PlanScriptRun(*app.rows, scope, app.program_settings.run);
+  if (plan.starts.front().tags.empty()) {
+    // Nothing to run: the writer refuses with its own box (and leaves the script empty).
+    WriteScript(app.owner(), *app.rows, scope, std::string(app.settings.temp_file.view()),
+                app.current_items(), app.settings, app.prompter);
+    return;
   }
-  SystemClock clock;
-  RunDisplay display;
-  RunSession session;
-};
-
-void ActiveRunDeleter::operator()(ActiveRun* run) const {
-  delete run;
+  if (!LeaveOutMissing(app, plan)) return;
+  BeginRun(app, std::move(plan));
 }
 
-namespace {
-
-RunContext WatchedContext(Application& app, ActiveRun& active) {
-  RunContext context{app.owner(),  *app.rows,     app.current_items(),
-                     app.settings, *app.launcher, app.prompter};
-  context.session = &active.session;
-  return context;
+void RunPerRowCommand(Application& app, RunMode mode) {
+  if (RefuseWhileRunLasts(app)) return;
+  if (!CheckScriptPathFits(app.owner(), app.settings, app.prompter)) return;
+  RunPlan plan = PlanPerRowRun(*app.rows, mode, app.program_settings.run);
+  if (!LeaveOutMissing(app, plan)) return;
+  BeginRun(app, std::move(plan));
 }
 
-// The run is over: the window back, the failures selected and told, the record's trouble told
-// once, the status bar's word on it.
-void FinishRun(Application& app, ActiveRun& active) {
-  active.display.Finish();
-  const RunSession& session = active.session;
-  if (session.RowsMet() == 0) return;  // nothing ran: the selection stays as it was
-  if (IsPerRow(session.mode())) {
-    SelectRowsThatDidNotEndWell(*app.rows, session, app.prompter, app.owner());
+void TakeRunReports(Application& app) {
+  if (!app.run) return;
+  ActiveRun& run = *app.run;
+  for (const RunMailbox::Entry& entry : run.mailbox->Take()) {
+    Carry(app, ActionsOfReport(run, entry));
   }
-  if (session.RecordFailed()) {
-    app.prompter.Tell(app.owner(), "実行記録 drawlot_run.csv に書き込めません。", "実行記録",
-                      Icon::kWarning);
+  ShowAndFinish(app);
+}
+
+void RunPauseOver(Application& app) {
+  KillTimer(app.main_window, TIMER_RUN_PAUSE);
+  if (app.run) Feed(app, app.run->engine.OnPauseOver());
+}
+
+void RunStopPressed(Application& app) {
+  if (app.run) Feed(app, app.run->engine.OnStopPressed());
+}
+
+bool MayCloseDuringRun(Application& app) {
+  if (!app.run) return true;
+  const Answer answer = app.prompter.Show(Message{app.owner(), kCloseDuringRunText,
+                                                  kRunLastsTitle, Buttons::kYesNo,
+                                                  Icon::kQuestion});
+  if (answer != Answer::kYes) return false;
+  EndRunNow(app);
+  return true;
+}
+
+void EndRunNow(Application& app) {
+  if (!app.run) return;
+  ActiveRun& run = *app.run;
+  run.silent = true;
+  Carry(app, run.engine.OnAbort());
+  // The processes' ends are awaited here, so that each drawing gets its line before the
+  // window goes; a process that will not end is given up after a while.
+  const ULONGLONG give_up = GetTickCount64() + 10000;
+  while (!run.summary && GetTickCount64() < give_up) {
+    run.mailbox->AwaitOne(100);
+    for (const RunMailbox::Entry& entry : run.mailbox->Take()) {
+      Carry(app, ActionsOfReport(run, entry));
+    }
   }
-  app.last_run_status = RunStatusText(session);
-  RefreshStatusBar(app);
-}
-
-// No command runs under a run; a tick of an armed timed run waits for the next period.
-class RunGuard {
- public:
-  explicit RunGuard(Application& app) : app_(app) { app_.run_active = true; }
-  ~RunGuard() { app_.run_active = false; }
-
- private:
-  Application& app_;
-};
-
-}  // namespace
-
-void RunWatched(Application& app, RunMode mode,
-                const std::function<void(const RunContext&)>& body) {
-  if (app.run_active) return;
-  SaveListBeforeRun(app);
-  ActiveRun active(app, mode);
-  {
-    const RunGuard guard(app);
-    body(WatchedContext(app, active));
-  }
-  FinishRun(app, active);
-}
-
-void StartWatchedTimedRun(Application& app, const std::function<void(const RunContext&)>& start) {
-  if (app.run_active) return;
-  app.timed_watch.reset();  // a run armed already starts over
-  SaveListBeforeRun(app);
-  std::unique_ptr<ActiveRun, ActiveRunDeleter> active(new ActiveRun(app, RunMode::kPerRowTimed));
-  start(WatchedContext(app, *active));
-  if (app.timed_run.armed) app.timed_watch = std::move(active);
-}
-
-void WatchedTimedRunTick(Application& app, const std::function<void(const RunContext&)>& tick) {
-  if (!app.timed_watch) return;
-  {
-    const RunGuard guard(app);
-    tick(WatchedContext(app, *app.timed_watch));
-  }
-  if (app.timed_run.armed) return;
-  FinishRun(app, *app.timed_watch);
-  app.timed_watch.reset();
-}
-
-void EndWatchedTimedRun(Application& app) {
-  app.timed_watch.reset();
+  FinishRun(app);
 }
 
 void RunSettingsCommand(Application& app) {
@@ -171,7 +428,7 @@ void RunSettingsCommand(Application& app) {
 
 void OpenRunRecordCommand(Application& app) {
   const std::string path = JoinPath(app.startup_folder, kRunRecordFileName);
-  if (!DrawingExists(path)) {
+  if (!FileThere(path)) {
     app.prompter.Tell(app.owner(), "実行記録はまだありません。", "実行記録", Icon::kNone);
     return;
   }

@@ -1,28 +1,43 @@
-// Watched runs: the five run commands wait for AutoCAD while the thread handles its messages,
-// with the progress window, the time limit, the missing-drawing check and the run record of
-// "drawlot.ini"'s run settings; afterwards the rows that did not end well are the selection.
+// The application's run, at most one at a time: a run command plans it and starts it and
+// returns; from then on the main window's messages feed it (a waiter's report, the pause timer,
+// 中止) and it ends when its engine says done, when a close is answered Yes, or with the session.
 // Also the commands "実行の設定" and "実行記録を開く".
 #pragma once
 
-#include <functional>
+#include <windows.h>
 
-#include "core/script/autocad_run.h"
+#include "core/script/run_engine.h"
+#include "core/script/script_writer.h"
 #include "win/app/application.h"
 
 namespace drawlot {
 
-// A run in progress: its clock, its progress window and its session. The timed run keeps one
-// from its start to its last tick.
-struct ActiveRun;
+// A waiter has reports for the run; 中止 was pressed on the progress window.
+inline constexpr UINT kRunReportMessage = WM_APP + 30;
+inline constexpr UINT kRunStopMessage = WM_APP + 31;
 
-// Runs `body` as a watched run of `mode`: the list is saved first (when it may be written), the
-// main window takes no input while AutoCAD runs, and the run's end is shown afterwards.
-void RunWatched(Application& app, RunMode mode, const std::function<void(const RunContext&)>& body);
+inline constexpr char kRunLastsText[] = "実行中です。終わるまでお待ち下さい。";
+inline constexpr char kRunLastsTitle[] = "実行中";
+inline constexpr char kCloseDuringRunText[] = "実行中です。AutoCADを終了して実行を中止しますか？";
 
-// The timed run's watched pieces: its start, one tick, its end with the main window.
-void StartWatchedTimedRun(Application& app, const std::function<void(const RunContext&)>& start);
-void WatchedTimedRunTick(Application& app, const std::function<void(const RunContext&)>& tick);
-void EndWatchedTimedRun(Application& app);
+// 37832, 37830 and toolbar 336: one AutoCAD process on the script of the rows of `scope`.
+void RunScriptCommand(Application& app, ScriptRowScope scope);
+// 37846 (毎行(１処理)) and 37851 (毎行(タイマ)): one AutoCAD process per row, the selected rows or
+// every row; the timed run leaves the list to the user between its drawings.
+void RunPerRowCommand(Application& app, RunMode mode);
+
+// The main window's messages for the run: kRunReportMessage, timer 2 (the pause between
+// starts), kRunStopMessage.
+void TakeRunReports(Application& app);
+void RunPauseOver(Application& app);
+void RunStopPressed(Application& app);
+
+// WM_CLOSE: true when the window may go, with no run or once the user chose to end it (the run
+// is then ended and recorded). No: the run goes on.
+bool MayCloseDuringRun(Application& app);
+// Ends the run at once, with nothing shown: AutoCAD ended, every drawing recorded (中止 for one
+// in progress, 未実行 for the rest). The window closes or the session ends.
+void EndRunNow(Application& app);
 
 // 環境設定 > 実行の設定.
 void RunSettingsCommand(Application& app);

@@ -3,9 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <mutex>
+#include <system_error>
+#include <thread>
 #include <vector>
-
-#include "win/platform/dialog.h"
 
 namespace drawlot {
 namespace {
@@ -13,50 +14,50 @@ namespace {
 // The exit code given to a process we end; the record shows none for it.
 constexpr UINT kEndedExitCode = 1;
 
-// Dispatches what is queued; false once the quit message came (it is posted again for the main
-// loop, which ends the program after the run).
-bool DispatchQueued() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return false;
-    }
-    DispatchQueuedMessage(message);
+// A watched process, shared by its owner and its waiter: whichever goes last closes the handle.
+// The lock makes "did our end take it" one answer: the waiter reads it only once the process
+// is gone, and End decides it only while the process still runs.
+class ProcessWaiter : public WatchedProcess {
+ public:
+  struct Shared {
+    explicit Shared(HANDLE handle) : process(handle) {}
+    ~Shared() { CloseHandle(process); }
+    HANDLE process;
+    std::mutex lock;
+    bool ended_by_us = false;
+  };
+
+  explicit ProcessWaiter(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
+
+  void End() override {
+    const std::lock_guard<std::mutex> hold(shared_->lock);
+    if (shared_->ended_by_us || WaitForSingleObject(shared_->process, 0) != WAIT_TIMEOUT) return;
+    shared_->ended_by_us = TerminateProcess(shared_->process, kEndedExitCode) != 0;
   }
-  return true;
-}
 
-ProcessEnd EndProcess(HANDLE process, ProcessEndKind kind) {
-  TerminateProcess(process, kEndedExitCode);
-  // The drawing's files are released only once the process is really gone.
-  WaitForSingleObject(process, 10000);
-  return ProcessEnd{kind, 0};
-}
-
-ProcessEnd WatchProcess(HANDLE process, std::uint64_t limit_milliseconds, const RunWatch* watch) {
-  const ULONGLONG deadline = GetTickCount64() + limit_milliseconds;
-  bool pumping = true;
-  for (;;) {
-    DWORD wait = INFINITE;
+  // Off the window's thread: the deadline (once), then the end.
+  static void Wait(std::shared_ptr<Shared> shared, std::uint64_t limit_milliseconds,
+                   ProcessReports reports) {
     if (limit_milliseconds > 0) {
-      const ULONGLONG now = GetTickCount64();
-      if (now >= deadline) return EndProcess(process, ProcessEndKind::kTimedOut);
-      wait = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 0x7FFFFFFF));
+      const DWORD wait = static_cast<DWORD>(std::min<std::uint64_t>(limit_milliseconds, 0xFFFFFFFE));
+      if (WaitForSingleObject(shared->process, wait) == WAIT_TIMEOUT) {
+        reports(ProcessReport{.deadline_passed = true});
+      }
     }
-    const DWORD woke = pumping ? MsgWaitForMultipleObjects(1, &process, FALSE, wait, QS_ALLINPUT)
-                               : WaitForSingleObject(process, wait);
-    if (woke == WAIT_OBJECT_0) {
-      DWORD code = 0;
-      GetExitCodeProcess(process, &code);
-      return ProcessEnd{ProcessEndKind::kExited, code};
+    WaitForSingleObject(shared->process, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(shared->process, &code);
+    bool ended_by_us = false;
+    {
+      const std::lock_guard<std::mutex> hold(shared->lock);
+      ended_by_us = shared->ended_by_us;
     }
-    if (woke == WAIT_OBJECT_0 + 1) pumping = DispatchQueued();
-    if (watch && watch->EndProcessRequested()) {
-      return EndProcess(process, ProcessEndKind::kEndedByUser);
-    }
+    reports(ProcessReport{.exit_code = code, .ended_by_us = ended_by_us});
   }
-}
+
+ private:
+  std::shared_ptr<Shared> shared_;
+};
 
 // CreateProcessA may write into the command line, so it gets a copy of its own.
 bool CreateWithDefaults(const char* program, const std::string& command_line,
@@ -71,23 +72,22 @@ bool CreateWithDefaults(const char* program, const std::string& command_line,
 
 }  // namespace
 
-bool ProcessLauncher::RunAndWait(const std::string& program, const std::string& command_line) {
+std::unique_ptr<WatchedProcess> ProcessLauncher::StartWatched(const std::string& program,
+                                                              const std::string& command_line,
+                                                              std::uint64_t limit_milliseconds,
+                                                              ProcessReports reports) {
   PROCESS_INFORMATION process{};
-  if (!CreateWithDefaults(program.c_str(), command_line, process)) return false;
+  if (!CreateWithDefaults(program.c_str(), command_line, process)) return nullptr;
   CloseHandle(process.hThread);
-  WaitForSingleObject(process.hProcess, INFINITE);
-  CloseHandle(process.hProcess);
-  return true;
-}
-
-ProcessEnd ProcessLauncher::RunAndWatch(const std::string& program, const std::string& command_line,
-                                        std::uint64_t limit_milliseconds, const RunWatch* watch) {
-  PROCESS_INFORMATION process{};
-  if (!CreateWithDefaults(program.c_str(), command_line, process)) return ProcessEnd{};
-  CloseHandle(process.hThread);
-  const ProcessEnd end = WatchProcess(process.hProcess, limit_milliseconds, watch);
-  CloseHandle(process.hProcess);
-  return end;
+  auto shared = std::make_shared<ProcessWaiter::Shared>(process.hProcess);
+  try {
+    std::thread(ProcessWaiter::Wait, shared, limit_milliseconds, std::move(reports)).detach();
+  } catch (const std::system_error&) {
+    // No thread for the waiter: the process is not left running unwatched.
+    TerminateProcess(process.hProcess, kEndedExitCode);
+    return nullptr;
+  }
+  return std::make_unique<ProcessWaiter>(std::move(shared));
 }
 
 bool ProcessLauncher::Start(const std::string& program, const std::string& command_line) {
@@ -103,22 +103,6 @@ std::string SystemNotepadPath() {
   const UINT length = GetSystemDirectoryA(folder, sizeof folder);
   if (length == 0 || length >= sizeof folder) return "C:\\Windows\\System32\\notepad.exe";
   return std::string(folder, length) + "\\notepad.exe";
-}
-
-// The pause handles messages too, so the windows stay alive between the rows of a loop.
-void ProcessLauncher::Pause(int milliseconds) {
-  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
-  bool pumping = true;
-  for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
-    const DWORD wait = static_cast<DWORD>(end - now);
-    if (!pumping) {
-      Sleep(wait);
-      break;
-    }
-    if (MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT) == WAIT_OBJECT_0) {
-      pumping = DispatchQueued();
-    }
-  }
 }
 
 }  // namespace drawlot

@@ -19,51 +19,44 @@ std::string Duration(ULONGLONG milliseconds) {
 
 class ProgressDialog : public Dialog, public RunProgressWindow {
  public:
-  explicit ProgressDialog(const DialogContext& context)
-      : Dialog(context, {.ok = 0, .cancel = IDC_RUN_STOP}) {}
+  ProgressDialog(const DialogContext& context, UINT stop_message)
+      : Dialog(context, {.ok = 0, .cancel = IDC_RUN_STOP}),
+        owner_(context.owner),
+        stop_message_(stop_message) {}
 
-  void Open() override {
-    run_started_ = GetTickCount64();
-    OpenModeless(IDD_RUN_PROGRESS);
-  }
+  void Open() override { OpenModeless(IDD_RUN_PROGRESS); }
   void Close() override {
     if (Dialog::window() && IsWindow(Dialog::window())) End(0);
   }
   HWND window() const override { return Dialog::window(); }
 
-  void DrawingStarted(int number, int total, std::string_view drawing, int drawings) override {
-    drawing_started_ = GetTickCount64();
-    running_ = true;
-    drawings_ = drawings;
-    if (drawings > 0) {
-      SetItemText(IDC_RUN_ROW, std::to_string(drawings) + " 図面を１つのスクリプトで実行中");
+  void Show(const RunProgressView& view) override {
+    view_ = view;
+    if (view.stopping) {
+      EnableWindow(Item(IDC_RUN_STOP), FALSE);
+      SetItemText(IDC_RUN_ROW, "中止します。この図面が終わるまでお待ち下さい。");
+    } else if (view.drawings > 0) {
+      SetItemText(IDC_RUN_ROW, std::to_string(view.drawings) + " 図面を１つのスクリプトで実行中");
       MarqueeBar();
     } else {
-      SetItemText(IDC_RUN_ROW, std::to_string(number) + " / " + std::to_string(total) + " 行目");
-      SendMessageA(Item(IDC_RUN_BAR), PBM_SETRANGE32, 0, total);
-      SendMessageA(Item(IDC_RUN_BAR), PBM_SETPOS, number - 1, 0);
+      SetItemText(IDC_RUN_ROW,
+                  std::to_string(view.number) + " / " + std::to_string(view.total) + " 行目");
+      SendMessageA(Item(IDC_RUN_BAR), PBM_SETRANGE32, 0, view.total);
+      SendMessageA(Item(IDC_RUN_BAR), PBM_SETPOS, view.number - 1, 0);
     }
-    SetItemText(IDC_RUN_FILE, drawing);
+    SetItemText(IDC_RUN_FILE, view.drawing);
     ShowTimes();
   }
-  void DrawingEnded() override { running_ = false; }
-  bool StopRequested() const override { return stop_; }
-  bool EndProcessRequested() const override { return end_process_; }
 
  private:
   bool OnInit() override {
     SetTimer(Dialog::window(), TIMER_RUN_CLOCK, kClockPeriod, nullptr);
     return true;
   }
-  // "中止", Esc: the run ends after this drawing; AutoCAD itself only when the user says so.
+  // "中止", Esc: the run decides (and asks about AutoCAD itself); pressed once.
   void OnCancel() override {
-    stop_ = true;
     EnableWindow(Item(IDC_RUN_STOP), FALSE);
-    SetItemText(IDC_RUN_ROW, "中止します。この図面が終わるまでお待ち下さい。");
-    if (running_ &&
-        Ask(kEndAutoCadText, kEndAutoCadTitle, Buttons::kYesNo, Icon::kQuestion) == Answer::kYes) {
-      end_process_ = true;
-    }
+    PostMessageA(owner_, stop_message_, 0, 0);
   }
   INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM /*lparam*/) override {
     if (message == WM_TIMER && wparam == TIMER_RUN_CLOCK) ShowTimes();
@@ -76,25 +69,24 @@ class ProgressDialog : public Dialog, public RunProgressWindow {
     SetWindowLongPtrA(bar, GWL_STYLE, GetWindowLongPtrA(bar, GWL_STYLE) | PBS_MARQUEE);
     SendMessageA(bar, PBM_SETMARQUEE, TRUE, 50);
   }
+  // The run's clock is GetTickCount64's.
   void ShowTimes() {
     const ULONGLONG now = GetTickCount64();
-    SetItemText(IDC_RUN_TIME, (drawings_ > 0 ? "経過 " : "この図面 ") +
-                                  Duration(now - drawing_started_) + "　全体 " +
-                                  Duration(now - run_started_));
+    SetItemText(IDC_RUN_TIME, (view_.drawings > 0 ? "経過 " : "この図面 ") +
+                                  Duration(now - view_.started_ms) + "　全体 " +
+                                  Duration(now - view_.run_started_ms));
   }
 
-  ULONGLONG run_started_ = 0;
-  ULONGLONG drawing_started_ = 0;
-  int drawings_ = 0;
-  bool running_ = false;
-  bool stop_ = false;
-  bool end_process_ = false;
+  HWND owner_;
+  UINT stop_message_;
+  RunProgressView view_;
 };
 
 }  // namespace
 
-std::unique_ptr<RunProgressWindow> MakeRunProgressWindow(const DialogContext& context) {
-  return std::make_unique<ProgressDialog>(context);
+std::unique_ptr<RunProgressWindow> MakeRunProgressWindow(const DialogContext& context,
+                                                         UINT stop_message) {
+  return std::make_unique<ProgressDialog>(context, stop_message);
 }
 
 }  // namespace drawlot

@@ -11,27 +11,6 @@ namespace {
 
 using testing::TempFolder;
 
-TEST(RunOutcome, EachWayAProcessEndsGivesItsResultAndExitCodeField) {
-  struct Case {
-    ProcessEnd end;
-    std::string_view result;
-    std::string exit_code;
-  };
-  const Case cases[] = {
-      {{ProcessEndKind::kExited, 0}, "完了", "0"},
-      {{ProcessEndKind::kExited, 3}, "異常終了", "3"},
-      {{ProcessEndKind::kExited, 0xC0000005u}, "異常終了", "3221225477"},
-      {{ProcessEndKind::kTimedOut, 1}, "時間切れ", ""},
-      {{ProcessEndKind::kEndedByUser, 1}, "中止", ""},
-      {{ProcessEndKind::kNotStarted, 0}, "起動失敗", ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ResultText(ResultOf(c.end)), c.result) << c.exit_code;
-    EXPECT_EQ(ExitCodeField(c.end), c.exit_code) << c.result;
-  }
-  EXPECT_EQ(ResultText(RunResult::kMissing), "図面なし");
-}
-
 TEST(RunRecord, FieldsAreQuotedOnlyForACommaAQuoteOrALineBreak) {
   const std::pair<std::string, std::string> cases[] = {
       {"C:\\図面\\表\\a.dwg", "C:\\図面\\表\\a.dwg"},  // 表 ends in 5C: no quoting

@@ -372,62 +372,8 @@ TEST_F(ScriptWriterTest, ScriptThatCannotBeWritten) {
   EXPECT_EQ(rows.SelectedCount(), 1);  // kept, so the same rows can be written again
 }
 
-class RowScriptTest : public ScriptScopeTest {
- protected:
-  RowScriptResult WriteRow(int row) {
-    return WriteRowScript(kOwner, rows, row, path, NameOnly(), settings, prompter);
-  }
-};
-
-TEST_F(RowScriptTest, WritesAnyRowWhenNoneIsSelected) {
-  EXPECT_EQ(WriteRow(2), RowScriptResult::kWritten);
-  EXPECT_EQ(folder.Read("run.scr"), Lines({"2.dwg"}));
-  EXPECT_EQ(WriteRow(0), RowScriptResult::kWritten);
-  EXPECT_EQ(folder.Read("run.scr"), Lines({"0.dwg"}));
-  EXPECT_TRUE(prompter.shown.empty());
-}
-
-TEST_F(RowScriptTest, WithASelectionOnlyTheFirstSelectedRowIsWritten) {
-  Select(rows, 1);
-  Select(rows, 3);
-  folder.Write("run.scr", "untouched");
-  EXPECT_EQ(WriteRow(0), RowScriptResult::kSkipped);
-  EXPECT_EQ(WriteRow(3), RowScriptResult::kSkipped);
-  EXPECT_EQ(folder.Read("run.scr"), "untouched");
-
-  EXPECT_EQ(WriteRow(1), RowScriptResult::kWritten);
-  EXPECT_EQ(folder.Read("run.scr"), Lines({"1.dwg"}));
-  EXPECT_EQ(StatesOf(1), 0u);
-  EXPECT_EQ(WriteRow(2), RowScriptResult::kSkipped);
-  EXPECT_EQ(WriteRow(3), RowScriptResult::kWritten);
-  EXPECT_EQ(folder.Read("run.scr"), Lines({"3.dwg"}));
-  EXPECT_EQ(rows.SelectedCount(), 0);
-}
-
-TEST_F(RowScriptTest, RowThatIsGoneIsSkipped) {
-  rows.DeleteRow(3);
-  EXPECT_EQ(WriteRow(3), RowScriptResult::kSkipped);
-  EXPECT_FALSE(folder.Exists("run.scr"));
-  EXPECT_TRUE(prompter.shown.empty());
-}
-
-TEST_F(RowScriptTest, Failures) {
-  path = BadPath();
-  Select(rows, 1);
-  EXPECT_EQ(WriteRow(1), RowScriptResult::kFailed);
-  ExpectOneBox("実行スクリプトファイルが開けません", "ファイルＯＰＥＮエラー");
-  EXPECT_EQ(StatesOf(1), kMarkStates);
-
-  prompter.shown.clear();
-  rows.DeleteAllRows();
-  path = folder.File("run.scr");
-  EXPECT_EQ(WriteRow(0), RowScriptResult::kFailed);
-  ExpectOneBox("リストビューに項目がありません", "実行エラー");
-  EXPECT_FALSE(folder.Exists("run.scr"));  // the empty list is found before the file is opened
-}
-
 // A run's start names its rows itself: the selection changed since the run began skips nothing.
-TEST_F(RowScriptTest, AStartWritesItsRowsWhateverIsSelectedAndUnmarksThem) {
+TEST_F(ScriptScopeTest, AStartWritesItsRowsWhateverIsSelectedAndUnmarksThem) {
   Select(rows, 1);
   Select(rows, 3);
   EXPECT_TRUE(WriteStartScript(kOwner, rows, {3}, path, NameOnly(), settings, prompter));
@@ -436,6 +382,9 @@ TEST_F(RowScriptTest, AStartWritesItsRowsWhateverIsSelectedAndUnmarksThem) {
   EXPECT_EQ(StatesOf(1), kMarkStates);
   EXPECT_TRUE(WriteStartScript(kOwner, rows, {2, 0}, path, NameOnly(), settings, prompter));
   EXPECT_EQ(folder.Read("run.scr"), Lines({"2.dwg", "0.dwg"}));
+  // 全スクリプト実行 leaves the selection as it is.
+  EXPECT_TRUE(WriteStartScript(kOwner, rows, {1}, path, NameOnly(), settings, prompter, false));
+  EXPECT_EQ(StatesOf(1), kMarkStates);
   path = BadPath();
   EXPECT_FALSE(WriteStartScript(kOwner, rows, {1}, path, NameOnly(), settings, prompter));
   ExpectOneBox("実行スクリプトファイルが開けません", "ファイルＯＰＥＮエラー");

@@ -23,6 +23,7 @@
 #include "win/app/cell_editor.h"
 #include "win/app/main_commands.h"
 #include "win/app/main_window.h"
+#include "win/support/await_run.h"
 #include "win/support/modal_answerer.h"
 
 namespace drawlot::testing {
@@ -163,6 +164,7 @@ void Window::Open(Before before) {
 }
 
 void Window::Answer(HWND dialog) {
+  if (WindowText(dialog) == "実行中") return;  // a run's progress: closing it would be 中止
   Note("dialog:" + WindowText(dialog));
   if (WindowText(dialog) == "図面ファイルの検索") {
     SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, "A.dwg");
@@ -180,6 +182,7 @@ std::string Window::Send(int id, Before before) {
   before_ = TakeListSnapshot(*app_.rows);
   steps_before_ = app_.undo.Steps();
   SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, code), 0);
+  AwaitRun(app_);
   return Outcome();
 }
 
@@ -219,7 +222,6 @@ std::string Window::Outcome() {
   if (rows != kNames) seen.push_back("rows:" + Join(rows, " "));
   if (!marked.empty()) seen.push_back("marked:" + Join(marked, " "));
   if (rows.size() > 1 && cells[1] != "A3/") seen.push_back("A.dwg:" + cells[1]);
-  if (app_.timed_run.armed) seen.push_back("armed");
   if (!app_.about_boxes.empty()) seen.push_back("about");
   if (!app_.row_buffer.cells[0].empty()) seen.push_back("copied:" + app_.row_buffer.cells[0].str());
   // The text box goes on a posted message after its commit.
@@ -285,7 +287,7 @@ const struct Row {
     {IDT_RUN_SCRIPT, kRow, "run:A.dwg"},
     {IDT_RUN_SCRIPT, kNone, kAll},
     {IDM_RUN_PER_ROW, kNone, "run:b.dwg | run:A.dwg | run:c.dwg"},
-    {IDM_RUN_TIMED, kNone, "armed"},
+    {IDM_RUN_TIMED, kNone, "run:b.dwg | run:A.dwg | run:c.dwg"},
     {IDM_SAVE_LIST, kNone, "pick:ファイル書込 | chosen.ini:b.dwg A.dwg c.dwg"},
     {IDM_LOAD_LIST, kNone,
      "pick:ファイル読込 | box:ファイル読込:ファイルを読込出来ません。リストはそのままです。"},

@@ -18,6 +18,7 @@
 #include "support/script_items.h"
 #include "support/temp_folder.h"
 #include "win/app/main_window.h"
+#include "win/support/await_run.h"
 #include "win/support/cad_standin.h"
 #include "win/support/modal_answerer.h"
 
@@ -86,6 +87,10 @@ class RunCommandsTest : public ::testing::Test {
     UnregisterClassA(kMainWindowClass, GetModuleHandleA(nullptr));
   }
   void Command(int id) { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+  void Run(int id) {
+    Command(id);
+    AwaitRun(app_);
+  }
   // The record's fields from 方式 on, line by line (the times vary from run to run).
   Texts RecordTails() const {
     Texts tails;
@@ -128,7 +133,7 @@ TEST_F(RunCommandsTest, AHangingDrawingIsEndedAtTheLimitAndTheNextOneStillRuns) 
   app_.program_settings.run.time_limit_seconds = 2;
   cad_.Write("standin.hang", "b.dwg");
   SetTimer(nullptr, 0, 1000, LookAtTheWindows);  // fires while b.dwg hangs (or a.dwg runs)
-  Command(IDM_RUN_PER_ROW);
+  Run(IDM_RUN_PER_ROW);
   EXPECT_FALSE(during.main_enabled);
   EXPECT_NE(during.progress_row.find(" / 3 行目"), std::string::npos) << during.progress_row;
   const auto runs = StandInRuns(cad_);
@@ -151,12 +156,13 @@ TEST_F(RunCommandsTest, StopEndsTheRunAfterTheDrawingInProgress) {
   press_stop = true;
   prompter_.answers = {Answer::kNo};  // AutoCAD is not ended: the drawing finishes
   SetTimer(nullptr, 0, 500, LookAtTheWindows);
-  Command(IDM_RUN_PER_ROW);
+  Run(IDM_RUN_PER_ROW);
   EXPECT_TRUE(during.stop_pressed);
   ASSERT_EQ(StandInRuns(cad_).size(), 1u);
   EXPECT_TRUE(StandInRuns(cad_)[0].ended);
   EXPECT_EQ(RecordTails(), (Texts{"開始,終了,秒,方式,図面,プリンタ,用紙,結果,終了コード",
-                                  Tail("a.dwg", "異常終了", "2")}));
+                                  Tail("a.dwg", "異常終了", "2"), Tail("b.dwg", "未実行", ""),
+                                  Tail("c.dwg", "未実行", "")}));
   const WindowRef progress = prompter_.shown.empty() ? 0 : prompter_.shown[0].owner;
   EXPECT_EQ(
       prompter_.shown,
@@ -169,7 +175,7 @@ TEST_F(RunCommandsTest, StopEndsTheRunAfterTheDrawingInProgress) {
 TEST_F(RunCommandsTest, AMissingDrawingIsLeftOutAndStaysSelected) {
   DeleteFileA(drawings_.File("b.dwg").c_str());
   prompter_.answers = {Answer::kYes};
-  Command(IDM_RUN_ALL);
+  Run(IDM_RUN_ALL);
   const auto runs = StandInRuns(cad_);
   ASSERT_EQ(runs.size(), 1u);
   EXPECT_EQ(runs[0].script, "open \"" + drawings_.File("a.dwg") + "\"\r\nopen \"" +
@@ -181,7 +187,11 @@ TEST_F(RunCommandsTest, AMissingDrawingIsLeftOutAndStaysSelected) {
                        "見つからない図面を除いて実行しますか？\r\n（いいえ：何も実行しません）",
                        "図面なし", Icon::kQuestion, Buttons::kYesNo)}));
   EXPECT_EQ(Selected(), (std::vector<int>{1}));
-  EXPECT_EQ(RecordTails()[1], "全スクリプト,2 図面,,,完了,0");
+  // The drawing left out has its line too, before the script's.
+  EXPECT_EQ(RecordTails(),
+            (Texts{"開始,終了,秒,方式,図面,プリンタ,用紙,結果,終了コード",
+                   "全スクリプト," + drawings_.File("b.dwg") + ",\"PDF,A\",,図面なし,",
+                   "全スクリプト,2 図面,,,完了,0"}));
   EXPECT_TRUE(folder_.Exists("listview.ini") || !app_.startup_reads.list_loaded);
 }
 

@@ -23,6 +23,7 @@
 #include "support/temp_folder.h"
 #include "win/app/cell_editor.h"
 #include "win/app/main_window.h"
+#include "win/support/await_run.h"
 #include "win/support/cad_standin.h"
 #include "win/support/file_dialog_answerer.h"
 
@@ -123,19 +124,10 @@ class ScriptCommandsTest : public ::testing::Test {
   }
 
   void Command(int id) { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-  void Tick() { SendMessageA(window_, WM_TIMER, TIMER_TIMED_RUN, 0); }
-  // Timer 2 is running (it is stopped by the test; the next tick starts it again if needed).
-  bool TimerRunning() { return KillTimer(window_, TIMER_TIMED_RUN) != 0; }
-  // Ticks the armed run to its end, checking that the real timer ran before every tick.
-  int TickToTheEnd() {
-    int ticks = 0;
-    while (app_.timed_run.armed && ticks < 50) {
-      EXPECT_TRUE(TimerRunning()) << "tick " << ticks;
-      Tick();
-      ++ticks;
-    }
-    EXPECT_FALSE(TimerRunning());
-    return ticks;
+  // The command, then its run to the end; the pauses (timer 2) it took.
+  int Run(int id) {
+    Command(id);
+    return AwaitRun(app_);
   }
 
   void ExpectOneBox(std::string_view text, std::string_view title, Icon icon) {
@@ -161,20 +153,22 @@ TEST_F(ScriptCommandsTest, RunAllGivesAutoCadTheQuotedScriptPathAndWaitsForIt) {
   AddRows({"a.dwg", "b.dwg", "c.dwg"});
   MakeStandInWait(cad_, 300);
   Command(IDM_RUN_ALL);
+  EXPECT_TRUE(app_.run);  // the command came back at once; the run goes on
+  AwaitRun(app_);
   const auto runs = StandInRuns(cad_);
   ASSERT_EQ(runs.size(), 1u);
   EXPECT_EQ(runs[0].command_line, ExpectedCommandLine());
   EXPECT_EQ(runs[0].script_path, ScriptPath());
   EXPECT_EQ(Visible(runs[0].script),
             Visible(Block("a.dwg") + Block("b.dwg") + Block("c.dwg") + kTrailer));
-  EXPECT_TRUE(runs[0].ended);  // the command came back after AutoCAD had ended
+  EXPECT_TRUE(runs[0].ended);  // the run ended after AutoCAD had
   EXPECT_TRUE(prompter_.shown.empty());
 }
 
 TEST_F(ScriptCommandsTest, RunSelectedWritesTheSelectedRowsInListOrderAndUnmarksThem) {
   AddRows({"a.dwg", "b.dwg", "c.dwg"});
   Select({2, 0});
-  Command(IDM_RUN_SELECTED);
+  Run(IDM_RUN_SELECTED);
   EXPECT_EQ(Scripts(), (Texts{Block("a.dwg") + Block("c.dwg") + kTrailer}));
   EXPECT_TRUE(Selected().empty());
 }
@@ -193,7 +187,8 @@ TEST_F(ScriptCommandsTest, ToolbarStartRunsTheSelectionOrEveryRow) {
   Select({1});
   SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDT_RUN_SCRIPT, BN_CLICKED),
                reinterpret_cast<LPARAM>(app_.toolbar));
-  Command(IDT_RUN_SCRIPT);  // nothing selected any more: every row
+  AwaitRun(app_);
+  Run(IDT_RUN_SCRIPT);  // nothing selected any more: every row
   EXPECT_EQ(Scripts(),
             (Texts{Block("b.dwg") + kTrailer, Block("a.dwg") + Block("b.dwg") + kTrailer}));
 }
@@ -209,7 +204,7 @@ TEST_F(ScriptCommandsTest, RunOnAnEmptyListWarnsAndStartsNothing) {
 TEST_F(ScriptCommandsTest, MissingProgramShowsOnePlainBoxAfterTheScriptIsWritten) {
   AddRows({"a.dwg"});
   app_.settings.autocad_file = cad_.File("missing.exe");
-  Command(IDM_RUN_ALL);
+  Run(IDM_RUN_ALL);
   ExpectCannotStartBox();
   EXPECT_EQ(Visible(Script()), Visible(RowScript("a.dwg")));
 }
@@ -229,7 +224,7 @@ TEST_F(ScriptCommandsTest, ScriptPathTooLongForTheCommandLineIsRefusedBeforeAnyt
 
 TEST_F(ScriptCommandsTest, PerRowLoopRunsAutoCadOncePerRowOnThatRowsScript) {
   AddRows({"a.dwg", "b.dwg", "c.dwg"});
-  Command(IDM_RUN_PER_ROW);
+  EXPECT_EQ(Run(IDM_RUN_PER_ROW), 2);  // a pause between two starts
   EXPECT_EQ(Scripts(), (Texts{RowScript("a.dwg"), RowScript("b.dwg"), RowScript("c.dwg")}));
   EXPECT_TRUE(prompter_.shown.empty());
 }
@@ -237,25 +232,26 @@ TEST_F(ScriptCommandsTest, PerRowLoopRunsAutoCadOncePerRowOnThatRowsScript) {
 TEST_F(ScriptCommandsTest, PerRowLoopWithAMissingProgramStopsAfterTheFirstRowsScript) {
   AddRows({"a.dwg", "b.dwg", "c.dwg"});
   app_.settings.autocad_file = cad_.File("missing.exe");
-  Command(IDM_RUN_PER_ROW);
+  Run(IDM_RUN_PER_ROW);
   ExpectCannotStartBox();
   EXPECT_EQ(Visible(Script()), Visible(RowScript("a.dwg")));
 }
 
 TEST_F(ScriptCommandsTest, PerRowLoopOnAnEmptyListWarns) {
-  Command(IDM_RUN_PER_ROW);
+  Run(IDM_RUN_PER_ROW);
   ExpectOneBox("リストビューに項目がありません", "実行エラー", Icon::kWarning);
   EXPECT_TRUE(StandInRuns(cad_).empty());
 }
 
 // ---- One AutoCAD per row, paced by timer 2 ------------------------------------------------------
 
-TEST_F(ScriptCommandsTest, TimedRunOfTwoSelectedRowsTicksFiveTimesAndRunsTwo) {
+// A tick per drawing: the rows not selected cost no pause.
+TEST_F(ScriptCommandsTest, TimedRunOfTwoSelectedRowsTicksTwiceAndRunsTwo) {
   AddRows({"a.dwg", "b.dwg", "c.dwg", "d.dwg", "e.dwg"});
   Select({1, 3});
   Command(IDM_RUN_TIMED);
   EXPECT_TRUE(StandInRuns(cad_).empty());  // nothing runs before the first tick
-  EXPECT_EQ(TickToTheEnd(), 5);
+  EXPECT_EQ(AwaitRun(app_), 2);
   EXPECT_EQ(Scripts(), (Texts{RowScript("b.dwg"), RowScript("d.dwg")}));
   EXPECT_TRUE(Selected().empty());
   EXPECT_TRUE(prompter_.shown.empty());
@@ -263,8 +259,7 @@ TEST_F(ScriptCommandsTest, TimedRunOfTwoSelectedRowsTicksFiveTimesAndRunsTwo) {
 
 TEST_F(ScriptCommandsTest, TimedRunWithoutSelectionRunsEveryRow) {
   AddRows({"a.dwg", "b.dwg", "c.dwg", "d.dwg", "e.dwg"});
-  Command(IDM_RUN_TIMED);
-  EXPECT_EQ(TickToTheEnd(), 5);
+  EXPECT_EQ(Run(IDM_RUN_TIMED), 5);
   EXPECT_EQ(Scripts(), (Texts{RowScript("a.dwg"), RowScript("b.dwg"), RowScript("c.dwg"),
                               RowScript("d.dwg"), RowScript("e.dwg")}));
 }
@@ -272,8 +267,7 @@ TEST_F(ScriptCommandsTest, TimedRunWithoutSelectionRunsEveryRow) {
 TEST_F(ScriptCommandsTest, TimedRunWithAMissingProgramEndsAtTheFirstRow) {
   AddRows({"a.dwg", "b.dwg"});
   app_.settings.autocad_file = cad_.File("missing.exe");
-  Command(IDM_RUN_TIMED);
-  EXPECT_EQ(TickToTheEnd(), 1);
+  EXPECT_EQ(Run(IDM_RUN_TIMED), 1);
   ExpectCannotStartBox();
   EXPECT_EQ(Visible(Script()), Visible(RowScript("a.dwg")));
 }
@@ -281,26 +275,16 @@ TEST_F(ScriptCommandsTest, TimedRunWithAMissingProgramEndsAtTheFirstRow) {
 TEST_F(ScriptCommandsTest, TimedRunOnAnEmptyListWarnsAtItsFirstTick) {
   Command(IDM_RUN_TIMED);
   EXPECT_TRUE(prompter_.shown.empty());
-  EXPECT_EQ(TickToTheEnd(), 1);
+  EXPECT_EQ(AwaitRun(app_), 1);
   ExpectOneBox("リストビューに項目がありません", "実行エラー", Icon::kWarning);
-}
-
-TEST_F(ScriptCommandsTest, TimedRunStartedAgainWhileArmedStartsAtRowZero) {
-  AddRows({"a.dwg", "b.dwg", "c.dwg"});
-  Command(IDM_RUN_TIMED);
-  Tick();
-  Command(IDM_RUN_TIMED);
-  EXPECT_EQ(TickToTheEnd(), 3);
-  EXPECT_EQ(Scripts(), (Texts{RowScript("a.dwg"), RowScript("a.dwg"), RowScript("b.dwg"),
-                              RowScript("c.dwg")}));
 }
 
 TEST_F(ScriptCommandsTest, ClosingTheWindowEndsAnArmedRun) {
   AddRows({"a.dwg", "b.dwg"});
   Command(IDM_RUN_TIMED);
-  ASSERT_TRUE(app_.timed_run.armed);
+  ASSERT_TRUE(app_.run);
   DestroyWindow(window_);
-  EXPECT_FALSE(app_.timed_run.armed);
+  EXPECT_FALSE(app_.run);
   DrainMessages();
   EXPECT_TRUE(StandInRuns(cad_).empty());
 }
@@ -314,7 +298,7 @@ TEST_F(ScriptCommandsTest, ATickWithTheCellEditorOpenRunsTheRowWithTheCellsText)
   Select({0});
   OpenCellEditorCommand(app_, 2);
   ASSERT_NE(app_.cell_editor_window, nullptr);
-  EXPECT_EQ(TickToTheEnd(), 1);
+  EXPECT_EQ(AwaitRun(app_), 1);
   EXPECT_EQ(app_.cell_editor_window, nullptr);
   EXPECT_EQ(app_.rows->GetCell(0, 2, 260), "A3");
   EXPECT_EQ(Scripts(), (Texts{RowScript("a.dwg")}));
@@ -325,7 +309,7 @@ TEST_F(ScriptCommandsTest, OtherTimersDoNotTickTheRun) {
   Command(IDM_RUN_TIMED);
   SendMessageA(window_, WM_TIMER, TIMER_CELL_COMMIT, 0);
   EXPECT_TRUE(StandInRuns(cad_).empty());
-  EXPECT_TRUE(app_.timed_run.armed);
+  EXPECT_TRUE(app_.run);
 }
 
 // ---- Scripts and lists under chosen names
