@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,7 @@ void CALLBACK LookAtTheWindows(HWND, UINT, UINT_PTR timer, DWORD) {
   during.main_enabled = IsWindowEnabled(FindWindowA(kMainWindowClass, nullptr)) != FALSE;
   if (press_stop && progress) {
     SendMessageA(progress, WM_COMMAND, MAKEWPARAM(IDC_RUN_STOP, BN_CLICKED), 0);
+    SendMessageA(progress, WM_COMMAND, MAKEWPARAM(IDC_RUN_STOP, BN_CLICKED), 0);  // one question
     during.stop_pressed = true;
   }
 }
@@ -106,8 +108,34 @@ class RunCommandsTest : public ::testing::Test {
     }
     return tails;
   }
-  std::string Tail(const char* name, const char* result, const char* code) const {
-    return "毎行(１処理)," + drawings_.File(name) + ",\"PDF,A\",," + result + "," + code;
+  std::string Tail(const char* name, const char* result, const char* code,
+                   const char* mode = "毎行(１処理)") const {
+    return std::string(mode) + "," + drawings_.File(name) + ",\"PDF,A\",," + result + "," + code;
+  }
+  // The record's lines after the first `from` (its header is line 0).
+  Texts RecordFrom(std::size_t from) const {
+    const Texts tails = RecordTails();
+    return Texts(tails.begin() + std::min(from, tails.size()), tails.end());
+  }
+  // Handles messages (the run's among them) until `done` or a generous limit.
+  template <typename Done>
+  bool PumpUntil(Done done) {
+    for (int attempt = 0; attempt < 1000 && !done(); ++attempt) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+      MSG message;
+      while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_QUIT) DispatchMessageA(&message);
+      }
+    }
+    return done();
+  }
+  // The stand-in has started `count` drawings.
+  bool Started(std::size_t count) {
+    return PumpUntil([&] { return StandInRuns(cad_).size() >= count; });
+  }
+  Message Question(const char* text, const char* title) const {
+    return Box(reinterpret_cast<WindowRef>(window_), text, title, Icon::kQuestion,
+               Buttons::kYesNo);
   }
   std::vector<int> Selected() const {
     std::vector<int> rows;
@@ -193,6 +221,163 @@ TEST_F(RunCommandsTest, AMissingDrawingIsLeftOutAndStaysSelected) {
                    "全スクリプト," + drawings_.File("b.dwg") + ",\"PDF,A\",,図面なし,",
                    "全スクリプト,2 図面,,,完了,0"}));
   EXPECT_TRUE(folder_.Exists("listview.ini") || !app_.startup_reads.list_loaded);
+}
+
+// Faults 1 and 11: WM_CLOSE (taskkill, an installer) while a drawing hangs in AutoCAD. No: the
+// run goes on. Yes: AutoCAD is ended, the drawing is 中止, the rest 未実行, and the window goes.
+TEST_F(RunCommandsTest, ClosingDuringARunAsksAndYesEndsAutoCadAndRecordsEveryDrawing) {
+  cad_.Write("standin.hang", "a.dwg");
+  Command(IDM_RUN_PER_ROW);
+  ASSERT_TRUE(Started(1));
+  prompter_.answers = {Answer::kNo, Answer::kYes};
+  SendMessageA(window_, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(window_));
+  EXPECT_TRUE(app_.run);
+  SendMessageA(window_, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_FALSE(app_.run);
+  const Message close = Question("実行中です。AutoCADを終了して実行を中止しますか？", "実行中");
+  EXPECT_EQ(prompter_.shown, (Boxes{close, close}));
+  ASSERT_EQ(StandInRuns(cad_).size(), 1u);
+  EXPECT_FALSE(StandInRuns(cad_)[0].ended);
+  EXPECT_EQ(RecordFrom(1), (Texts{Tail("a.dwg", "中止", ""), Tail("b.dwg", "未実行", ""),
+                                  Tail("c.dwg", "未実行", "")}));
+}
+
+// Faults 2 and 4: a modal box open through a timed run holds up nothing (the time limit ends
+// the hanging drawing, the next ones start) and nothing wakes the main window under it.
+struct UnderABox {
+  HWND main = nullptr;
+  const TempFolder* cad = nullptr;
+  bool enabled_under_box = false;
+  std::size_t runs_under_box = 0;
+} under;
+
+void CALLBACK LookUnderTheBox(HWND, UINT, UINT_PTR, DWORD) {
+  if (IsWindowEnabled(under.main)) under.enabled_under_box = true;
+}
+void CALLBACK CloseTheBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  const auto runs = StandInRuns(*under.cad);
+  under.runs_under_box = std::count_if(runs.begin(), runs.end(), [](auto& r) { return r.ended; });
+  PostMessageA(FindWindowA("#32770", "箱"), WM_COMMAND, IDOK, 0);
+}
+void CALLBACK OpenTheBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  const UINT_PTR look = SetTimer(nullptr, 0, 50, LookUnderTheBox);
+  SetTimer(nullptr, 0, 3500, CloseTheBox);
+  MessageBoxA(under.main, "開いたまま", "箱", MB_OK);
+  KillTimer(nullptr, look);
+}
+
+TEST_F(RunCommandsTest, ABoxOpenThroughATimedRunHoldsUpNothingAndTheWindowStaysOffUnderIt) {
+  under = UnderABox{window_, &cad_};
+  app_.program_settings.run.time_limit_seconds = 1;
+  cad_.Write("standin.hang", "b.dwg");
+  SetTimer(nullptr, 0, 200, OpenTheBox);
+  Command(IDM_RUN_TIMED);
+  ASSERT_TRUE(PumpUntil([] { return under.runs_under_box > 0; }));
+  EXPECT_EQ(under.runs_under_box, 2u);  // a and c ended; b was ended at its limit
+  EXPECT_EQ(StandInRuns(cad_).size(), 3u);
+  EXPECT_FALSE(under.enabled_under_box);
+  AwaitRun(app_);
+  const char* timed = "毎行(タイマ)";
+  EXPECT_EQ(RecordFrom(1), (Texts{Tail("a.dwg", "完了", "0", timed),
+                                  Tail("b.dwg", "時間切れ", "", timed),
+                                  Tail("c.dwg", "完了", "0", timed)}));
+  EXPECT_TRUE(IsWindowEnabled(window_));
+}
+
+// Faults 5 and 10: between the drawings of a timed run the list is the user's. The run follows
+// its rows by tag through a sort and a delete, refuses a second run, and records the drawings
+// that オール削除 took away.
+TEST_F(RunCommandsTest, ATimedRunFollowsItsRowsByTagAndRefusesASecondRun) {
+  Command(IDM_RUN_TIMED);
+  app_.rows->SortRows([](std::int32_t a, std::int32_t b) { return a < b ? 1 : a > b ? -1 : 0; });
+  ASSERT_EQ(app_.rows->GetCell(0, 0, 260), "c.dwg");
+  app_.rows->DeleteRow(1);  // b.dwg
+  Command(IDM_RUN_ALL);
+  Command(IDM_RUN_TIMED);
+  SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDT_RUN_SCRIPT, BN_CLICKED), 0);
+  AwaitRun(app_);
+  const auto runs = StandInRuns(cad_);
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_NE(runs[0].script.find("a.dwg"), std::string::npos);
+  EXPECT_NE(runs[1].script.find("c.dwg"), std::string::npos);
+  const char* timed = "毎行(タイマ)";
+  EXPECT_EQ(RecordFrom(1), (Texts{Tail("a.dwg", "完了", "0", timed),
+                                  Tail("b.dwg", "行削除", "", timed),
+                                  Tail("c.dwg", "完了", "0", timed)}));
+  const Message refused =
+      Box(reinterpret_cast<WindowRef>(window_), "実行中です。終わるまでお待ち下さい。", "実行中",
+          Icon::kWarning);
+  EXPECT_EQ(prompter_.shown, (Boxes{refused, refused, refused}));
+
+  Command(IDM_RUN_TIMED);  // c.dwg and a.dwg; the list goes after the first
+  ASSERT_TRUE(PumpUntil([&] { return StandInRuns(cad_).size() == 3 && IsWindowEnabled(window_); }));
+  Command(IDM_DELETE_ALL);
+  AwaitRun(app_);
+  EXPECT_EQ(StandInRuns(cad_).size(), 3u);
+  EXPECT_EQ(RecordFrom(4), (Texts{Tail("c.dwg", "完了", "0", timed),
+                                  Tail("a.dwg", "行削除", "", timed)}));
+}
+
+// Faults 6 and 12: rows never run are recorded and counted, never reported done.
+TEST_F(RunCommandsTest, RowsNeverRunAreRecordedAndCountedNeverReportedDone) {
+  const std::string script = app_.settings.temp_file.str();
+  const Texts never = {Tail("b.dwg", "未実行", ""), Tail("c.dwg", "未実行", "")};
+  const WindowRef owner = reinterpret_cast<WindowRef>(window_);
+  // The script cannot be written; AutoCAD cannot be started.
+  app_.settings.temp_file = work_.File("no folder\\run.scr");
+  Run(IDM_RUN_PER_ROW);
+  app_.settings.temp_file = script;
+  app_.settings.autocad_file = cad_.File("missing.exe");
+  Run(IDM_RUN_PER_ROW);
+  Texts expected = {Tail("a.dwg", "起動失敗", "")};
+  expected.insert(expected.end(), never.begin(), never.end());
+  expected.push_back(Tail("a.dwg", "起動失敗", ""));
+  expected.insert(expected.end(), never.begin(), never.end());
+  EXPECT_EQ(RecordFrom(1), expected);
+  EXPECT_EQ(prompter_.shown,
+            (Boxes{Box(owner, "実行スクリプトファイルが開けません", "ファイルＯＰＥＮエラー",
+                       Icon::kWarning),
+                   Box(owner, "環境設定でAutoCad在処を正しく設定して下さい。",
+                       "AutoCadが起動出来ません。", Icon::kNone)}));
+  EXPECT_EQ(app_.last_run_status, "前回の実行: 3件中3件 失敗");
+  EXPECT_EQ(Selected(), (std::vector<int>{0, 1, 2}));
+
+  // Every drawing missing, and Yes: each is recorded and stays selected, and the box says so.
+  prompter_.shown.clear();
+  for (const char* name : {"a.dwg", "b.dwg", "c.dwg"}) DeleteFileA(drawings_.File(name).c_str());
+  prompter_.answers = {Answer::kYes};
+  Run(IDM_RUN_ALL);
+  EXPECT_EQ(RecordFrom(7), (Texts{"全スクリプト," + drawings_.File("a.dwg") + ",\"PDF,A\",,図面なし,",
+                                  "全スクリプト," + drawings_.File("b.dwg") + ",\"PDF,A\",,図面なし,",
+                                  "全スクリプト," + drawings_.File("c.dwg") + ",\"PDF,A\",,図面なし,"}));
+  ASSERT_EQ(prompter_.shown.size(), 2u);
+  EXPECT_EQ(prompter_.shown[1], Summary("3件中3件が正常に終了しませんでした。\r\n"
+                                        "それらの行を選択してあります。"));
+  EXPECT_EQ(app_.last_run_status, "前回の実行: 図面なし");
+  EXPECT_EQ(Selected(), (std::vector<int>{0, 1, 2}));
+  EXPECT_TRUE(StandInRuns(cad_).empty());
+}
+
+// Fault 8: the session ends during a run. The query is let through; at the end AutoCAD is
+// ended, its drawing recorded 中止 and the rest 未実行, and the list and settings are saved.
+TEST_F(RunCommandsTest, TheEndOfTheSessionEndsAutoCadRecordsAndSavesEverything) {
+  cad_.Write("standin.hang", "a.dwg");
+  Command(IDM_RUN_PER_ROW);
+  ASSERT_TRUE(Started(1));
+  EXPECT_EQ(SendMessageA(window_, WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_TRUE(app_.run);
+  SendMessageA(window_, WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(app_.run);
+  EXPECT_FALSE(StandInRuns(cad_)[0].ended);
+  EXPECT_EQ(RecordFrom(1), (Texts{Tail("a.dwg", "中止", ""), Tail("b.dwg", "未実行", ""),
+                                  Tail("c.dwg", "未実行", "")}));
+  EXPECT_NE(folder_.Read("listview.ini").find("c.dwg"), std::string::npos);
+  for (const char* name : {"drawlot.ini", "plot_set.ini"}) EXPECT_TRUE(folder_.Exists(name));
+  EXPECT_TRUE(prompter_.shown.empty());
 }
 
 TEST_F(RunCommandsTest, RunSettingsShowTheDefaultsRefuseABadLimitAndKeepWhatOkTakes) {
