@@ -217,6 +217,7 @@
 #define IDC_RUN_TIME 38012
 #define IDC_RUN_BAR 38013
 #define IDC_RUN_STOP 38014
+#define IDC_RUN_STARTS 38015
 #define TIMER_RUN_CLOCK 1
 #define IDD_RUN_SETTINGS 61
 #define IDC_RUN_LIMIT 38020
@@ -227,6 +228,13 @@
 #define IDC_RUN_CANCEL 38025
 #define IDC_RUN_HELP 38026
 #define IDC_RUN_LIMIT_UNIT 38027
+#define IDC_RUN_BATCH_GROUP 38028
+#define IDC_RUN_PER_START 38029
+#define IDC_RUN_PER_START_LABEL 38030
+#define IDC_RUN_PER_START_UNIT 38031
+#define IDC_RUN_PARALLEL 38032
+#define IDC_RUN_PARALLEL_LABEL 38033
+#define IDC_RUN_PARALLEL_UNIT 38034
 
 // ---- List keys and undo (38100 - 38199) -------------------------------------------------------
 // The keys of the list are an accelerator table made at start from the table in

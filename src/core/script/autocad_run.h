@@ -26,6 +26,10 @@ inline constexpr int kRunPauseMilliseconds = 500;
 // program name of its own. nullopt for a path longer than 253 bytes, which does not fit.
 std::optional<std::string> AutoCadCommandLine(std::string_view script_path);
 
+// The script file of AutoCAD `slot` of those at once: `temp_file` for the first, then
+// "<name>_2<ext>" … "<name>_K<ext>" beside it.
+std::string StartScriptPath(std::string_view temp_file, int slot);
+
 // True when `temp_file` fits the command line; otherwise shows why nothing can be started.
 bool CheckScriptPathFits(WindowRef owner, const EnvironmentSettings& settings, Prompter& prompter);
 

@@ -35,13 +35,15 @@ RunAction Act(RunAction::Kind kind) {
 
 }  // namespace
 
-RunPlan PlanPerRowRun(const RowStore& rows, RunMode mode, const RunSettings& settings,
-                      int per_start) {
+RunPlan PlanPerRowRun(const RowStore& rows, RunMode mode, const RunSettings& settings) {
   RunPlan plan;
   plan.mode = mode;
   plan.settings = settings;
+  const bool batches = mode == RunMode::kPerRowLoop;
+  const int per_start = batches ? std::clamp(settings.drawings_per_start, 1, kMaxDrawingsPerStart) : 1;
+  plan.parallel = batches ? std::clamp(settings.parallel, 1, kMaxParallel) : 1;
   const std::vector<RowTag> tags = TagsOf(rows, rows.NextSelectedRow() != kNoRow);
-  const std::size_t size = static_cast<std::size_t>(std::max(per_start, 1));
+  const std::size_t size = static_cast<std::size_t>(per_start);
   for (std::size_t at = 0; at < tags.size(); at += size) {
     const std::size_t end = std::min(tags.size(), at + size);
     plan.starts.push_back(RunStart{{tags.begin() + at, tags.begin() + end}});
@@ -85,6 +87,15 @@ int RunEngine::Running() const {
   return static_cast<int>(std::count_if(states_.begin(), states_.end(), [](const StartState& s) {
     return s.status != StartStatus::kQueued && s.status != StartStatus::kOver;
   }));
+}
+
+int RunEngine::FreeSlot() const {
+  for (int slot = 0;; ++slot) {
+    const bool taken = std::any_of(states_.begin(), states_.end(), [slot](const StartState& s) {
+      return s.slot == slot && s.status != StartStatus::kQueued && s.status != StartStatus::kOver;
+    });
+    if (!taken) return slot;
+  }
 }
 
 DrawingFacts RunEngine::FactsOf(RowTag tag) {
@@ -189,12 +200,14 @@ void RunEngine::Turn(RunActions& out) {
       if (plan_.mode == RunMode::kPerRowTimed) break;  // the passed row still costs its tick
       continue;
     }
+    state.slot = FreeSlot();
     state.status = StartStatus::kLaunching;
     state.started_at = clock_.Now();
     state.started_ms = clock_.Milliseconds();
     ++begun_;
     RunAction action = Act(RunAction::Kind::kStart);
     action.start = start;
+    action.slot = state.slot;
     action.tags = state.live;
     action.limit_ms = static_cast<std::uint64_t>(plan_.settings.time_limit_seconds) * 1000u *
                       std::max<std::uint64_t>(state.live.size(), 1);
@@ -242,7 +255,29 @@ void RunEngine::Progress(RunActions& out, bool running) {
       view.drawing = FactsOf(state.live.front()).drawing;
     }
   }
+  view.batches = Batches();
+  if (view.batches) {
+    int first = 1;
+    for (std::size_t start = 0; start < states_.size(); ++start) {
+      const StartState& state = states_[start];
+      const int size = static_cast<int>(plan_.starts[start].tags.size());
+      if (state.status != StartStatus::kQueued && state.status != StartStatus::kOver &&
+          !state.live.empty()) {
+        view.running_starts.push_back(RunningStartView{
+            first, first + size - 1, FactsOf(state.live.front()).drawing, state.started_ms});
+      }
+      first += size;
+    }
+    view.drawings_total = first - 1;
+  }
   out.push_back(std::move(action));
+}
+
+bool RunEngine::Batches() const {
+  if (SingleScript()) return false;
+  return plan_.parallel > 1 ||
+         std::any_of(plan_.starts.begin(), plan_.starts.end(),
+                     [](const RunStart& start) { return start.tags.size() > 1; });
 }
 
 RunActions RunEngine::OnProcessStarted(int start) {
@@ -291,7 +326,8 @@ RunActions RunEngine::OnProcessEnded(int start, std::uint32_t exit_code, bool en
     RecordStart(out, start, exit_code == 0 ? RunResult::kDone : RunResult::kExitCode,
                 std::to_string(exit_code));
   }
-  if (Running() == 0) Progress(out, false);
+  // With several AutoCADs the window follows each; with one, the drawing shown has ended.
+  if (Running() == 0 || Batches()) Progress(out, Running() > 0);
   GoOn(out);
   return out;
 }

@@ -44,9 +44,9 @@ struct RunPlan {
 };
 
 // The rows of a per-row run: the selected rows top to bottom, or every row when none is
-// selected; `per_start` drawings to a start.
-RunPlan PlanPerRowRun(const RowStore& rows, RunMode mode, const RunSettings& settings,
-                      int per_start = 1);
+// selected. 毎行(１処理) takes the settings' drawings per start and AutoCADs at once; the timed
+// run one drawing a tick, one AutoCAD.
+RunPlan PlanPerRowRun(const RowStore& rows, RunMode mode, const RunSettings& settings);
 // A single-script run of `scope`: one start with its rows (none on an empty list, which the
 // script writer refuses with its box). The toolbar's スタート (kSelectedOrAll) on a selection
 // is a 選択スクリプト run.
@@ -60,6 +60,16 @@ using RowFacts = std::function<std::optional<DrawingFacts>(RowTag)>;
 
 enum class EndReason { kTimeLimit, kStop, kClose };
 
+// One AutoCAD that runs now: its drawings by their number in the run ("5–8 / 12").
+struct RunningStartView {
+  int first = 0;  // from 1
+  int last = 0;
+  std::string drawing;  // its first
+  std::uint64_t started_ms = 0;
+
+  friend bool operator==(const RunningStartView&, const RunningStartView&) = default;
+};
+
 // What the progress window shows.
 struct RunProgressView {
   int number = 0;  // the start shown, from 1
@@ -70,6 +80,11 @@ struct RunProgressView {
   bool stopping = false;  // 中止 was pressed: "中止します。この図面が終わるまでお待ち下さい。"
   std::uint64_t started_ms = 0;  // of the drawing (RunClock::Milliseconds)
   std::uint64_t run_started_ms = 0;
+  // With more than one drawing a start or more than one AutoCAD at once: each running AutoCAD,
+  // and the drawings of the run.
+  bool batches = false;
+  std::vector<RunningStartView> running_starts;
+  int drawings_total = 0;
 };
 
 // How the run ended, for the shell to tell and to select.
@@ -89,8 +104,8 @@ struct RunSummary {
 
 struct RunAction {
   enum class Kind {
-    kStart,          // write the script of `tags` (per-row: each row's block and the trailer;
-                     // single script: WriteScript over them) and start AutoCAD on it with a
+    kStart,          // write the script of `tags` (their blocks in order and the trailer) into
+                     // script file `slot` (StartScriptPath) and start AutoCAD on it with a
                      // deadline `limit_ms` after (0: none); answer OnProcessStarted, OnStartFailed
                      // or OnScriptNotWritten for `start`
     kEndProcess,     // end the process of `start` (`reason`); then OnProcessEnded(ended_by_us)
@@ -102,6 +117,7 @@ struct RunAction {
   };
   Kind kind = Kind::kDone;
   int start = -1;
+  int slot = 0;  // of the AutoCADs at once: no two running starts share one
   std::vector<RowTag> tags;
   std::uint64_t limit_ms = 0;
   EndReason reason = EndReason::kStop;
@@ -152,10 +168,13 @@ class RunEngine {
     EndReason reason = EndReason::kStop;
     LocalTime started_at;
     std::uint64_t started_ms = 0;
+    int slot = 0;
   };
 
   bool SingleScript() const;
+  bool Batches() const;
   int Running() const;
+  int FreeSlot() const;
   DrawingFacts FactsOf(RowTag tag);
   RunRecordLine LineOf(const DrawingFacts& facts, RunResult result, std::string exit_code,
                        const LocalTime& started_at, std::uint64_t started_ms) const;

@@ -26,10 +26,16 @@ struct RunSettings {
   int time_limit_seconds = 0;  // per drawing; 0 = none
   bool check_missing = true;
   bool record = true;
+  // The blocking per-row run (毎行(１処理)) only: the drawings one AutoCAD start takes, and the
+  // AutoCADs that run at once.
+  int drawings_per_start = 1;
+  int parallel = 1;
 
   friend bool operator==(const RunSettings&, const RunSettings&) = default;
 };
 inline constexpr int kMaxTimeLimitSeconds = 86400;
+inline constexpr int kMaxDrawingsPerStart = 50;
+inline constexpr int kMaxParallel = 8;
 
 // The local time and a millisecond counter; the Win32 one reads the system's.
 class RunClock {

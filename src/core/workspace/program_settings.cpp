@@ -19,7 +19,7 @@ struct Key {
   std::string (*write)(const ProgramSettings& settings);
 };
 
-enum Group { kRunGroup, kWindowGroup };
+enum Group { kRunGroup, kBatchGroup, kWindowGroup };
 
 bool ReadNumber(std::string_view text, int minimum, int maximum, int& value) {
   const std::optional<int> number = ParseTypedNumber(text, minimum, maximum);
@@ -38,7 +38,7 @@ std::string Flag(bool flag) {
   return flag ? "1" : "0";
 }
 
-constexpr std::array<Key, 4> kKeys = {{
+constexpr std::array<Key, 6> kKeys = {{
     {"run_time_limit", kRunGroup,
      [](std::string_view value, ProgramSettings& settings) {
        return ReadNumber(value, 0, kMaxTimeLimitSeconds, settings.run.time_limit_seconds);
@@ -56,6 +56,18 @@ constexpr std::array<Key, 4> kKeys = {{
        return ReadFlag(value, settings.run.record);
      },
      [](const ProgramSettings& settings) { return Flag(settings.run.record); }},
+    {"run_drawings_per_start", kBatchGroup,
+     [](std::string_view value, ProgramSettings& settings) {
+       return ReadNumber(value, 1, kMaxDrawingsPerStart, settings.run.drawings_per_start);
+     },
+     [](const ProgramSettings& settings) {
+       return std::to_string(settings.run.drawings_per_start);
+     }},
+    {"run_parallel", kBatchGroup,
+     [](std::string_view value, ProgramSettings& settings) {
+       return ReadNumber(value, 1, kMaxParallel, settings.run.parallel);
+     },
+     [](const ProgramSettings& settings) { return std::to_string(settings.run.parallel); }},
     {"main_window", kWindowGroup,
      [](std::string_view value, ProgramSettings& settings) {
        settings.main_window = ParseWindowPlace(value);
@@ -122,7 +134,8 @@ ProgramSettings ProgramSettingsFile::Parse(std::string_view bytes) {
 }
 
 bool ProgramSettingsFile::Differs(const ProgramSettings& now) const {
-  return GroupDiffers(kRunGroup, read_, now) || GroupDiffers(kWindowGroup, read_, now);
+  return std::ranges::any_of(std::array{kRunGroup, kBatchGroup, kWindowGroup},
+                             [&](int group) { return GroupDiffers(group, read_, now); });
 }
 
 std::string ProgramSettingsFile::Bytes(const ProgramSettings& now) const {

@@ -20,7 +20,8 @@ namespace drawlot {
 inline constexpr char kProgramSettingsFileName[] = "drawlot.ini";
 
 struct ProgramSettings {
-  RunSettings run;                         // run_time_limit, run_check_missing, run_record
+  // run_time_limit, run_check_missing, run_record; run_drawings_per_start, run_parallel
+  RunSettings run;
   std::optional<WindowPlace> main_window;  // main_window=left,top,width,height,maximized
 
   friend bool operator==(const ProgramSettings&, const ProgramSettings&) = default;
@@ -41,8 +42,8 @@ class ProgramSettingsFile {
   // start and a close that changed nothing leave no "drawlot.ini" behind.
   bool Differs(const ProgramSettings& now) const;
   // The file's bytes for `now`: every line read, in its place, each ending in CR LF; the keys
-  // of a group of which one value differs from the file's (the three run settings, the
-  // window's place) set in their lines, or added at the end.
+  // of a group of which one value differs from the file's (the three run settings, the two
+  // batch settings, the window's place) set in their lines, or added at the end.
   std::string Bytes(const ProgramSettings& now) const;
 
  private:

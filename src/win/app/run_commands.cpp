@@ -138,19 +138,23 @@ bool Running(const ActiveRun& run) {
   return false;
 }
 
-// The start's rows by their tags, its script written over `temp_file` and AutoCAD started on
-// it. A failure is the engine's to answer; its box waits for the end of the carrying.
+// The start's rows by their tags, its script written over its script file (`temp_file` for
+// the first AutoCAD at once) and AutoCAD started on it. A failure is the engine's to answer;
+// its box waits for the end of the carrying.
 void StartDrawings(Application& app, ActiveRun& run, const RunAction& action) {
   const EnvironmentSettings& settings = app.settings;
-  // The environment dialog may have changed the script's path since the run began.
-  if (!CheckScriptPathFits(app.owner(), settings, run.boxes)) {
+  const std::string script = StartScriptPath(settings.temp_file.view(), action.slot);
+  // The environment dialog may have changed the path since the run began; the names of the
+  // other AutoCADs' scripts are longer.
+  const std::optional<std::string> command_line = AutoCadCommandLine(script);
+  if (!command_line) {
+    run.boxes.Tell(app.owner(), kScriptPathTooLongText, kCannotStartTitle, Icon::kWarning);
     return Queue(run, run.engine.OnScriptNotWritten(action.start));
   }
   std::vector<int> rows;
   for (RowTag tag : action.tags) {
     if (const int row = app.rows->FindRowByTag(tag); row >= 0) rows.push_back(row);
   }
-  const std::string script(settings.temp_file.view());
   const bool unmark = run.engine.plan().mode != RunMode::kAllScript;
   if (!WriteStartScript(app.owner(), *app.rows, rows, script, app.current_items(), settings,
                         run.boxes, unmark)) {
@@ -159,7 +163,7 @@ void StartDrawings(Application& app, ActiveRun& run, const RunAction& action) {
   const std::shared_ptr<RunMailbox> mailbox = run.mailbox;
   const int start = action.start;
   std::unique_ptr<WatchedProcess> process = app.launcher->StartWatched(
-      std::string(settings.autocad_file.view()), *AutoCadCommandLine(script), action.limit_ms,
+      std::string(settings.autocad_file.view()), *command_line, action.limit_ms,
       [mailbox, start](const ProcessReport& report) { mailbox->Post(start, report); });
   if (!process) {
     run.boxes.Tell(app.owner(), kCannotStartText, kCannotStartTitle, Icon::kNone);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/list/row_marks.h"
+#include "core/script/autocad_run.h"
 #include "support/fakes/in_memory_row_store.h"
 #include "support/step_clock.h"
 #include "support/temp_folder.h"
@@ -23,10 +24,10 @@ using Tags = std::vector<RowTag>;
 
 using testing::StepClock;
 
-// Rows by tag 1..3 (a.dwg, b.dwg, c.dwg); the shell's side of each action as a line of `log`.
+// Rows by tag 1..5 (a.dwg … e.dwg); the shell's side of each action as a line of `log`.
 struct Harness {
   explicit Harness(RunPlan plan) {
-    for (RowTag tag : {1, 2, 3})
+    for (RowTag tag : {1, 2, 3, 4, 5})
       rows[tag] = DrawingFacts{std::string(1, 'a' + tag - 1) + ".dwg", {}, {}};
     engine = std::make_unique<RunEngine>(std::move(plan), clock, [this](RowTag tag) {
       const auto found = rows.find(tag);
@@ -42,6 +43,7 @@ struct Harness {
           log.push_back("start");
           for (RowTag tag : action.tags) log.back() += " " + std::to_string(tag);
           log.back() += " /" + std::to_string(action.limit_ms);
+          if (action.slot > 0) log.back() += " #" + std::to_string(action.slot);
           Take(engine->OnProcessStarted(last));
           break;
         case RunAction::Kind::kEndProcess:
@@ -61,6 +63,7 @@ struct Harness {
           }
           break;
         case RunAction::Kind::kProgress:
+          progress = action.progress;
           break;
         case RunAction::Kind::kDone:
           log.push_back("done");
@@ -72,10 +75,15 @@ struct Harness {
   }
   // Words for what happens: AutoCAD's doing ("exit0", "killed": ended by us), the user's
   // ("stop", "yes", "no", "del2": row 2 deleted), the shell's ("fail", "unwritten", "limit",
-  // "pause", "abort": the window closes).
+  // "pause", "abort": the window closes). "@N" after a word of AutoCAD's or the shell's names
+  // start N; without it, the start begun last.
   void Run(std::string_view events) {
     std::istringstream words{std::string(events)};
     for (std::string w; words >> w;) {
+      if (const std::size_t at = w.find('@'); at != std::string::npos) {
+        last = std::stoi(w.substr(at + 1));
+        w.resize(at);
+      }
       if (w == "fail") Take(engine->OnStartFailed(last));
       if (w == "unwritten") Take(engine->OnScriptNotWritten(last));
       if (w.starts_with("exit") || w == "killed") {
@@ -99,6 +107,7 @@ struct Harness {
   Texts log;
   Texts record;
   RunSummary summary;
+  RunProgressView progress;
 };
 
 RunPlan PerRow(RunMode mode, int limit = 0, Tags left_out = {}) {
@@ -267,7 +276,47 @@ TEST(RunEngine, StopAsksOnceAndTheStartButtonNamesItsRows) {
   const RunPlan plan = PlanScriptRun(rows, ScriptRowScope::kSelectedOrAll, {});
   EXPECT_EQ(plan.mode, RunMode::kSelectedScript);
   EXPECT_EQ(plan.starts[0].tags, (Tags{7, 9}));
-  EXPECT_EQ(PlanPerRowRun(rows, kLoop, {}, 2).starts.size(), 1u);
+}
+
+// Batches: N drawings a start, K AutoCADs at once, each start a pause after the one before and
+// on a script file of its own; a start that does not end well takes each of its drawings.
+TEST(RunEngine, BatchesGroupRowsIntoStartsAndSpreadAStartsOutcome) {
+  InMemoryRowStore rows;
+  rows.InsertColumn(0, "c", 50);
+  for (RowTag tag : {1, 2, 3, 4, 5}) rows.InsertRow(rows.RowCount(), "x.dwg", 0, tag);
+  const RunSettings batches{10, true, true, 2, 2};
+  const RunPlan plan = PlanPerRowRun(rows, kLoop, batches);
+  EXPECT_EQ(plan.parallel, 2);
+  ASSERT_EQ(plan.starts.size(), 3u);
+  EXPECT_EQ(plan.starts[1].tags, (Tags{3, 4}));
+  EXPECT_EQ(plan.starts[2].tags, (Tags{5}));
+  // The timed run stays one drawing a tick; out-of-range values are brought into range.
+  EXPECT_EQ(PlanPerRowRun(rows, kTimed, batches).starts.size(), 5u);
+  EXPECT_EQ(PlanPerRowRun(rows, kTimed, batches).parallel, 1);
+  EXPECT_EQ(PlanPerRowRun(rows, kLoop, {0, true, true, 99, 0}).starts.size(), 1u);
+  EXPECT_EQ(PlanPerRowRun(rows, kLoop, {0, true, true, 99, 0}).parallel, 1);
+
+  Harness h(plan);
+  h.Run("pause");
+  ASSERT_EQ(h.progress.running_starts.size(), 2u);
+  EXPECT_EQ(h.progress.drawings_total, 5);
+  EXPECT_EQ(h.progress.running_starts[1].first, 3);
+  EXPECT_EQ(h.progress.running_starts[1].last, 4);
+  EXPECT_EQ(h.progress.running_starts[1].drawing, "c.dwg");
+  h.Run("limit@0 exit0@1 killed@0 pause exit3@2");
+  EXPECT_EQ(h.log, (Texts{"start 1 2 /20000", "pause 500", "start 3 4 /20000 #1", "end 0 0",
+                          "pause 500", "start 5 /10000", "done 1 2 5"}));
+  EXPECT_EQ(h.record, (Texts{"c.dwg 完了 0", "d.dwg 完了 0", "a.dwg 時間切れ ", "b.dwg 時間切れ ",
+                             "e.dwg 異常終了 3"}));
+  EXPECT_EQ(h.summary.status_text, "前回の実行: 5件中3件 失敗");
+
+  const std::pair<std::pair<const char*, int>, const char*> names[] = {
+      {{"C:\\作業 表\\atc print.scr", 0}, "C:\\作業 表\\atc print.scr"},
+      {{"C:\\作業 表\\atc print.scr", 1}, "C:\\作業 表\\atc print_2.scr"},
+      {{"C:\\a.b\\run", 2}, "C:\\a.b\\run_3"},
+      {{"run.scr", 7}, "run_8.scr"},
+  };
+  for (const auto& [given, name] : names) EXPECT_EQ(StartScriptPath(given.first, given.second), name);
 }
 
 // Fault 13: lines are kept while the record cannot be written, and each starts a line.

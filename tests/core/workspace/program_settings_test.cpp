@@ -54,6 +54,10 @@ TEST(ProgramSettings, ValuesFallBackWhenMissingMalformedOrOutOfRange) {
       // Blanks around the key and the value, and a byte order mark, as an editor leaves them.
       {" run_time_limit = 7 \r\n\trun_record\t=\t0", {7, true, false}, {}},
       {"\xEF\xBB\xBFrun_time_limit=9", {9, true, true}, {}},
+      {"run_drawings_per_start=50\nrun_parallel=８", {0, true, true, 50, 8}, {}},
+      {"run_drawings_per_start=0\nrun_parallel=9",
+       {0, true, true, 1, 1},
+       {"run_drawings_per_start", "run_parallel"}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(file.Parse(c.bytes).run, c.expected) << c.bytes;
@@ -72,6 +76,10 @@ TEST(ProgramSettings, WritesOnlyTheGroupsThatChanged) {
   settings = file.read();
   settings.main_window = WindowPlace{-8, 0, 640, 480, true};
   EXPECT_EQ(file.Bytes(settings), " run_record = 0 \r\nmain_window=-8,0,640,480,1\r\n");
+  settings = file.read();
+  settings.run.parallel = 2;  // the batch pair is its own group
+  EXPECT_EQ(file.Bytes(settings),
+            " run_record = 0 \r\nmain_window=bad\r\nrun_drawings_per_start=1\r\nrun_parallel=2\r\n");
 }
 
 }  // namespace

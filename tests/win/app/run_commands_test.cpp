@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -380,36 +381,88 @@ TEST_F(RunCommandsTest, TheEndOfTheSessionEndsAutoCadRecordsAndSavesEverything) 
   EXPECT_TRUE(prompter_.shown.empty());
 }
 
+// Twelve drawings, four a start, two AutoCADs at once; the second start hangs past its limit.
+// The other starts go on, each on its own script file; the hanging start's four drawings are
+// 時間切れ and selected.
+TEST_F(RunCommandsTest, BatchesOfFourOnTwoAutoCadsGoOnPastAStartThatHangs) {
+  for (const char* name : {"d", "e", "f", "g", "h", "i", "j", "k", "l"}) {
+    const std::string file = std::string(name) + ".dwg";
+    const int row = app_.rows->InsertRow(app_.rows->RowCount(), file, kIconDwg, app_.tags.Next());
+    app_.rows->SetCell(row, 1, drawings_.path());
+    app_.rows->SetCell(row, 2, "PDF,A");
+    drawings_.Write(file, "drawing");
+  }
+  app_.program_settings.run = RunSettings{1, true, true, 4, 2};
+  cad_.Write("standin.hang", "e.dwg");
+  MakeStandInWait(cad_, 300);  // the first start still runs when the second begins
+  Run(IDM_RUN_PER_ROW);
+  const auto runs = StandInRuns(cad_);
+  ASSERT_EQ(runs.size(), 3u);
+  const auto blocks = [&](std::initializer_list<const char*> names) {
+    std::string script;
+    for (const char* name : names) script += "open \"" + drawings_.File(name) + "\"\r\n";
+    return script + "open \"C:\\END\\end.dwg\"\r\nquit\r\n";
+  };
+  EXPECT_EQ(runs[0].script, blocks({"a.dwg", "b.dwg", "c.dwg", "d.dwg"}));
+  EXPECT_EQ(runs[1].script, blocks({"e.dwg", "f.dwg", "g.dwg", "h.dwg"}));
+  EXPECT_EQ(runs[2].script, blocks({"i.dwg", "j.dwg", "k.dwg", "l.dwg"}));
+  EXPECT_EQ(runs[0].script_path, work_.File("run.scr"));
+  EXPECT_EQ(runs[1].script_path, work_.File("run_2.scr"));
+  EXPECT_EQ(runs[2].script_path, work_.File("run.scr"));  // the first AutoCAD's, free again
+  EXPECT_FALSE(runs[1].ended);
+  Texts expected;
+  for (const char* name : {"a.dwg", "b.dwg", "c.dwg", "d.dwg", "i.dwg", "j.dwg", "k.dwg", "l.dwg"})
+    expected.push_back(Tail(name, "完了", "0"));
+  for (const char* name : {"e.dwg", "f.dwg", "g.dwg", "h.dwg"})
+    expected.push_back(Tail(name, "時間切れ", ""));
+  EXPECT_EQ(RecordFrom(1), expected);
+  EXPECT_EQ(Selected(), (std::vector<int>{4, 5, 6, 7}));
+  EXPECT_EQ(prompter_.shown, (Boxes{Summary("12件中4件が正常に終了しませんでした。\r\n"
+                                            "それらの行を選択してあります。")}));
+}
+
 TEST_F(RunCommandsTest, RunSettingsShowTheDefaultsRefuseABadLimitAndKeepWhatOkTakes) {
   Texts shown;
   std::vector<WindowRef> dialogs;
-  const auto fill = [&](const char* limit) {
-    return [&shown, &dialogs, limit](HWND dialog) {
+  const auto fill = [&](const char* limit, const char* per_start, const char* parallel) {
+    return [&shown, &dialogs, limit, per_start, parallel](HWND dialog) {
       dialogs.push_back(reinterpret_cast<WindowRef>(dialog));
       shown.push_back(WindowText(GetDlgItem(dialog, IDC_RUN_LIMIT)) +
                       (IsDlgButtonChecked(dialog, IDC_RUN_CHECK_MISSING) ? " check" : "") +
-                      (IsDlgButtonChecked(dialog, IDC_RUN_RECORD) ? " record" : ""));
+                      (IsDlgButtonChecked(dialog, IDC_RUN_RECORD) ? " record " : " ") +
+                      WindowText(GetDlgItem(dialog, IDC_RUN_PER_START)) + "/" +
+                      WindowText(GetDlgItem(dialog, IDC_RUN_PARALLEL)));
       SetDlgItemTextA(dialog, IDC_RUN_LIMIT, limit);
+      SetDlgItemTextA(dialog, IDC_RUN_PER_START, per_start);
+      SetDlgItemTextA(dialog, IDC_RUN_PARALLEL, parallel);
       CheckDlgButton(dialog, IDC_RUN_RECORD, BST_UNCHECKED);
       SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RUN_OK, BN_CLICKED), 0);
       if (IsWindowVisible(dialog))
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RUN_CANCEL, 0), 0);
     };
   };
-  {
-    ModalAnswerer refused("実行の設定", fill("86401"));
+  const std::array<const char*, 3> refused[] = {
+      {"86401", "1", "1"}, {"10", "51", "1"}, {"10", "1", "9"}};
+  for (const auto& [limit, per_start, parallel] : refused) {
+    ModalAnswerer answer("実行の設定", fill(limit, per_start, parallel));
     Command(IDM_RUN_SETTINGS);
   }
   {
-    ModalAnswerer taken("実行の設定", fill("120"));
+    ModalAnswerer taken("実行の設定", fill("120", "１０", "4"));
     Command(IDM_RUN_SETTINGS);
   }
-  EXPECT_EQ(shown, (Texts{"0 check record", "0 check record"}));
-  ASSERT_EQ(dialogs.size(), 2u);
-  EXPECT_EQ(prompter_.shown, (Boxes{Box(dialogs[0], "制限時間は0～86400秒で入力して下さい。",
-                                        "入力エラー", Icon::kWarning)}));
+  EXPECT_EQ(shown, Texts(4, "0 check record 1/1"));
+  ASSERT_EQ(dialogs.size(), 4u);
+  EXPECT_EQ(prompter_.shown,
+            (Boxes{Box(dialogs[0], "制限時間は0～86400秒で入力して下さい。", "入力エラー",
+                       Icon::kWarning),
+                   Box(dialogs[1], "１回の起動の図面数は1～50で入力して下さい。", "入力エラー",
+                       Icon::kWarning),
+                   Box(dialogs[2], "同時に動かすAutoCADの数は1～8で入力して下さい。", "入力エラー",
+                       Icon::kWarning)}));
   EXPECT_EQ(app_.program_file.Bytes(app_.program_settings),
-            "run_time_limit=120\r\nrun_check_missing=1\r\nrun_record=0\r\n");
+            "run_time_limit=120\r\nrun_check_missing=1\r\nrun_record=0\r\n"
+            "run_drawings_per_start=10\r\nrun_parallel=4\r\n");
 }
 
 TEST_F(RunCommandsTest, RunSettingsHelpOpensItsPageAndEnterIsOk) {
