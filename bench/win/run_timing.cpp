@@ -3,7 +3,9 @@
 // missing check, the run record), with the CAD stand-in, which exits at once, against bare
 // CreateProcessA and a wait on the same program. Time per row minus the 500 ms pause minus the
 // time in AutoCAD's process is what the program adds. Prints figures; asserts nothing.
-// Run under Wine: tools/wine-run.sh drawlot_run_timing.exe [STAND-IN]
+// With --batches: 100 drawings with the stand-in made to behave like AutoCAD (1.5 s to start,
+// 0.1 s a drawing), for several (drawings per start, AutoCADs at once), and each speed-up.
+// Run under Wine: tools/wine-run.sh drawlot_run_timing.exe [--batches] [STAND-IN]
 #include <windows.h>
 
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include <string>
 
 #include "core/list/list_rows.h"
+#include "core/list/row_marks.h"
 #include "core/script/autocad_run.h"
 #include "resources/resource_ids.h"
 #include "support/script_items.h"
@@ -86,10 +89,85 @@ double BareProcessMilliseconds(const std::string& program, const std::string& li
 
 }  // namespace
 
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  const HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+// The main window over `work` with kRows rows whose drawings are there.
+HWND OpenWindow(drawlot::Application& app, const std::string& work, const std::string& program) {
+  drawlot::RegisterMainWindowClass(app.instance);
+  const HWND window = drawlot::CreateMainWindow(app);
+  if (const HWND environment = FindWindowA("#32770", "環境設定")) DestroyWindow(environment);
+  app.items.sets[0].items = drawlot::testing::Slots(
+      {Item().display(1), Item().display(2), Item().output(1).command("open")});
+  drawlot::BuildColumns(*app.rows, app.current_items());
+  for (int i = 0; i < kRows; ++i) {
+    const std::string name = "drawing" + std::to_string(i) + ".dwg";
+    WriteBytes(work + "\\" + name, "");
+    const int row = app.rows->InsertRow(i, name, drawlot::kIconDwg, app.tags.Next());
+    app.rows->SetCell(row, 1, work);
+  }
+  app.settings.autocad_file = program;
+  app.settings.temp_file = work + "\\run.scr";
+  app.settings.end_file_dwg = work + "\\end.dwg";
+  return window;
+}
+
+// 毎行(１処理) over every row, to its end, as the message loop runs it; its wall time in ms.
+double RunEveryRow(drawlot::Application& app, HWND window) {
+  for (int row = 0; row < app.rows->RowCount(); ++row) drawlot::UnmarkRow(*app.rows, row);
+  const double start = Now();
+  SendMessageA(window, WM_COMMAND, IDM_RUN_PER_ROW, 0);
+  MSG message;
+  while (app.run && GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return Now() - start;
+}
+
+// The stand-in made to behave like a real AutoCAD, scaled down: 1.5 s to start, 0.1 s a
+// drawing. Wall time of 100 drawings for each (drawings per start, AutoCADs at once).
+int Batches(const std::string& standin, const std::string& work) {
+  const std::string cad = MakeFolder("drawlot batch timing cad");
+  const std::string program = cad + "\\acad.exe";
+  if (!CopyFileA(standin.c_str(), program.c_str(), FALSE)) {
+    std::printf("cannot copy %s\n", standin.c_str());
+    return 1;
+  }
+  WriteBytes(cad + "\\standin.wait", "1500");
+  WriteBytes(cad + "\\standin.per_drawing", "100");
+  NoPrompts prompter;
+  drawlot::Application app(work, prompter, GetModuleHandleA(nullptr));
+  const HWND window = OpenWindow(app, work, program);
+  const std::pair<int, int> shapes[] = {{1, 1}, {5, 1}, {10, 1}, {5, 2}, {10, 4}};
+  double first = 0;
+  std::printf("100 drawings, AutoCAD 1.5 s to start and 0.1 s a drawing\n");
+  for (const auto& [per_start, parallel] : shapes) {
+    app.program_settings.run = drawlot::RunSettings{0, true, false, per_start, parallel};
+    const double ms = RunEveryRow(app, window);
+    if (first == 0) first = ms;
+    std::printf("  %2d a start, %d at once   %8.1f s   %5.1f x\n", per_start, parallel, ms / 1000,
+                first / ms);
+  }
+  DestroyWindow(window);
+  return 0;
+}
+
 int main(int argc, char** argv) {
+  const bool batches = argc > 1 && std::string(argv[1]) == "--batches";
+  if (batches) {
+    --argc;
+    ++argv;
+  }
   const std::string program =
       argc > 1 ? argv[1] : OwnFolder() + "\\..\\win\\drawlot_cad_standin.exe";
   const std::string work = MakeFolder("drawlot run timing");
+  if (batches) return Batches(program, work);
   const double bare = BareProcessMilliseconds(program, " /b \"" + work + "\\run.scr\"");
   if (bare < 0) {
     std::printf("cannot start %s\n", program.c_str());
@@ -100,33 +178,9 @@ int main(int argc, char** argv) {
   auto owned = std::make_unique<TimedLauncher>();
   TimedLauncher& launcher = *owned;
   app.launcher = std::move(owned);
-  drawlot::RegisterMainWindowClass(app.instance);
-  const HWND window = drawlot::CreateMainWindow(app);
-  if (const HWND environment = FindWindowA("#32770", "環境設定")) DestroyWindow(environment);
-  app.items.sets[0].items = drawlot::testing::Slots(
-      {Item().display(1), Item().display(2), Item().output(1).command("open")});
-  drawlot::BuildColumns(*app.rows, app.current_items());
-  for (int i = 0; i < kRows; ++i) {
-    const std::string name = "drawing" + std::to_string(i) + ".dwg";
-    const HANDLE file = CreateFileA((work + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                    CREATE_ALWAYS, 0, nullptr);
-    CloseHandle(file);
-    const int row = app.rows->InsertRow(i, name, drawlot::kIconDwg, app.tags.Next());
-    app.rows->SetCell(row, 1, work);
-  }
-  app.settings.autocad_file = program;
-  app.settings.temp_file = work + "\\run.scr";
-  app.settings.end_file_dwg = work + "\\end.dwg";
+  const HWND window = OpenWindow(app, work, program);
   app.program_settings.run = drawlot::RunSettings{60, true, true};
-
-  const double start = Now();
-  SendMessageA(window, WM_COMMAND, IDM_RUN_PER_ROW, 0);
-  MSG message;
-  while (app.run && GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  const double per_row = (Now() - start) / kRows;
+  const double per_row = RunEveryRow(app, window) / kRows;
   const double pauses = drawlot::kRunPauseMilliseconds * (kRows - 1.0) / kRows;
   std::printf("rows run                          %d (%d left selected)\n", kRows,
               app.rows->SelectedCount());

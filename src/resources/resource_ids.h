@@ -240,3 +240,4 @@
 // The keys of the list are an accelerator table made at start from the table in
 // win/app/main_keys.cpp; the menu items show their keys after a tab.
 #define IDM_UNDO 38100  // "元に戻す(&U)" at the end of the 編集 menu
+#define IDM_SELECT_CHANGED 38101  // "前回の印刷後に変更された図面を選択(&R)", after it

@@ -14,7 +14,9 @@
 // before it writes "[ended]" and ends, so that a test sees whether its starter waited. With a
 // file "standin.hang" beside it, a script that names the drawing that file holds makes it hang
 // (as AutoCAD stopped at a dialog) until it is ended from outside; with "standin.exit" it ends
-// with the exit code that file holds instead of 0.
+// with the exit code that file holds instead of 0. With "standin.per_drawing" it waits that
+// many milliseconds more for each drawing the script opens (the trailer's end drawing aside),
+// as AutoCAD plots them one after the other.
 #include <windows.h>
 
 #include <cstdlib>
@@ -89,6 +91,14 @@ int main() {
   }
   if (const auto wait = ReadWhole(folder + "\\standin.wait")) {
     Sleep(static_cast<DWORD>(std::atoi(wait->c_str())));
+  }
+  if (const auto per_drawing = ReadWhole(folder + "\\standin.per_drawing"); per_drawing && script) {
+    int opens = -1;  // the trailer opens the end drawing
+    for (std::size_t at = script->find("open "); at != std::string::npos;
+         at = script->find("open ", at + 1)) {
+      if (at == 0 || (*script)[at - 1] == '\n') ++opens;
+    }
+    if (opens > 0) Sleep(static_cast<DWORD>(opens * std::atoi(per_drawing->c_str())));
   }
   Append(log, "[ended]\r\n");
   const auto code = ReadWhole(folder + "\\standin.exit");

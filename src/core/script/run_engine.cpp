@@ -122,8 +122,8 @@ RunRecordLine RunEngine::LineOf(const DrawingFacts& facts, RunResult result, std
 // A drawing the run passes by without a process: left out, deleted, or never reached.
 void RunEngine::RecordPassed(RunActions& out, RowTag tag, RunResult result) {
   results_.emplace_back(tag, result);
-  if (!plan_.settings.record) return;
   RunAction action = Act(RunAction::Kind::kRecord);
+  action.tags.push_back(tag);
   action.lines.push_back(LineOf(FactsOf(tag), result, {}, clock_.Now(), clock_.Milliseconds()));
   out.push_back(std::move(action));
 }
@@ -147,16 +147,12 @@ void RunEngine::RecordStart(RunActions& out, int start, RunResult result,
   state.status = StartStatus::kOver;
   last_result_ = result;
   for (RowTag tag : state.live) results_.emplace_back(tag, result);
-  if (!plan_.settings.record) return;
+  // One line a drawing, a single script's too: each with what its process came to.
   RunAction action = Act(RunAction::Kind::kRecord);
-  if (SingleScript()) {
-    const DrawingFacts facts{std::to_string(state.live.size()) + " 図面", {}, {}};
-    action.lines.push_back(LineOf(facts, result, exit_code, state.started_at, state.started_ms));
-  } else {
-    for (RowTag tag : state.live) {
-      action.lines.push_back(
-          LineOf(FactsOf(tag), result, exit_code, state.started_at, state.started_ms));
-    }
+  action.tags = state.live;
+  for (RowTag tag : state.live) {
+    action.lines.push_back(
+        LineOf(FactsOf(tag), result, exit_code, state.started_at, state.started_ms));
   }
   out.push_back(std::move(action));
 }

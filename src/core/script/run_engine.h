@@ -111,7 +111,8 @@ struct RunAction {
     kEndProcess,     // end the process of `start` (`reason`); then OnProcessEnded(ended_by_us)
     kArmPause,       // a one-shot timer of `milliseconds`; then OnPauseOver
     kAskEndAutoCad,  // "AutoCADを終了させますか？" on the progress window; then OnStopAnswer
-    kRecord,         // append `lines` to the record (RunRecordQueue)
+    kRecord,         // `lines`, one a drawing of `tags`: into the journal, then (when the
+                     // settings say so) the record
     kProgress,       // show `progress`
     kDone,           // the run is over: `summary`; the input back, the progress window closed
   };

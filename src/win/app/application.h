@@ -116,6 +116,8 @@ struct Application {
   // How the last run ended and what the last drop left out, side by side in the status bar.
   std::string last_run_status;
   std::string drop_report;
+  // What "前回の印刷後に変更された図面を選択" chose, after them.
+  std::string selection_report;
   // The disks added drawings come from, and the search texts.
   DrawingSources drawing_sources;
 

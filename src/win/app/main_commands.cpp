@@ -205,6 +205,8 @@ constexpr std::array kCommands = {
     Command{.menu_id = IDM_UNDO,
             .keys = Key('Z', true, "Ctrl+Z"),
             .run = [](Application& app, int) { UndoCommand(app); }},
+    Command{.menu_id = IDM_SELECT_CHANGED,
+            .run = [](Application& app, int) { SelectChangedDrawingsCommand(app); }},
     // スタート
     Command{.menu_id = IDM_RUN_ALL,
             .run = [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kAll); }},

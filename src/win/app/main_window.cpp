@@ -135,6 +135,8 @@ bool OnCreate(Application& app) {
   StartPrinterEnumeration(app);
   app.row_buffer.Clear();
   LoadSavedList(app);
+  // A run cut off last time is asked about once the window is up and its boxes are shown.
+  PostMessageA(app.main_window, kPickUpRunMessage, 0, 0);
   AllowStartupPrinters(app);
   DragAcceptFiles(app.main_window, TRUE);
   return true;
@@ -286,6 +288,9 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
     case kRunStopMessage:
       RunStopPressed(app);
       return 0;
+    case kPickUpRunMessage:
+      PickUpCutOffRun(app);
+      return 0;
     case WM_CLOSE:
       OnClose(app);
       return 0;
@@ -371,11 +376,13 @@ void RefreshStatusBar(const Application& app) {
   SendMessageA(app.status_bar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(folder.c_str()));
   SendMessageA(app.status_bar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(title.c_str()));
   SendMessageA(app.status_bar, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(kStatusBarBrand));
-  // Part 3, empty until then, says how the last run ended and, after it, what the last drop
-  // left out: each text keeps its place, neither wipes the other.
-  std::string part3 = app.last_run_status;
-  if (!part3.empty() && !app.drop_report.empty()) part3 += "　";
-  part3 += app.drop_report;
+  // Part 3, empty until then, says how the last run ended, what the last drop left out and what
+  // the last selection of changed drawings chose: each text keeps its place.
+  std::string part3;
+  for (const std::string* text : {&app.last_run_status, &app.drop_report, &app.selection_report}) {
+    if (!part3.empty() && !text->empty()) part3 += "　";
+    part3 += *text;
+  }
   SendMessageA(app.status_bar, SB_SETTEXTA, kRunStatusPart,
                reinterpret_cast<LPARAM>(part3.c_str()));
 }

@@ -11,9 +11,12 @@
 #include "core/list/list_file.h"
 #include "core/list/row_marks.h"
 #include "core/script/autocad_run.h"
+#include "core/script/run_history.h"
+#include "core/script/run_journal.h"
 #include "core/text/file_io.h"
 #include "resources/resource_ids.h"
 #include "win/app/main_window.h"
+#include "win/app/printer_startup.h"
 #include "win/platform/input_off.h"
 #include "win/platform/local_clock.h"
 #include "win/script/run_progress_window.h"
@@ -119,6 +122,10 @@ struct ActiveRun {
   bool showing = false;  // a box of the run is open
   bool silent = false;   // ended at once: nothing more is shown
   std::optional<RunSummary> summary;
+  // The journal "drawlot_run.pending": its drawings, in order, by their tags; whether it is
+  // still written.
+  std::vector<RowTag> journal_tags;
+  bool journal_kept = false;
 };
 
 void ActiveRunDeleter::operator()(ActiveRun* run) const {
@@ -179,6 +186,21 @@ void StartDrawings(Application& app, ActiveRun& run, const RunAction& action) {
   Queue(run, run.engine.OnProcessStarted(start));
 }
 
+// Each drawing's outcome into the journal first, then into the record: a cut between the two
+// then loses nothing, where the other order would plot the drawing again.
+void RecordLines(Application& app, ActiveRun& run, const RunAction& action) {
+  if (run.journal_kept) {
+    for (std::size_t i = 0; i < action.lines.size() && i < action.tags.size(); ++i) {
+      const auto found = std::find(run.journal_tags.begin(), run.journal_tags.end(), action.tags[i]);
+      if (found == run.journal_tags.end()) continue;
+      const int position = static_cast<int>(found - run.journal_tags.begin()) + 1;
+      run.journal_kept = AppendRunJournal(app.startup_folder, position, action.lines[i]);
+    }
+  }
+  // Lines that cannot be written now are kept and go first next time.
+  if (run.engine.plan().settings.record) app.run_record.Append(action.lines);
+}
+
 void CarryOut(Application& app, ActiveRun& run, const RunAction& action) {
   switch (action.kind) {
     case RunAction::Kind::kStart:
@@ -193,8 +215,7 @@ void CarryOut(Application& app, ActiveRun& run, const RunAction& action) {
       run.ask = true;
       return;
     case RunAction::Kind::kRecord:
-      // Lines that cannot be written now are kept and go first next time.
-      app.run_record.Append(action.lines);
+      RecordLines(app, run, action);
       return;
     case RunAction::Kind::kProgress:
       if (run.progress) run.progress->Show(action.progress);
@@ -252,6 +273,8 @@ void FinishRun(Application& app) {
   if (run->progress) run->progress->Close();
   const bool silent = run->silent;
   const RunSummary summary = run->summary.value_or(RunSummary{});
+  // Ended, not cut off: nothing to pick up at the next start.
+  if (run->journal_kept || !run->journal_tags.empty()) RemoveRunJournal(app.startup_folder);
   run.reset();
   const bool record_trouble = app.run_record.TakeWriteFailed();
   if (silent) return;
@@ -348,10 +371,29 @@ bool LeaveOutMissing(Application& app, RunPlan& plan) {
   return true;
 }
 
+// The journal of the run: every drawing it will take, in order, so that a run cut off by a
+// crash, a power cut or a logoff can be picked up at the next start.
+void StartJournal(Application& app, ActiveRun& run) {
+  const RunPlan& plan = run.engine.plan();
+  for (const RunStart& start : plan.starts) {
+    run.journal_tags.insert(run.journal_tags.end(), start.tags.begin(), start.tags.end());
+  }
+  for (RowTag tag : plan.left_out) {
+    if (std::find(run.journal_tags.begin(), run.journal_tags.end(), tag) == run.journal_tags.end())
+      run.journal_tags.push_back(tag);
+  }
+  std::vector<std::string> drawings;
+  const RowFacts facts = FactsByTag(app);
+  for (RowTag tag : run.journal_tags) drawings.push_back(facts(tag).value_or(DrawingFacts{}).drawing);
+  if (drawings.empty()) return;
+  run.journal_kept = StartRunJournal(app.startup_folder, plan.mode, LocalTimeNow(), drawings);
+}
+
 void BeginRun(Application& app, RunPlan plan) {
   SaveListBeforeRun(app);
   if (plan.settings.record) RotateRunRecord(app.startup_folder);
   app.run.reset(new ActiveRun(app, std::move(plan)));
+  StartJournal(app, *app.run);
   // Only the timed run leaves the list to the user between its drawings.
   if (!app.run->timed) app.run->input_off.emplace(app.input_gate, app.main_window);
   Feed(app, app.run->engine.Start());
@@ -424,6 +466,62 @@ void EndRunNow(Application& app) {
     }
   }
   FinishRun(app);
+}
+
+void PickUpCutOffRun(Application& app) {
+  if (app.run) return;  // the journal there is the run's own
+  const JournalRead read = ReadRunJournal(app.startup_folder);
+  if (read.state == JournalState::kMissing) return;
+  if (read.state == JournalState::kEmpty) {
+    RemoveRunJournal(app.startup_folder);  // the run never got its start written
+    return;
+  }
+  WaitForStartupPrinters(app);  // the start-up boxes come first
+  if (read.state == JournalState::kUnreadable) {
+    app.prompter.Tell(app.owner(), kJournalUnreadableText, kJournalTitle, Icon::kWarning);
+    return;
+  }
+  const Message question{app.owner(), PickUpQuestion(read.journal), kJournalTitle,
+                         Buttons::kYesNo, Icon::kQuestion};
+  if (app.prompter.Show(question) == Answer::kYes) {
+    SelectRemainingRows(*app.rows, app.current_items(), read.journal);
+  }
+  // What the journal holds and the record lacks goes into the record; only then is the
+  // journal removed, so nothing is lost when the record cannot be written now.
+  if (!AddJournalToRecord(app.startup_folder, read.journal)) {
+    app.prompter.Tell(app.owner(), "実行記録 drawlot_run.csv に書き込めません。", "実行記録",
+                      Icon::kWarning);
+    return;
+  }
+  RemoveRunJournal(app.startup_folder);
+}
+
+namespace {
+
+// A file's last-write time in local time, to the second; nothing when it is not there.
+std::optional<LocalTime> LastWritten(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return std::nullopt;
+  }
+  FILETIME local{};
+  SYSTEMTIME time{};
+  if (!FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
+      !FileTimeToSystemTime(&local, &time)) {
+    return std::nullopt;
+  }
+  return LocalTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
+}
+
+}  // namespace
+
+void SelectChangedDrawingsCommand(Application& app) {
+  const PlotHistoryRead read = ReadPlotHistory(app.startup_folder);
+  const ChangedSelection chosen =
+      SelectWhatChanged(*app.rows, app.current_items(), read.history, LastWritten);
+  app.selection_report = ChangedSelectionText(chosen);
+  RefreshStatusBar(app);
 }
 
 void RunSettingsCommand(Application& app) {

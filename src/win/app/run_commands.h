@@ -39,6 +39,20 @@ bool MayCloseDuringRun(Application& app);
 // in progress, 未実行 for the rest). The window closes or the session ends.
 void EndRunNow(Application& app);
 
+// At start, once the list is there: a run cut off last time left its journal. Its question
+// (Yes: the drawings it did not finish become the selection), its lines the record lacks added,
+// and the journal removed; one that cannot be read is left as it is and said so.
+void PickUpCutOffRun(Application& app);
+inline constexpr UINT kPickUpRunMessage = WM_APP + 32;
+inline constexpr char kJournalTitle[] = "前回の実行";
+inline constexpr char kJournalUnreadableText[] =
+    "前回の実行の記録 drawlot_run.pending を読込出来ません。このファイルはそのまま残します。";
+
+// 編集 > 前回の印刷後に変更された図面を選択: the rows whose drawing was never plotted (no 完了 in
+// the record) or was written after its latest 完了 become the selection; the status bar says
+// how many of each.
+void SelectChangedDrawingsCommand(Application& app);
+
 // 環境設定 > 実行の設定.
 void RunSettingsCommand(Application& app);
 // 実行記録を開く: the record with the shell's program for .csv, else Notepad.

@@ -245,7 +245,7 @@ TEST(RunEngine, TheRecordHoldsEveryDrawing) {
        single,
        "exit0",
        {"start 1 3 /20000", "done 2"},
-       {"b.dwg 図面なし ", "2 図面 完了 0"},
+       {"b.dwg 図面なし ", "a.dwg 完了 0", "c.dwg 完了 0"},
        "前回の実行: 完了"},
       {"a single script never written", single, "unwritten", {"start 1 3 /20000", "done"}, {}},
       {"every drawing missing",

@@ -310,6 +310,7 @@ const struct Row {
     {IDM_RUN_SETTINGS, kNone, "dialog:実行の設定"},
     {IDM_OPEN_RUN_RECORD, kNone, "box:実行記録:実行記録はまだありません。"},
     {IDM_UNDO, Before::kAllDeleted, "marked:A.dwg"},  // the rows are back, as they were
+    {IDM_SELECT_CHANGED, kNone, "marked:b.dwg A.dwg c.dwg"},
     {IDM_QUIT, kNone, "closed"},
     {IDT_QUIT, kNone, "closed"},
     {IDC_CELL_EDIT_BOX, Before::kTextEditor, "A.dwg:B4/ | text editor open"},

@@ -216,11 +216,12 @@ TEST_F(RunCommandsTest, AMissingDrawingIsLeftOutAndStaysSelected) {
                        "見つからない図面を除いて実行しますか？\r\n（いいえ：何も実行しません）",
                        "図面なし", Icon::kQuestion, Buttons::kYesNo)}));
   EXPECT_EQ(Selected(), (std::vector<int>{1}));
-  // The drawing left out has its line too, before the script's.
+  // Every drawing has its line: the one left out first, then each of the script's.
   EXPECT_EQ(RecordTails(),
             (Texts{"開始,終了,秒,方式,図面,プリンタ,用紙,結果,終了コード",
                    "全スクリプト," + drawings_.File("b.dwg") + ",\"PDF,A\",,図面なし,",
-                   "全スクリプト,2 図面,,,完了,0"}));
+                   "全スクリプト," + drawings_.File("a.dwg") + ",\"PDF,A\",,完了,0",
+                   "全スクリプト," + drawings_.File("c.dwg") + ",\"PDF,A\",,完了,0"}));
   EXPECT_TRUE(folder_.Exists("listview.ini") || !app_.startup_reads.list_loaded);
 }
 
