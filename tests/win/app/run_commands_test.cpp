@@ -422,6 +422,43 @@ TEST_F(RunCommandsTest, BatchesOfFourOnTwoAutoCadsGoOnPastAStartThatHangs) {
                                             "それらの行を選択してあります。")}));
 }
 
+// A run cut off at its third drawing (its journal as a crash leaves it) is asked about at the
+// next start: Yes selects what it did not finish. Then a drawing written since its plot and one
+// never plotted are selected by 前回の印刷後に変更された図面を選択.
+TEST_F(RunCommandsTest, ACutOffRunIsPickedUpAndChangedDrawingsAreSelected) {
+  cad_.Write("standin.hang", "c.dwg");
+  Command(IDM_RUN_PER_ROW);
+  ASSERT_TRUE(PumpUntil([&] { return StandInRuns(cad_).size() == 3; }));
+  const std::string journal = folder_.Read("drawlot_run.pending");
+  EXPECT_EQ(journal.rfind("開始,毎行(１処理),", 0), 0u);
+  EndRunNow(app_);  // as a close answered Yes does
+  EXPECT_FALSE(folder_.Exists("drawlot_run.pending"));  // an ended run leaves none
+  // The start after a crash, on the same list: the journal is there.
+  folder_.Write("drawlot_run.pending", journal);
+  const std::size_t recorded = RecordTails().size();
+  prompter_.shown.clear();
+  prompter_.answers = {Answer::kYes};
+  PickUpCutOffRun(app_);
+  EXPECT_EQ(prompter_.shown,
+            (Boxes{Question("前回の実行は途中で終わりました（3件中2件が終了）。残りの1件を選択しますか？",
+                            "前回の実行")}));
+  EXPECT_EQ(Selected(), (std::vector<int>{2}));
+  EXPECT_FALSE(folder_.Exists("drawlot_run.pending"));
+  EXPECT_EQ(RecordTails().size(), recorded);  // the record had every line the journal holds
+
+  // a.dwg written an hour after its plot; b.dwg as it was plotted; c.dwg never plotted.
+  const HANDLE file = CreateFileA(drawings_.File("a.dwg").c_str(), FILE_WRITE_ATTRIBUTES, 0,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+  FILETIME later;
+  GetSystemTimeAsFileTime(&later);
+  reinterpret_cast<ULARGE_INTEGER&>(later).QuadPart += 36000000000ull;
+  SetFileTime(file, nullptr, nullptr, &later);
+  CloseHandle(file);
+  SelectChangedDrawingsCommand(app_);
+  EXPECT_EQ(Selected(), (std::vector<int>{0, 2}));
+  EXPECT_EQ(app_.selection_report, "変更 1件・未印刷 1件を選択しました");
+}
+
 TEST_F(RunCommandsTest, RunSettingsShowTheDefaultsRefuseABadLimitAndKeepWhatOkTakes) {
   Texts shown;
   std::vector<WindowRef> dialogs;
