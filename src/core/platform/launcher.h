@@ -45,7 +45,6 @@ class Launcher {
   // Starts `program` (a full path) with `command_line` and returns at once. False when it
   // cannot be started.
   virtual bool Start(const std::string& program, const std::string& command_line) = 0;
-
 };
 
 }  // namespace drawlot

@@ -40,7 +40,8 @@ RunPlan PlanPerRowRun(const RowStore& rows, RunMode mode, const RunSettings& set
   plan.mode = mode;
   plan.settings = settings;
   const bool batches = mode == RunMode::kPerRowLoop;
-  const int per_start = batches ? std::clamp(settings.drawings_per_start, 1, kMaxDrawingsPerStart) : 1;
+  const int per_start =
+      batches ? std::clamp(settings.drawings_per_start, 1, kMaxDrawingsPerStart) : 1;
   plan.parallel = batches ? std::clamp(settings.parallel, 1, kMaxParallel) : 1;
   const std::vector<RowTag> tags = TagsOf(rows, rows.NextSelectedRow() != kNoRow);
   const std::size_t size = static_cast<std::size_t>(per_start);

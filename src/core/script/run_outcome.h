@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-
 namespace drawlot {
 
 // The result of one drawing (or of one single-script run) as the record writes it.

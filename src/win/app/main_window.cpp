@@ -334,8 +334,8 @@ void SaveSettingsFilesAtExit(Application& app) {
   SaveSettingsAtExit(app.workspace(), app.startup_reads, app.prompter);
   SaveKeptSettingsSessionVersions(app.workspace(), app.startup_reads, now, app.kept_files);
   if (!app.run_record.Flush()) {
-    app.kept_files.SaveSessionVersion(app.startup_folder, kRunRecordFileName,
-                                      app.run_record.Kept(), now);
+    app.kept_files.SaveSessionVersion(app.startup_folder, kRunRecordFileName, app.run_record.Kept(),
+                                      now);
   }
 }
 

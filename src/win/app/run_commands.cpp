@@ -191,7 +191,8 @@ void StartDrawings(Application& app, ActiveRun& run, const RunAction& action) {
 void RecordLines(Application& app, ActiveRun& run, const RunAction& action) {
   if (run.journal_kept) {
     for (std::size_t i = 0; i < action.lines.size() && i < action.tags.size(); ++i) {
-      const auto found = std::find(run.journal_tags.begin(), run.journal_tags.end(), action.tags[i]);
+      const auto found =
+          std::find(run.journal_tags.begin(), run.journal_tags.end(), action.tags[i]);
       if (found == run.journal_tags.end()) continue;
       const int position = static_cast<int>(found - run.journal_tags.begin()) + 1;
       run.journal_kept = AppendRunJournal(app.startup_folder, position, action.lines[i]);
@@ -359,8 +360,7 @@ bool LeaveOutMissing(Application& app, RunPlan& plan) {
   for (const RunStart& start : plan.starts) {
     for (RowTag tag : start.tags) rows.push_back(app.rows->FindRowByTag(tag));
   }
-  const std::vector<int> missing =
-      MissingDrawings(*app.rows, app.current_items(), rows, FileThere);
+  const std::vector<int> missing = MissingDrawings(*app.rows, app.current_items(), rows, FileThere);
   if (missing.empty()) return true;
   if (!ConfirmLeavingOut(app.prompter, app.owner(), *app.rows, app.current_items(), missing)) {
     return false;
@@ -384,7 +384,8 @@ void StartJournal(Application& app, ActiveRun& run) {
   }
   std::vector<std::string> drawings;
   const RowFacts facts = FactsByTag(app);
-  for (RowTag tag : run.journal_tags) drawings.push_back(facts(tag).value_or(DrawingFacts{}).drawing);
+  for (RowTag tag : run.journal_tags)
+    drawings.push_back(facts(tag).value_or(DrawingFacts{}).drawing);
   if (drawings.empty()) return;
   run.journal_kept = StartRunJournal(app.startup_folder, plan.mode, LocalTimeNow(), drawings);
 }
@@ -443,9 +444,8 @@ void RunStopPressed(Application& app) {
 
 bool MayCloseDuringRun(Application& app) {
   if (!app.run) return true;
-  const Answer answer = app.prompter.Show(Message{app.owner(), kCloseDuringRunText,
-                                                  kRunLastsTitle, Buttons::kYesNo,
-                                                  Icon::kQuestion});
+  const Answer answer = app.prompter.Show(
+      Message{app.owner(), kCloseDuringRunText, kRunLastsTitle, Buttons::kYesNo, Icon::kQuestion});
   if (answer != Answer::kYes) return false;
   EndRunNow(app);
   return true;
@@ -481,8 +481,8 @@ void PickUpCutOffRun(Application& app) {
     app.prompter.Tell(app.owner(), kJournalUnreadableText, kJournalTitle, Icon::kWarning);
     return;
   }
-  const Message question{app.owner(), PickUpQuestion(read.journal), kJournalTitle,
-                         Buttons::kYesNo, Icon::kQuestion};
+  const Message question{app.owner(), PickUpQuestion(read.journal), kJournalTitle, Buttons::kYesNo,
+                         Icon::kQuestion};
   if (app.prompter.Show(question) == Answer::kYes) {
     SelectRemainingRows(*app.rows, app.current_items(), read.journal);
   }

@@ -39,7 +39,8 @@ class ProcessWaiter : public WatchedProcess {
   static void Wait(std::shared_ptr<Shared> shared, std::uint64_t limit_milliseconds,
                    ProcessReports reports) {
     if (limit_milliseconds > 0) {
-      const DWORD wait = static_cast<DWORD>(std::min<std::uint64_t>(limit_milliseconds, 0xFFFFFFFE));
+      const DWORD wait =
+          static_cast<DWORD>(std::min<std::uint64_t>(limit_milliseconds, 0xFFFFFFFE));
       if (WaitForSingleObject(shared->process, wait) == WAIT_TIMEOUT) {
         reports(ProcessReport{.deadline_passed = true});
       }

@@ -49,8 +49,8 @@ class ProgressDialog : public Dialog, public RunProgressWindow {
       SetItemText(IDC_RUN_ROW, "AutoCAD " + std::to_string(view.running_starts.size()) +
                                    " 台で実行中（全 " + std::to_string(view.drawings_total) +
                                    " 図面）");
-      const int done = view.running_starts.empty() ? view.drawings_total
-                                                   : view.running_starts.front().first - 1;
+      const int done =
+          view.running_starts.empty() ? view.drawings_total : view.running_starts.front().first - 1;
       SendMessageA(Item(IDC_RUN_BAR), PBM_SETRANGE32, 0, view.drawings_total);
       SendMessageA(Item(IDC_RUN_BAR), PBM_SETPOS, done, 0);
     } else if (view.drawings > 0) {

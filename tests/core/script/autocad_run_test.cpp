@@ -30,8 +30,9 @@ TEST(AutoCadCommandLine, HoldsA253BytePathAndRefusesALongerOne) {
   EXPECT_TRUE(CheckScriptPathFits(0x4321, settings, prompter));
   settings.temp_file = longest + "b";
   EXPECT_FALSE(CheckScriptPathFits(0x4321, settings, prompter));
-  EXPECT_EQ(prompter.shown, (std::vector<Message>{testing::Box(
-                                0x4321, kScriptPathTooLongText, kCannotStartTitle, Icon::kWarning)}));
+  EXPECT_EQ(prompter.shown,
+            (std::vector<Message>{
+                testing::Box(0x4321, kScriptPathTooLongText, kCannotStartTitle, Icon::kWarning)}));
 }
 
 }  // namespace

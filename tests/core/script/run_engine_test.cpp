@@ -316,7 +316,8 @@ TEST(RunEngine, BatchesGroupRowsIntoStartsAndSpreadAStartsOutcome) {
       {{"C:\\a.b\\run", 2}, "C:\\a.b\\run_3"},
       {{"run.scr", 7}, "run_8.scr"},
   };
-  for (const auto& [given, name] : names) EXPECT_EQ(StartScriptPath(given.first, given.second), name);
+  for (const auto& [given, name] : names)
+    EXPECT_EQ(StartScriptPath(given.first, given.second), name);
 }
 
 // Fault 13: lines are kept while the record cannot be written, and each starts a line.

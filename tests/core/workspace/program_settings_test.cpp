@@ -78,8 +78,9 @@ TEST(ProgramSettings, WritesOnlyTheGroupsThatChanged) {
   EXPECT_EQ(file.Bytes(settings), " run_record = 0 \r\nmain_window=-8,0,640,480,1\r\n");
   settings = file.read();
   settings.run.parallel = 2;  // the batch pair is its own group
-  EXPECT_EQ(file.Bytes(settings),
-            " run_record = 0 \r\nmain_window=bad\r\nrun_drawings_per_start=1\r\nrun_parallel=2\r\n");
+  EXPECT_EQ(
+      file.Bytes(settings),
+      " run_record = 0 \r\nmain_window=bad\r\nrun_drawings_per_start=1\r\nrun_parallel=2\r\n");
 }
 
 }  // namespace

@@ -135,8 +135,7 @@ class RunCommandsTest : public ::testing::Test {
     return PumpUntil([&] { return StandInRuns(cad_).size() >= count; });
   }
   Message Question(const char* text, const char* title) const {
-    return Box(reinterpret_cast<WindowRef>(window_), text, title, Icon::kQuestion,
-               Buttons::kYesNo);
+    return Box(reinterpret_cast<WindowRef>(window_), text, title, Icon::kQuestion, Buttons::kYesNo);
   }
   std::vector<int> Selected() const {
     std::vector<int> rows;
@@ -284,9 +283,9 @@ TEST_F(RunCommandsTest, ABoxOpenThroughATimedRunHoldsUpNothingAndTheWindowStaysO
   EXPECT_FALSE(under.enabled_under_box);
   AwaitRun(app_);
   const char* timed = "毎行(タイマ)";
-  EXPECT_EQ(RecordFrom(1), (Texts{Tail("a.dwg", "完了", "0", timed),
-                                  Tail("b.dwg", "時間切れ", "", timed),
-                                  Tail("c.dwg", "完了", "0", timed)}));
+  EXPECT_EQ(RecordFrom(1),
+            (Texts{Tail("a.dwg", "完了", "0", timed), Tail("b.dwg", "時間切れ", "", timed),
+                   Tail("c.dwg", "完了", "0", timed)}));
   EXPECT_TRUE(IsWindowEnabled(window_));
 }
 
@@ -307,12 +306,11 @@ TEST_F(RunCommandsTest, ATimedRunFollowsItsRowsByTagAndRefusesASecondRun) {
   EXPECT_NE(runs[0].script.find("a.dwg"), std::string::npos);
   EXPECT_NE(runs[1].script.find("c.dwg"), std::string::npos);
   const char* timed = "毎行(タイマ)";
-  EXPECT_EQ(RecordFrom(1), (Texts{Tail("a.dwg", "完了", "0", timed),
-                                  Tail("b.dwg", "行削除", "", timed),
-                                  Tail("c.dwg", "完了", "0", timed)}));
-  const Message refused =
-      Box(reinterpret_cast<WindowRef>(window_), "実行中です。終わるまでお待ち下さい。", "実行中",
-          Icon::kWarning);
+  EXPECT_EQ(RecordFrom(1),
+            (Texts{Tail("a.dwg", "完了", "0", timed), Tail("b.dwg", "行削除", "", timed),
+                   Tail("c.dwg", "完了", "0", timed)}));
+  const Message refused = Box(reinterpret_cast<WindowRef>(window_),
+                              "実行中です。終わるまでお待ち下さい。", "実行中", Icon::kWarning);
   EXPECT_EQ(prompter_.shown, (Boxes{refused, refused, refused}));
 
   Command(IDM_RUN_TIMED);  // c.dwg and a.dwg; the list goes after the first
@@ -320,8 +318,8 @@ TEST_F(RunCommandsTest, ATimedRunFollowsItsRowsByTagAndRefusesASecondRun) {
   Command(IDM_DELETE_ALL);
   AwaitRun(app_);
   EXPECT_EQ(StandInRuns(cad_).size(), 3u);
-  EXPECT_EQ(RecordFrom(4), (Texts{Tail("c.dwg", "完了", "0", timed),
-                                  Tail("a.dwg", "行削除", "", timed)}));
+  EXPECT_EQ(RecordFrom(4),
+            (Texts{Tail("c.dwg", "完了", "0", timed), Tail("a.dwg", "行削除", "", timed)}));
 }
 
 // Faults 6 and 12: rows never run are recorded and counted, never reported done.
@@ -340,11 +338,10 @@ TEST_F(RunCommandsTest, RowsNeverRunAreRecordedAndCountedNeverReportedDone) {
   expected.push_back(Tail("a.dwg", "起動失敗", ""));
   expected.insert(expected.end(), never.begin(), never.end());
   EXPECT_EQ(RecordFrom(1), expected);
-  EXPECT_EQ(prompter_.shown,
-            (Boxes{Box(owner, "実行スクリプトファイルが開けません", "ファイルＯＰＥＮエラー",
-                       Icon::kWarning),
-                   Box(owner, "環境設定でAutoCad在処を正しく設定して下さい。",
-                       "AutoCadが起動出来ません。", Icon::kNone)}));
+  EXPECT_EQ(prompter_.shown, (Boxes{Box(owner, "実行スクリプトファイルが開けません",
+                                        "ファイルＯＰＥＮエラー", Icon::kWarning),
+                                    Box(owner, "環境設定でAutoCad在処を正しく設定して下さい。",
+                                        "AutoCadが起動出来ません。", Icon::kNone)}));
   EXPECT_EQ(app_.last_run_status, "前回の実行: 3件中3件 失敗");
   EXPECT_EQ(Selected(), (std::vector<int>{0, 1, 2}));
 
@@ -353,9 +350,10 @@ TEST_F(RunCommandsTest, RowsNeverRunAreRecordedAndCountedNeverReportedDone) {
   for (const char* name : {"a.dwg", "b.dwg", "c.dwg"}) DeleteFileA(drawings_.File(name).c_str());
   prompter_.answers = {Answer::kYes};
   Run(IDM_RUN_ALL);
-  EXPECT_EQ(RecordFrom(7), (Texts{"全スクリプト," + drawings_.File("a.dwg") + ",\"PDF,A\",,図面なし,",
-                                  "全スクリプト," + drawings_.File("b.dwg") + ",\"PDF,A\",,図面なし,",
-                                  "全スクリプト," + drawings_.File("c.dwg") + ",\"PDF,A\",,図面なし,"}));
+  EXPECT_EQ(RecordFrom(7),
+            (Texts{"全スクリプト," + drawings_.File("a.dwg") + ",\"PDF,A\",,図面なし,",
+                   "全スクリプト," + drawings_.File("b.dwg") + ",\"PDF,A\",,図面なし,",
+                   "全スクリプト," + drawings_.File("c.dwg") + ",\"PDF,A\",,図面なし,"}));
   ASSERT_EQ(prompter_.shown.size(), 2u);
   EXPECT_EQ(prompter_.shown[1], Summary("3件中3件が正常に終了しませんでした。\r\n"
                                         "それらの行を選択してあります。"));
@@ -431,7 +429,7 @@ TEST_F(RunCommandsTest, ACutOffRunIsPickedUpAndChangedDrawingsAreSelected) {
   ASSERT_TRUE(PumpUntil([&] { return StandInRuns(cad_).size() == 3; }));
   const std::string journal = folder_.Read("drawlot_run.pending");
   EXPECT_EQ(journal.rfind("開始,毎行(１処理),", 0), 0u);
-  EndRunNow(app_);  // as a close answered Yes does
+  EndRunNow(app_);                                      // as a close answered Yes does
   EXPECT_FALSE(folder_.Exists("drawlot_run.pending"));  // an ended run leaves none
   // The start after a crash, on the same list: the journal is there.
   folder_.Write("drawlot_run.pending", journal);
@@ -439,9 +437,10 @@ TEST_F(RunCommandsTest, ACutOffRunIsPickedUpAndChangedDrawingsAreSelected) {
   prompter_.shown.clear();
   prompter_.answers = {Answer::kYes};
   PickUpCutOffRun(app_);
-  EXPECT_EQ(prompter_.shown,
-            (Boxes{Question("前回の実行は途中で終わりました（3件中2件が終了）。残りの1件を選択しますか？",
-                            "前回の実行")}));
+  EXPECT_EQ(
+      prompter_.shown,
+      (Boxes{Question("前回の実行は途中で終わりました（3件中2件が終了）。残りの1件を選択しますか？",
+                      "前回の実行")}));
   EXPECT_EQ(Selected(), (std::vector<int>{2}));
   EXPECT_FALSE(folder_.Exists("drawlot_run.pending"));
   EXPECT_EQ(RecordTails().size(), recorded);  // the record had every line the journal holds

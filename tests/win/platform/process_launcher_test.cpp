@@ -88,8 +88,8 @@ TEST_F(ProcessLauncherTest, TheWaiterReportsTheDeadlineAndTheEndAsItWas) {
   cad.Write("standin.exit", "3");
 
   Reports hanging;
-  const auto hung = launcher.StartWatched(program, *AutoCadCommandLine(work.File("hang.scr")),
-                                          300, hanging.Sink());
+  const auto hung = launcher.StartWatched(program, *AutoCadCommandLine(work.File("hang.scr")), 300,
+                                          hanging.Sink());
   ASSERT_TRUE(hung);
   EXPECT_TRUE(hanging.Await(0).empty());  // nothing yet: the start did not wait
   EXPECT_EQ(hanging.Await(1), (std::vector<ProcessReport>{{.deadline_passed = true}}));
@@ -99,8 +99,8 @@ TEST_F(ProcessLauncherTest, TheWaiterReportsTheDeadlineAndTheEndAsItWas) {
                                                           {.exit_code = 1, .ended_by_us = true}}));
 
   Reports ending;
-  auto ended = launcher.StartWatched(program, *AutoCadCommandLine(work.File("b.scr")), 60000,
-                                     ending.Sink());
+  auto ended =
+      launcher.StartWatched(program, *AutoCadCommandLine(work.File("b.scr")), 60000, ending.Sink());
   ASSERT_TRUE(ended);
   EXPECT_EQ(ending.Await(1), (std::vector<ProcessReport>{{.exit_code = 3}}));
   ended->End();
