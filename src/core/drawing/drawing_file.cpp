@@ -332,16 +332,16 @@ DrawingPreview ReadDrawingPreview(ByteSource& source) {
       static_cast<std::size_t>(std::min<std::uint64_t>(source.Size(), 32));
   if (!source.ReadAt(0, head_size, head)) return preview;
   if (head.starts_with(kBinaryDxfMark)) {
-    preview.kind = DrawingKind::kBinaryDxf;
+    preview.kind = DrawingFileKind::kBinaryDxf;
     return preview;
   }
   std::optional<DrawingPreview> picture;
   if (head.size() >= 6 && IsVersionCode(std::string_view(head).substr(0, 6))) {
-    preview.kind = DrawingKind::kDwg;
+    preview.kind = DrawingFileKind::kDwg;
     preview.version = head.substr(0, 6);
     if (VersionNumber(preview.version) >= 1012) picture = ReadDwgPicture(source);
   } else if (ReadDxfHead(source, preview.version)) {
-    preview.kind = DrawingKind::kAsciiDxf;
+    preview.kind = DrawingFileKind::kAsciiDxf;
     picture = ReadDxfPicture(source);
   }
   if (picture) {
@@ -365,9 +365,9 @@ std::string_view ReleaseOfVersion(std::string_view version) {
 }
 
 std::string FormatText(const DrawingPreview& preview) {
-  if (preview.kind == DrawingKind::kNotDrawing) return "図面ではありません";
+  if (preview.kind == DrawingFileKind::kNotDrawing) return "図面ではありません";
   if (preview.version.empty()) {
-    return preview.kind == DrawingKind::kBinaryDxf ? "バイナリ DXF 形式" : "DXF 形式";
+    return preview.kind == DrawingFileKind::kBinaryDxf ? "バイナリ DXF 形式" : "DXF 形式";
   }
   const std::string_view release = ReleaseOfVersion(preview.version);
   if (release.empty()) return "不明な形式 (" + preview.version + ")";

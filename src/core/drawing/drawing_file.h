@@ -14,7 +14,7 @@
 
 namespace drawlot {
 
-enum class DrawingKind { kNotDrawing, kDwg, kAsciiDxf, kBinaryDxf };
+enum class DrawingFileKind { kNotDrawing, kDwg, kAsciiDxf, kBinaryDxf };
 
 enum class PictureKind {
   kNone,
@@ -26,7 +26,7 @@ inline constexpr int kMaxPictureSide = 4096;
 inline constexpr std::size_t kMaxPictureBytes = 16u << 20;
 
 struct DrawingPreview {
-  DrawingKind kind = DrawingKind::kNotDrawing;
+  DrawingFileKind kind = DrawingFileKind::kNotDrawing;
   // "AC" and four digits; empty for a binary DXF, a DXF without $ACADVER and a non-drawing.
   std::string version;
   PictureKind picture = PictureKind::kNone;

@@ -63,9 +63,12 @@ RunPlan PlanScriptRun(const RowStore& rows, ScriptRowScope scope, const RunSetti
   return plan;
 }
 
-void LeaveOut(RunPlan& plan, const std::vector<RowTag>& missing) {
+void LeaveOut(RunPlan& plan, const std::vector<RowTag>& missing, RunResult result) {
+  plan.left_out_results.resize(plan.left_out.size(), RunResult::kMissing);
   for (RowTag tag : missing) {
-    if (!Contains(plan.left_out, tag)) plan.left_out.push_back(tag);
+    if (Contains(plan.left_out, tag)) continue;
+    plan.left_out.push_back(tag);
+    plan.left_out_results.push_back(result);
   }
   if (plan.mode != RunMode::kAllScript && plan.mode != RunMode::kSelectedScript) return;
   for (RunStart& start : plan.starts) {
@@ -137,8 +140,15 @@ void RunEngine::RecordLeftOut(RunActions& out) {
   for (RowTag tag : plan_.left_out) {
     const bool in_a_start = std::any_of(plan_.starts.begin(), plan_.starts.end(),
                                         [&](const RunStart& s) { return Contains(s.tags, tag); });
-    if (!in_a_start) RecordPassed(out, tag, RunResult::kMissing);
+    if (!in_a_start) RecordPassed(out, tag, LeftOutResult(tag));
   }
+}
+
+RunResult RunEngine::LeftOutResult(RowTag tag) const {
+  const auto found = std::find(plan_.left_out.begin(), plan_.left_out.end(), tag);
+  const auto index = static_cast<std::size_t>(found - plan_.left_out.begin());
+  return index < plan_.left_out_results.size() ? plan_.left_out_results[index]
+                                               : RunResult::kMissing;
 }
 
 void RunEngine::RecordStart(RunActions& out, int start, RunResult result,
@@ -185,7 +195,7 @@ void RunEngine::Turn(RunActions& out) {
     const std::vector<RowTag>& tags = plan_.starts[start].tags;
     for (RowTag tag : tags) {
       if (Contains(plan_.left_out, tag)) {
-        RecordPassed(out, tag, RunResult::kMissing);
+        RecordPassed(out, tag, LeftOutResult(tag));
       } else if (!facts_(tag)) {
         RecordPassed(out, tag, RunResult::kRowDeleted);
       } else {
@@ -450,7 +460,10 @@ RunSummary RunEngine::Summary() const {
     for (RowTag tag : plan_.left_out) {
       if (facts_(tag)) summary.select.push_back(tag);
     }
-    const RunResult result = begun_ > 0 ? last_result_ : RunResult::kMissing;
+    const RunResult result = begun_ > 0
+                                 ? last_result_
+                                 : (plan_.left_out.empty() ? RunResult::kMissing
+                                                           : LeftOutResult(plan_.left_out.front()));
     summary.status_text = "前回の実行: " + std::string(ResultText(result));
   } else {
     summary.select = not_well;

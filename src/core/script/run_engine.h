@@ -39,6 +39,9 @@ struct RunPlan {
   // Drawings found missing before the run and left out: recorded 図面なし at their turn (or,
   // when no start holds them, as the run's first line once it ends), never started.
   std::vector<RowTag> left_out;
+  // What each left-out drawing is recorded as, beside `left_out`: 図面なし unless the check
+  // before the run found another fault.
+  std::vector<RunResult> left_out_results;
   // AutoCAD processes at once.
   int parallel = 1;
 };
@@ -53,7 +56,8 @@ RunPlan PlanPerRowRun(const RowStore& rows, RunMode mode, const RunSettings& set
 RunPlan PlanScriptRun(const RowStore& rows, ScriptRowScope scope, const RunSettings& settings);
 // Moves the drawings of `missing` out of a single-script run's start into its left-out ones, or
 // marks them left out in a per-row run. A start left with no drawing is dropped.
-void LeaveOut(RunPlan& plan, const std::vector<RowTag>& missing);
+void LeaveOut(RunPlan& plan, const std::vector<RowTag>& missing,
+              RunResult result = RunResult::kMissing);
 
 // A row's record cells by its tag; nullopt once the row is gone.
 using RowFacts = std::function<std::optional<DrawingFacts>(RowTag)>;
@@ -181,6 +185,7 @@ class RunEngine {
                        const LocalTime& started_at, std::uint64_t started_ms) const;
   void RecordPassed(RunActions& out, RowTag tag, RunResult result);
   void RecordLeftOut(RunActions& out);
+  RunResult LeftOutResult(RowTag tag) const;
   void RecordStart(RunActions& out, int start, RunResult result, const std::string& exit_code);
   void Turn(RunActions& out);
   void ArmPause(RunActions& out);

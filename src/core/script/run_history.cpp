@@ -35,8 +35,8 @@ int Number(std::string_view digits) {
 }
 
 std::optional<RunResult> ResultOfText(std::string_view text) {
-  for (RunResult result : {RunResult::kDone, RunResult::kExitCode, RunResult::kTimedOut,
-                           RunResult::kStopped, RunResult::kNotStarted, RunResult::kMissing}) {
+  // Every result a run writes: a journal cut off after a 行削除 line is still read.
+  for (RunResult result : kRunResults) {
     if (ResultText(result) == text) return result;
   }
   return std::nullopt;

@@ -20,6 +20,12 @@ std::string_view ResultText(RunResult result) {
       return "未実行";
     case RunResult::kRowDeleted:
       return "行削除";
+    case RunResult::kNotDrawing:
+      return "図面でない";
+    case RunResult::kNoPrinter:
+      return "プリンタなし";
+    case RunResult::kNoPaper:
+      return "用紙なし";
   }
   return {};
 }

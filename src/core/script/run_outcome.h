@@ -17,9 +17,17 @@ enum class RunResult {
   kMissing,
   kNotRun,      // the run ended (中止, a failed start) before the drawing's turn
   kRowDeleted,  // its row was deleted before its turn
+  kNotDrawing,  // left out by the check before the run: the file is no DWG or DXF
+  kNoPrinter,   // ... its printer is not in the spooler
+  kNoPaper,     // ... its paper is not among its printer's
 };
+inline constexpr RunResult kRunResults[] = {
+    RunResult::kDone,       RunResult::kExitCode,  RunResult::kTimedOut, RunResult::kStopped,
+    RunResult::kNotStarted, RunResult::kMissing,   RunResult::kNotRun,   RunResult::kRowDeleted,
+    RunResult::kNotDrawing, RunResult::kNoPrinter, RunResult::kNoPaper};
 
-// 完了, 異常終了, 時間切れ, 中止, 起動失敗, 図面なし, 未実行, 行削除.
+// 完了, 異常終了, 時間切れ, 中止, 起動失敗, 図面なし, 未実行, 行削除, 図面でない, プリンタなし,
+// 用紙なし.
 std::string_view ResultText(RunResult result);
 
 }  // namespace drawlot

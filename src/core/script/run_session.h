@@ -11,7 +11,6 @@
 
 #include "core/model/row_store.h"
 #include "core/model/script_item.h"
-#include "core/platform/prompter.h"
 #include "core/script/run_outcome.h"
 #include "core/script/run_record.h"
 
@@ -52,15 +51,5 @@ struct DrawingFacts {
   std::string paper;
 };
 DrawingFacts FactsOf(const RowStore& rows, const ItemSlots& items, int row);
-
-// Of `candidates`, the rows whose drawing (folder and file name as the script joins them) is
-// not there, in the order given.
-std::vector<int> MissingDrawings(const RowStore& rows, const ItemSlots& items,
-                                 std::span<const int> candidates,
-                                 const std::function<bool(const std::string&)>& exists);
-// Lists up to 10 of the missing drawings' names and asks whether to run the rest. True: leave
-// them out and run the rest (Yes).
-bool ConfirmLeavingOut(Prompter& prompter, WindowRef owner, const RowStore& rows,
-                       const ItemSlots& items, std::span<const int> missing);
 
 }  // namespace drawlot

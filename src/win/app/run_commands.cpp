@@ -8,9 +8,11 @@
 #include <optional>
 #include <utility>
 
+#include "core/drawing/drawing_file.h"
 #include "core/list/list_file.h"
 #include "core/list/row_marks.h"
 #include "core/script/autocad_run.h"
+#include "core/script/run_check.h"
 #include "core/script/run_history.h"
 #include "core/script/run_journal.h"
 #include "core/text/file_io.h"
@@ -352,22 +354,27 @@ void SaveListBeforeRun(Application& app) {
   SaveList(app.owner(), *app.rows, JoinPath(app.startup_folder, kListFileName), app.prompter);
 }
 
-// The drawings of the plan that are not there: listed, and left out when the user says so.
-// False: the user chose to run nothing.
-bool LeaveOutMissing(Application& app, RunPlan& plan) {
+// 実行前の確認 over the drawings of the plan: those with a fault are listed and, when the user
+// says so, left out, each recorded with its fault. False: the user chose to run nothing.
+bool LeaveOutFaults(Application& app, RunPlan& plan) {
   if (!plan.settings.check_missing) return true;
   std::vector<int> rows;
   for (const RunStart& start : plan.starts) {
     for (RowTag tag : start.tags) rows.push_back(app.rows->FindRowByTag(tag));
   }
-  const std::vector<int> missing = MissingDrawings(*app.rows, app.current_items(), rows, FileThere);
-  if (missing.empty()) return true;
-  if (!ConfirmLeavingOut(app.prompter, app.owner(), *app.rows, app.current_items(), missing)) {
-    return false;
+  const DrawingLookup lookup{FileThere, [](const std::string& path) {
+                               const auto read = ReadDrawingPreviewFile(path);
+                               return read && read->kind != DrawingFileKind::kNotDrawing;
+                             }};
+  const std::vector<CheckedRow> found =
+      CheckBeforeRun(*app.rows, app.current_items(), rows, lookup, *app.spooler);
+  if (found.empty()) return true;
+  const Message question{app.owner(), CheckBeforeRunText(*app.rows, app.current_items(), found),
+                         kCheckBeforeRunTitle, Buttons::kYesNo, Icon::kQuestion};
+  if (app.prompter.Show(question) != Answer::kYes) return false;
+  for (const CheckedRow& checked : found) {
+    LeaveOut(plan, {app.rows->TagOf(checked.row)}, checked.finding);
   }
-  std::vector<RowTag> tags;
-  for (int row : missing) tags.push_back(app.rows->TagOf(row));
-  LeaveOut(plan, tags);
   return true;
 }
 
@@ -412,7 +419,7 @@ void RunScriptCommand(Application& app, ScriptRowScope scope) {
                 app.current_items(), app.settings, app.prompter);
     return;
   }
-  if (!LeaveOutMissing(app, plan)) return;
+  if (!LeaveOutFaults(app, plan)) return;
   BeginRun(app, std::move(plan));
 }
 
@@ -420,7 +427,7 @@ void RunPerRowCommand(Application& app, RunMode mode) {
   if (RefuseWhileRunLasts(app)) return;
   if (!CheckScriptPathFits(app.owner(), app.settings, app.prompter)) return;
   RunPlan plan = PlanPerRowRun(*app.rows, mode, app.program_settings.run);
-  if (!LeaveOutMissing(app, plan)) return;
+  if (!LeaveOutFaults(app, plan)) return;
   BeginRun(app, std::move(plan));
 }
 

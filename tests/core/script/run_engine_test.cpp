@@ -111,7 +111,7 @@ struct Harness {
 };
 
 RunPlan PerRow(RunMode mode, int limit = 0, Tags left_out = {}) {
-  RunPlan plan{mode, RunSettings{limit, true, true}, {{{1}}, {{2}}, {{3}}}, {}};
+  RunPlan plan{mode, RunSettings{limit, true, true}, {{{1}}, {{2}}, {{3}}}, {}, {}, 1};
   LeaveOut(plan, left_out);
   return plan;
 }
@@ -224,7 +224,7 @@ TEST(RunEngine, RowsAreFollowedByTagAndNoneIsReportedDoneUnrun) {
 
 // Fault 12: rows never started and drawings left out have their lines.
 TEST(RunEngine, TheRecordHoldsEveryDrawing) {
-  RunPlan single{RunMode::kAllScript, RunSettings{10, true, true}, {{{1, 2, 3}}}, {}};
+  RunPlan single{RunMode::kAllScript, RunSettings{10, true, true}, {{{1, 2, 3}}}, {}, {}, 1};
   RunPlan all_missing = single;
   LeaveOut(single, {2});
   LeaveOut(all_missing, {1, 2, 3});

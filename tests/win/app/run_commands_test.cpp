@@ -29,6 +29,9 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+// The head of an AutoCAD 2018 drawing with no picture: the reader takes it for a drawing.
+const std::string kDrawingBytes = "AC1032" + std::string(32, '\0');
+
 // What a timer firing during the run saw of the windows.
 struct DuringRun {
   bool main_enabled = true;
@@ -61,7 +64,9 @@ class RunCommandsTest : public ::testing::Test {
     during = DuringRun{};
     press_stop = false;
     ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleA(nullptr)));
-    app_.spooler = std::make_unique<InMemoryPrintSpooler>();
+    auto spooler = std::make_unique<InMemoryPrintSpooler>();
+    spooler->Add("PDF,A", {"A3"});  // the rows' printer: the check before a run finds it
+    app_.spooler = std::move(spooler);
     window_ = CreateMainWindow(app_);
     ASSERT_NE(window_, nullptr);
     if (const HWND environment = FindWindowA("#32770", "環境設定")) DestroyWindow(environment);
@@ -78,7 +83,7 @@ class RunCommandsTest : public ::testing::Test {
       const int row = app_.rows->InsertRow(app_.rows->RowCount(), name, kIconDwg, app_.tags.Next());
       app_.rows->SetCell(row, 1, drawings_.path());
       app_.rows->SetCell(row, 2, "PDF,A");
-      drawings_.Write(name, "drawing");
+      drawings_.Write(name, kDrawingBytes);
     }
   }
   void TearDown() override {
@@ -200,27 +205,38 @@ TEST_F(RunCommandsTest, StopEndsTheRunAfterTheDrawingInProgress) {
   EXPECT_EQ(Selected(), (std::vector<int>{0, 1, 2}));
 }
 
-TEST_F(RunCommandsTest, AMissingDrawingIsLeftOutAndStaysSelected) {
+// 実行前の確認: a missing drawing, a file that is no drawing and a printer the spooler does not
+// have are named in one question; Yes leaves them out, records each with its fault and leaves
+// them selected.
+TEST_F(RunCommandsTest, TheCheckBeforeARunLeavesOutWhatCannotBePlotted) {
+  const int row = app_.rows->InsertRow(3, "d.dwg", kIconDwg, app_.tags.Next());
+  app_.rows->SetCell(row, 1, drawings_.path());
+  app_.rows->SetCell(row, 2, "Nowhere");
+  drawings_.Write("d.dwg", kDrawingBytes);
   DeleteFileA(drawings_.File("b.dwg").c_str());
+  drawings_.Write("c.dwg", "a letter, not a drawing");
   prompter_.answers = {Answer::kYes};
   Run(IDM_RUN_ALL);
   const auto runs = StandInRuns(cad_);
   ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(runs[0].script, "open \"" + drawings_.File("a.dwg") + "\"\r\nopen \"" +
-                                drawings_.File("c.dwg") +
-                                "\"\r\nopen \"C:\\END\\end.dwg\"\r\nquit\r\n");
-  EXPECT_EQ(prompter_.shown,
-            (Boxes{Box(reinterpret_cast<WindowRef>(window_),
-                       "図面ファイルが見つかりません（1件）。\r\n\r\nb.dwg\r\n\r\n"
-                       "見つからない図面を除いて実行しますか？\r\n（いいえ：何も実行しません）",
-                       "図面なし", Icon::kQuestion, Buttons::kYesNo)}));
-  EXPECT_EQ(Selected(), (std::vector<int>{1}));
-  // Every drawing has its line: the one left out first, then each of the script's.
+  EXPECT_EQ(runs[0].script,
+            "open \"" + drawings_.File("a.dwg") + "\"\r\nopen \"C:\\END\\end.dwg\"\r\nquit\r\n");
+  EXPECT_EQ(
+      prompter_.shown,
+      (Boxes{Question("実行の前に、次の図面に問題が見つかりました。\r\n"
+                      "\r\n図面がありません 1件\r\n　b.dwg\r\n"
+                      "\r\n図面ではありません 1件\r\n　c.dwg\r\n"
+                      "\r\nプリンタがありません 1件\r\n　d.dwg\r\n"
+                      "\r\nこれらの図面を除いて実行しますか？\r\n（いいえ：何も実行しません）",
+                      "実行前の確認")}));
+  EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3}));
+  // Every drawing has its line: those left out first, then the script's.
   EXPECT_EQ(RecordTails(),
             (Texts{"開始,終了,秒,方式,図面,プリンタ,用紙,結果,終了コード",
                    "全スクリプト," + drawings_.File("b.dwg") + ",\"PDF,A\",,図面なし,",
-                   "全スクリプト," + drawings_.File("a.dwg") + ",\"PDF,A\",,完了,0",
-                   "全スクリプト," + drawings_.File("c.dwg") + ",\"PDF,A\",,完了,0"}));
+                   "全スクリプト," + drawings_.File("c.dwg") + ",\"PDF,A\",,図面でない,",
+                   "全スクリプト," + drawings_.File("d.dwg") + ",Nowhere,,プリンタなし,",
+                   "全スクリプト," + drawings_.File("a.dwg") + ",\"PDF,A\",,完了,0"}));
   EXPECT_TRUE(folder_.Exists("listview.ini") || !app_.startup_reads.list_loaded);
 }
 
@@ -389,7 +405,7 @@ TEST_F(RunCommandsTest, BatchesOfFourOnTwoAutoCadsGoOnPastAStartThatHangs) {
     const int row = app_.rows->InsertRow(app_.rows->RowCount(), file, kIconDwg, app_.tags.Next());
     app_.rows->SetCell(row, 1, drawings_.path());
     app_.rows->SetCell(row, 2, "PDF,A");
-    drawings_.Write(file, "drawing");
+    drawings_.Write(file, kDrawingBytes);
   }
   app_.program_settings.run = RunSettings{1, true, true, 4, 2};
   cad_.Write("standin.hang", "e.dwg");
