@@ -79,12 +79,13 @@ class RunCommandsTest : public ::testing::Test {
     app_.settings.autocad_file = InstallStandIn(cad_, "acad.exe");
     app_.settings.temp_file = work_.File("run.scr");
     app_.settings.end_file_dwg = "C:\\END\\end.dwg";
-    for (const char* name : {"a.dwg", "b.dwg", "c.dwg"}) {
-      const int row = app_.rows->InsertRow(app_.rows->RowCount(), name, kIconDwg, app_.tags.Next());
-      app_.rows->SetCell(row, 1, drawings_.path());
-      app_.rows->SetCell(row, 2, "PDF,A");
-      drawings_.Write(name, kDrawingBytes);
-    }
+    for (const char* name : {"a.dwg", "b.dwg", "c.dwg"}) AddDrawing(name);
+  }
+  void AddDrawing(const std::string& name, const char* printer = "PDF,A") {
+    const int row = app_.rows->InsertRow(app_.rows->RowCount(), name, kIconDwg, app_.tags.Next());
+    app_.rows->SetCell(row, 1, drawings_.path());
+    app_.rows->SetCell(row, 2, printer);
+    drawings_.Write(name, kDrawingBytes);
   }
   void TearDown() override {
     if (IsWindow(window_)) DestroyWindow(window_);
@@ -209,10 +210,7 @@ TEST_F(RunCommandsTest, StopEndsTheRunAfterTheDrawingInProgress) {
 // have are named in one question; Yes leaves them out, records each with its fault and leaves
 // them selected.
 TEST_F(RunCommandsTest, TheCheckBeforeARunLeavesOutWhatCannotBePlotted) {
-  const int row = app_.rows->InsertRow(3, "d.dwg", kIconDwg, app_.tags.Next());
-  app_.rows->SetCell(row, 1, drawings_.path());
-  app_.rows->SetCell(row, 2, "Nowhere");
-  drawings_.Write("d.dwg", kDrawingBytes);
+  AddDrawing("d.dwg", "Nowhere");
   DeleteFileA(drawings_.File("b.dwg").c_str());
   drawings_.Write("c.dwg", "a letter, not a drawing");
   prompter_.answers = {Answer::kYes};
@@ -401,11 +399,7 @@ TEST_F(RunCommandsTest, TheEndOfTheSessionEndsAutoCadRecordsAndSavesEverything) 
 // 時間切れ and selected.
 TEST_F(RunCommandsTest, BatchesOfFourOnTwoAutoCadsGoOnPastAStartThatHangs) {
   for (const char* name : {"d", "e", "f", "g", "h", "i", "j", "k", "l"}) {
-    const std::string file = std::string(name) + ".dwg";
-    const int row = app_.rows->InsertRow(app_.rows->RowCount(), file, kIconDwg, app_.tags.Next());
-    app_.rows->SetCell(row, 1, drawings_.path());
-    app_.rows->SetCell(row, 2, "PDF,A");
-    drawings_.Write(file, kDrawingBytes);
+    AddDrawing(std::string(name) + ".dwg");
   }
   app_.program_settings.run = RunSettings{1, true, true, 4, 2};
   cad_.Write("standin.hang", "e.dwg");

@@ -30,13 +30,10 @@ class Reports {
   }
   // Once `count` reports have come (or a generous limit has passed, so a fault fails).
   std::vector<ProcessReport> Await(std::size_t count) {
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-      {
-        const std::lock_guard<std::mutex> hold(lock_);
-        if (seen_.size() >= count) return seen_;
-      }
-      Sleep(10);
-    }
+    for (int attempt = 0; attempt < 1000 && Seen().size() < count; ++attempt) Sleep(10);
+    return Seen();
+  }
+  std::vector<ProcessReport> Seen() {
     const std::lock_guard<std::mutex> hold(lock_);
     return seen_;
   }

@@ -1,6 +1,5 @@
-// Drives the application's run the way the message loop does, to its end: the queued messages
-// (the waiters' reports among them) are handled, and a pause between starts is over as soon as
-// nothing else is waiting, so a test need not sit out the real 500 ms.
+// Drives the application's run to its end as the message loop does, except that a pause between
+// starts is over as soon as nothing else is waiting: a test need not sit out the real 500 ms.
 #pragma once
 
 #include <windows.h>
