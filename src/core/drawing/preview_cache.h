@@ -2,7 +2,7 @@
 // picture is known by the file's path, size and last-write time: a drawing saved again since
 // is read again. The least recently used picture makes room for a new one.
 //
-// Not synchronised: the pane's worker and window share one cache under their own lock.
+// Not synchronised: the pane's worker (preview_worker.h) keeps it under its own lock.
 #pragma once
 
 #include <cstddef>

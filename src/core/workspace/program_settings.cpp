@@ -19,7 +19,7 @@ struct Key {
   std::string (*write)(const ProgramSettings& settings);
 };
 
-enum Group { kRunGroup, kBatchGroup, kWindowGroup };
+enum Group { kRunGroup, kBatchGroup, kWindowGroup, kPreviewGroup };
 
 bool ReadNumber(std::string_view text, int minimum, int maximum, int& value) {
   const std::optional<int> number = ParseTypedNumber(text, minimum, maximum);
@@ -38,7 +38,7 @@ std::string Flag(bool flag) {
   return flag ? "1" : "0";
 }
 
-constexpr std::array<Key, 6> kKeys = {{
+constexpr std::array<Key, 8> kKeys = {{
     {"run_time_limit", kRunGroup,
      [](std::string_view value, ProgramSettings& settings) {
        return ReadNumber(value, 0, kMaxTimeLimitSeconds, settings.run.time_limit_seconds);
@@ -76,6 +76,16 @@ constexpr std::array<Key, 6> kKeys = {{
      [](const ProgramSettings& settings) {
        return settings.main_window ? FormatWindowPlace(*settings.main_window) : std::string();
      }},
+    {"preview_pane", kPreviewGroup,
+     [](std::string_view value, ProgramSettings& settings) {
+       return ReadFlag(value, settings.preview_shown);
+     },
+     [](const ProgramSettings& settings) { return Flag(settings.preview_shown); }},
+    {"preview_width", kPreviewGroup,
+     [](std::string_view value, ProgramSettings& settings) {
+       return ReadNumber(value, kMinPreviewWidth, kMaxPreviewWidth, settings.preview_width);
+     },
+     [](const ProgramSettings& settings) { return std::to_string(settings.preview_width); }},
 }};
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
@@ -134,7 +144,7 @@ ProgramSettings ProgramSettingsFile::Parse(std::string_view bytes) {
 }
 
 bool ProgramSettingsFile::Differs(const ProgramSettings& now) const {
-  return std::ranges::any_of(std::array{kRunGroup, kBatchGroup, kWindowGroup},
+  return std::ranges::any_of(std::array{kRunGroup, kBatchGroup, kWindowGroup, kPreviewGroup},
                              [&](int group) { return GroupDiffers(group, read_, now); });
 }
 

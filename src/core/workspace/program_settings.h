@@ -1,8 +1,8 @@
 // "drawlot.ini": the program's own settings that "plot_set.ini" has no line for, as one typed
-// record (the run settings, the main window's place), read once at start and written at exit.
-// The file is Shift-JIS "key=value" lines with CR LF. Lines the program does not know, of a
-// newer or older version, are kept as they are and written back in their place; a key set for
-// the first time is added at the end. Every key name stands in the one table of
+// record (the run settings, the main window's place and its preview pane), read once at start and
+// written at exit. The file is Shift-JIS "key=value" lines with CR LF. Lines the program does not
+// know, of a newer or older version, are kept as they are and written back in their place; a key
+// set for the first time is added at the end. Every key name stands in the one table of
 // program_settings.cpp.
 #pragma once
 
@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/drawing/preview_pane.h"
 #include "core/platform/prompter.h"
 #include "core/script/run_session.h"
 #include "core/workspace/window_place.h"
@@ -22,7 +23,9 @@ inline constexpr char kProgramSettingsFileName[] = "drawlot.ini";
 struct ProgramSettings {
   // run_time_limit, run_check_missing, run_record; run_drawings_per_start, run_parallel
   RunSettings run;
-  std::optional<WindowPlace> main_window;  // main_window=left,top,width,height,maximized
+  std::optional<WindowPlace> main_window;    // main_window=left,top,width,height,maximized
+  bool preview_shown = false;                // preview_pane=0|1
+  int preview_width = kDefaultPreviewWidth;  // preview_width, in pixels
 
   friend bool operator==(const ProgramSettings&, const ProgramSettings&) = default;
 };
@@ -43,7 +46,7 @@ class ProgramSettingsFile {
   bool Differs(const ProgramSettings& now) const;
   // The file's bytes for `now`: every line read, in its place, each ending in CR LF; the keys
   // of a group of which one value differs from the file's (the three run settings, the two
-  // batch settings, the window's place) set in their lines, or added at the end.
+  // batch settings, the window's place, the pane's two) set in their lines, or added at the end.
   std::string Bytes(const ProgramSettings& now) const;
 
  private:

@@ -81,6 +81,12 @@ TEST(ProgramSettings, WritesOnlyTheGroupsThatChanged) {
   EXPECT_EQ(
       file.Bytes(settings),
       " run_record = 0 \r\nmain_window=bad\r\nrun_drawings_per_start=1\r\nrun_parallel=2\r\n");
+  // The pane's pair too; its width is read within its bounds.
+  settings = file.Parse("preview_width=119\r\npreview_pane=1\r\n");
+  EXPECT_EQ(file.invalid_keys(), (std::vector<std::string>{"preview_width"}));
+  EXPECT_TRUE(settings.preview_shown);
+  settings.preview_width = 2000;
+  EXPECT_EQ(file.Bytes(settings), "preview_width=2000\r\npreview_pane=1\r\n");
 }
 
 }  // namespace
