@@ -1,6 +1,5 @@
 // The preview pane's texts, its layout beside the list, the fit of a picture, and the worker
-// that reads pictures off the window's thread: the newest request wins and the cache answers
-// a drawing seen before, unless it was saved again since.
+// that reads pictures off the window's thread (the newest request wins; the cache answers).
 #include "core/drawing/preview_worker.h"
 
 #include <gtest/gtest.h>
@@ -15,14 +14,14 @@ TEST(PreviewPane, TextsOfTheLineAndThePicture) {
   const auto preview = [](DrawingFileKind kind, const char* version, PictureKind picture) {
     return std::make_shared<const DrawingPreview>(DrawingPreview{kind, version, picture, {}});
   };
-  const PreviewFileStamp stamp{1'234'567, 9, {2026, 12, 8, 9, 5}};
+  const PreviewFileStamp stamp{1'234'567'890, 9, {2026, 12, 8, 9, 5}};
   const struct {
     PreviewResult result;
     const char* line;
     const char* picture;
   } cases[] = {
       {{"a.dwg", stamp, preview(DrawingFileKind::kDwg, "AC1032", PictureKind::kBmp)},
-       "AutoCAD 2018 形式 (AC1032)　1,206 KB　2026/12/08 09:05",
+       "AutoCAD 2018 形式 (AC1032)　1,205,633 KB　2026/12/08 09:05",
        ""},
       {{"a.dxf", PreviewFileStamp{0, 0, {2001, 1, 2, 3, 4}},
         preview(DrawingFileKind::kAsciiDxf, "", PictureKind::kNone)},
@@ -31,8 +30,8 @@ TEST(PreviewPane, TextsOfTheLineAndThePicture) {
       {{"a.txt", PreviewFileStamp{1, 0, {}}, preview(DrawingFileKind::kNotDrawing, "", {})},
        "図面ではありません　1 KB　00/00/00 00:00",
        "プレビューはありません"},
-      // There but not readable (held by another program): its size and date only.
-      {{"locked.dwg", PreviewFileStamp{1024, 0, {2026, 1, 1, 0, 0}}, nullptr},
+      {{"locked.dwg",  // there, held by another program: its size and date
+        PreviewFileStamp{1024, 0, {2026, 1, 1, 0, 0}}, nullptr},
        "1 KB　2026/01/01 00:00",
        "プレビューはありません"},
       {{"gone.dwg", std::nullopt, nullptr}, "図面が見つかりません", "図面が見つかりません"},
@@ -41,8 +40,6 @@ TEST(PreviewPane, TextsOfTheLineAndThePicture) {
     EXPECT_EQ(PreviewLineText(c.result), c.line) << c.result.path;
     EXPECT_EQ(PreviewPictureText(c.result), c.picture) << c.result.path;
   }
-  EXPECT_EQ(FileSizeText(1025), "2 KB");
-  EXPECT_EQ(FileSizeText(1'048'576'000), "1,024,000 KB");
 }
 
 TEST(PreviewPane, TheListKeepsItsCornerAndThePaneTakesTheRight) {
@@ -66,10 +63,9 @@ TEST(PreviewPane, TheListKeepsItsCornerAndThePaneTakesTheRight) {
         LayOutListAndPreview({area.x, area.y, c.area_width, area.height}, c.shown, c.pane_width);
     EXPECT_EQ(layout.list, c.list) << c.area_width << " " << c.pane_width;
     EXPECT_EQ(layout.picture, c.picture) << c.area_width << " " << c.pane_width;
-    if (c.shown) {
-      EXPECT_EQ(layout.splitter, (PaneRect{c.list.width, 40, 5, 500}));
-      EXPECT_EQ(layout.text, (PaneRect{c.picture.x, 506, c.picture.width, 34}));
-    }
+    if (!c.shown) continue;
+    EXPECT_EQ(layout.splitter, (PaneRect{c.list.width, 40, 5, 500}));
+    EXPECT_EQ(layout.text, (PaneRect{c.picture.x, 506, c.picture.width, 34}));
   }
   EXPECT_EQ(PreviewWidthForSplitterAt(700, 1000), 298);
   EXPECT_EQ(PreviewWidthForSplitterAt(990, 1000), kMinPreviewWidth);
@@ -89,82 +85,57 @@ TEST(PreviewPane, APictureFitsItsBoxWithItsProportions) {
   for (const auto& c : cases) {
     EXPECT_EQ(FitPicture(c.width, c.height, box), c.expected) << c.width << "x" << c.height;
   }
-  EXPECT_EQ(FitPicture(10, 10, {0, 0, 0, 50}), (PaneRect{0, 0, 0, 0}));
 }
 
-// A reader over files held in memory whose reads wait until the test opens the gate.
-class GatedReader {
- public:
-  std::map<std::string, PreviewFileStamp> files;
-  std::atomic<bool> open = false;
-  std::atomic<int> started = 0;
-
-  PreviewReader Reader() {
-    return {[this](const std::string& path) -> std::optional<PreviewFileStamp> {
-              const std::lock_guard lock(mutex_);
-              const auto found = files.find(path);
-              if (found == files.end()) return std::nullopt;
-              return found->second;
-            },
-            [this](const std::string& path) {
-              ++started;
-              while (!open) std::this_thread::yield();
-              const std::lock_guard lock(mutex_);
-              read_.push_back(path);
-              return std::make_shared<const DrawingPreview>(
-                  DrawingPreview{DrawingFileKind::kDwg, path, PictureKind::kBmp, {}});
-            }};
-  }
-  std::vector<std::string> Read() {
-    const std::lock_guard lock(mutex_);
-    return read_;
-  }
-  void Touch(const std::string& path) {
-    const std::lock_guard lock(mutex_);
-    ++files[path].last_write;
-  }
-
- private:
-  std::mutex mutex_;
-  std::vector<std::string> read_;
-};
-
 TEST(PreviewWorker, TheNewestRequestWinsAndTheCacheAnswersWhatWasRead) {
-  GatedReader files;
-  files.files = {{"a", {1, 1, {}}}, {"b", {2, 2, {}}}, {"c", {3, 3, {}}}};
-  std::atomic<int> ready = 0;
-  PreviewWorker worker(files.Reader(), [&] { ++ready; });
-  const auto await_result = [&] {
-    while (ready == 0) std::this_thread::yield();
-    --ready;
-    std::optional<PreviewResult> result = worker.TakeResult();
-    return result ? *result : PreviewResult{"(none)", std::nullopt, nullptr};
+  // Files held in memory, whose reads wait until the test opens the gate.
+  std::map<std::string, PreviewFileStamp> files = {{"a", {}}, {"b", {}}, {"c", {}}};
+  std::vector<std::string> read;
+  std::mutex mutex;
+  std::atomic<bool> open = false;
+  std::atomic<int> started = 0, ready = 0;
+  const auto wait_for = [](const auto& done) {
+    while (!done()) std::this_thread::yield();
   };
+  PreviewReader reader{[&](const std::string& path) -> std::optional<PreviewFileStamp> {
+                         const std::lock_guard lock(mutex);
+                         if (!files.contains(path)) return std::nullopt;
+                         return files[path];
+                       },
+                       [&](const std::string& path) {
+                         ++started;
+                         wait_for([&] { return open.load(); });
+                         const std::lock_guard lock(mutex);
+                         read.push_back(path);
+                         return std::make_shared<const DrawingPreview>(
+                             DrawingPreview{DrawingFileKind::kDwg, path, PictureKind::kBmp, {}});
+                       }};
+  PreviewWorker worker(reader, [&] { ++ready; });
+  const auto result = [&] {
+    wait_for([&] { return ready > 0; });
+    --ready;
+    return worker.TakeResult().value_or(PreviewResult{"(none)", std::nullopt, nullptr});
+  };
+
   worker.Ask("a");  // held in its read while the focus moves on twice
-  while (files.started == 0) std::this_thread::yield();
+  wait_for([&] { return started > 0; });
   worker.Ask("b");
   worker.Ask("c");
-  EXPECT_FALSE(worker.TakeResult());
-  files.open = true;
-  PreviewResult result = await_result();
-  EXPECT_EQ(result.path, "c");
-  ASSERT_TRUE(result.preview);
-  EXPECT_EQ(result.preview->version, "c");
+  open = true;
+  EXPECT_EQ(result().preview->version, "c");
   EXPECT_FALSE(worker.TakeResult());
   // "a" came too late and was dropped, but is kept; "b" was replaced before it was taken up.
-  EXPECT_EQ(files.Read(), (std::vector<std::string>{"a", "c"}));
+  EXPECT_EQ(read, (std::vector<std::string>{"a", "c"}));
   worker.Ask("a");
-  EXPECT_EQ(await_result().preview->version, "a");
-  files.Touch("c");  // saved again since: read again
+  EXPECT_EQ(result().preview->version, "a");
+  files["c"].last_write = 1;  // saved again since: read again (the worker waits for a request)
   worker.Ask("c");
-  EXPECT_EQ(await_result().path, "c");
-  EXPECT_EQ(files.Read(), (std::vector<std::string>{"a", "c", "c"}));
+  EXPECT_EQ(result().path, "c");
+  EXPECT_EQ(read, (std::vector<std::string>{"a", "c", "c"}));
   worker.Ask("gone");
-  result = await_result();
-  EXPECT_EQ(result.path, "gone");
-  EXPECT_FALSE(result.stamp);
-  EXPECT_FALSE(result.preview);
-  EXPECT_EQ(ready, 0);  // one result for each request that was the newest
+  const PreviewResult gone = result();
+  EXPECT_TRUE(gone.path == "gone" && !gone.stamp && !gone.preview);
+  EXPECT_EQ(ready, 0);  // one result for each request that was the newest when it was read
 }
 
 }  // namespace
