@@ -6,17 +6,25 @@
 
 namespace drawlot {
 
+// Appended piece by piece: GCC 12's -O2 sees a false overlap in inserts and in chains of +.
 std::string FileSizeText(std::uint64_t bytes) {
-  std::string digits = std::to_string((bytes + 1023) / 1024);
-  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
-  return digits + " KB";
+  const std::string digits = std::to_string((bytes + 1023) / 1024);
+  std::string text;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i != 0 && (digits.size() - i) % 3 == 0) text.push_back(',');
+    text.push_back(digits[i]);
+  }
+  text.append(" KB");
+  return text;
 }
 
 std::string PreviewLineText(const PreviewResult& result) {
   if (!result.stamp) return kDrawingNotFoundText;
   std::string line;
-  if (result.preview) line = FormatText(*result.preview) + "　";
-  return line + FileSizeText(result.stamp->size) + "　" + FormatFileTime(result.stamp->local_write);
+  if (result.preview) line.append(FormatText(*result.preview)).append("　");
+  line.append(FileSizeText(result.stamp->size)).append("　");
+  line.append(FormatFileTime(result.stamp->local_write));
+  return line;
 }
 
 std::string PreviewPictureText(const PreviewResult& result) {
