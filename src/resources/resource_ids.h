@@ -11,9 +11,11 @@
 #define IDI_DXF_ROW 300       // row icon of DXF drawings (image list index 0)
 #define IDI_DWG_ROW 301       // row icon of DWG drawings (image list index 1)
 
-// ---- Main window: child controls (1, 300, 329) ------------------------------------------------
+// ---- Main window: child controls (1, 300, 310 - 311, 329) -------------------------------------
 #define IDC_STATUS_BAR 1
 #define IDC_DRAWING_LIST 300
+#define IDC_PREVIEW_PICTURE 310  // the preview pane's picture, owner-drawn
+#define IDC_PREVIEW_TEXT 311     // the line under it: format, size and date
 #define IDC_TOOLBAR 329
 
 // ---- Main window: toolbar buttons (330 - 346); the bar shows them in the order of their pictures
@@ -241,3 +243,6 @@
 // win/app/main_keys.cpp; the menu items show their keys after a tab.
 #define IDM_UNDO 38100  // "元に戻す(&U)" at the end of the 編集 menu
 #define IDM_SELECT_CHANGED 38101  // "前回の印刷後に変更された図面を選択(&R)", after it
+
+// ---- The preview pane (38200 - 38299; its controls are the main window's 310 and 311) -----------
+#define IDM_PREVIEW 38200  // "プレビュー", after a separator at the end of the 編集 menu

@@ -48,6 +48,60 @@ inline std::string Png(int width, int height) {
   return png;
 }
 
+// A 24-bit DIB of one colour (0xRRGGBB), bottom-up as drawing programs store their pictures.
+inline std::string SolidDib(int width, int height, std::uint32_t rgb) {
+  std::string dib = Dib(width, height, 24);
+  const std::size_t stride = (std::size_t(width) * 24 + 31) / 32 * 4;
+  for (std::size_t row = 0; row < std::size_t(height); ++row) {
+    for (std::size_t x = 0; x < std::size_t(width); ++x)
+      PutLe(dib, 40 + row * stride + 3 * x, rgb, 3);
+  }
+  return dib;
+}
+
+// A PNG of one colour that any decoder takes: RGB rows in one stored zlib block, with CRCs.
+inline std::string SolidPng(int width, int height, std::uint32_t rgb) {
+  const auto crc = [](std::string_view bytes) {
+    std::uint32_t c = 0xFFFFFFFF;
+    for (unsigned char b : bytes) {
+      c ^= b;
+      for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320 & (0 - (c & 1)));
+    }
+    return ~c;
+  };
+  std::string png("\x89PNG\r\n\x1A\n", 8);
+  const auto chunk = [&](std::string_view type, std::string data) {
+    std::string body(type);
+    body += data;
+    std::string head(4, '\0');
+    PutBe32(head, 0, static_cast<std::uint32_t>(data.size()));
+    std::string tail(4, '\0');
+    PutBe32(tail, 0, crc(body));
+    png += head + body + tail;
+  };
+  std::string header(13, '\0');
+  PutBe32(header, 0, static_cast<std::uint32_t>(width));
+  PutBe32(header, 4, static_cast<std::uint32_t>(height));
+  header[8] = 8, header[9] = 2;  // 8 bits a sample, RGB
+  chunk("IHDR", header);
+  std::string rows;
+  for (int y = 0; y < height; ++y) {
+    rows.push_back('\0');  // no filter
+    for (int x = 0; x < width; ++x) rows.append({char(rgb >> 16), char(rgb >> 8), char(rgb)});
+  }
+  std::uint32_t a = 1, b = 0;
+  for (unsigned char c : rows) a = (a + c) % 65521, b = (b + a) % 65521;
+  std::string zlib("\x78\x01\x01", 3);
+  PutLe(zlib, 3, static_cast<std::uint32_t>(rows.size()), 2);
+  PutLe(zlib, 5, static_cast<std::uint32_t>(~rows.size() & 0xFFFF), 2);
+  zlib += rows;
+  zlib.append(4, '\0');
+  PutBe32(zlib, zlib.size() - 4, (b << 16) | a);
+  chunk("IDAT", zlib);
+  chunk("IEND", "");
+  return png;
+}
+
 struct DwgEntry {
   unsigned char code;  // 1 header, 2 BMP, 3 WMF, 6 PNG
   std::string bytes;

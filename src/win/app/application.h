@@ -43,6 +43,12 @@ struct ActiveRunDeleter {
   void operator()(ActiveRun* run) const;
 };
 
+// The preview pane (win/app/preview_pane.cpp), likewise.
+struct PreviewPane;
+struct PreviewPaneDeleter {
+  void operator()(PreviewPane* pane) const;
+};
+
 struct Application {
   Application(std::string startup, Prompter& prompter_for_boxes, HINSTANCE resources)
       : startup_folder(std::move(startup)), prompter(prompter_for_boxes), instance(resources) {}
@@ -86,6 +92,8 @@ struct Application {
   HWND status_bar = nullptr;
   HFONT editor_font = nullptr;  // kept for the process's life
   std::unique_ptr<ListViewRowStore> rows;
+  // The pane beside the list and its worker; made with the window.
+  std::unique_ptr<PreviewPane, PreviewPaneDeleter> preview;
 
   // Opens a web page with the shell; tests put a recorder here.
   PageOpener open_web_page;

@@ -12,6 +12,7 @@
 #include "win/app/edit_commands.h"
 #include "win/app/list_commands.h"
 #include "win/app/main_window.h"
+#include "win/app/preview_pane.h"
 #include "win/app/run_commands.h"
 #include "win/app/script_commands.h"
 #include "win/app/undo_commands.h"
@@ -207,6 +208,8 @@ constexpr std::array kCommands = {
             .run = [](Application& app, int) { UndoCommand(app); }},
     Command{.menu_id = IDM_SELECT_CHANGED,
             .run = [](Application& app, int) { SelectChangedDrawingsCommand(app); }},
+    Command{.menu_id = IDM_PREVIEW,
+            .run = [](Application& app, int) { TogglePreviewCommand(app); }},
     // スタート
     Command{.menu_id = IDM_RUN_ALL,
             .run = [](Application& app, int) { RunScriptCommand(app, ScriptRowScope::kAll); }},

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/drawing/preview_pane.h"
 #include "core/list/list_click.h"
 #include "core/list/list_rows.h"
 #include "core/list/list_sort.h"
@@ -20,6 +21,7 @@
 #include "win/app/dropped_files.h"
 #include "win/app/main_commands.h"
 #include "win/app/main_window_place.h"
+#include "win/app/preview_pane.h"
 #include "win/app/printer_startup.h"
 #include "win/app/run_commands.h"
 #include "win/app/script_commands.h"
@@ -131,6 +133,7 @@ bool OnCreate(Application& app) {
   app.rows = std::make_unique<ListViewRowStore>(app.drawing_list);
   BuildColumns(*app.rows, app.current_items());
   app.editor_font = CreateEditorFont();
+  CreatePreviewPane(app);
   app.status_bar = CreateStatusBar(app);
   StartPrinterEnumeration(app);
   app.row_buffer.Clear();
@@ -148,9 +151,7 @@ void OnSize(Application& app, WPARAM wparam, LPARAM lparam) {
   const int width = LOWORD(lparam);
   const int height = HIWORD(lparam);
   if (app.toolbar) SendMessageA(app.toolbar, WM_SIZE, wparam, lparam);
-  if (app.drawing_list) {
-    MoveWindow(app.drawing_list, 0, kDrawingListTop, width, height - kListHeightLoss, TRUE);
-  }
+  PlaceListAndPreview(app, PaneRect{0, kDrawingListTop, width, height - kListHeightLoss});
   if (app.status_bar) SendMessageA(app.status_bar, WM_SIZE, wparam, lparam);
   InvalidateRect(app.main_window, nullptr, FALSE);
   UpdateWindow(app.main_window);
@@ -225,6 +226,12 @@ void OnListNotify(Application& app, const NMHDR& header) {
       CancelCellEditorOnClick(app);
       MarkClickedRows(*app.rows);
       break;
+    case LVN_ITEMCHANGED:
+    case LVN_INSERTITEM:
+    case LVN_DELETEITEM:
+    case LVN_DELETEALLITEMS:
+      ListChangedForPreview(app);
+      break;
     default:
       break;
   }
@@ -257,6 +264,7 @@ LRESULT OnTimer(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (PreviewSplitterMessage(app, message, wparam, lparam)) return message == WM_SETCURSOR;
   switch (message) {
     case WM_CREATE:
       return OnCreate(app) ? 0 : -1;
@@ -291,6 +299,16 @@ LRESULT Dispatch(Application& app, HWND window, UINT message, WPARAM wparam, LPA
     case kPickUpRunMessage:
       PickUpCutOffRun(app);
       return 0;
+    case kPreviewFocusMessage:
+      PreviewFocusedRow(app);
+      return 0;
+    case kPreviewReadyMessage:
+      TakePreviewResult(app);
+      return 0;
+    case WM_DRAWITEM:
+      if (wparam != IDC_PREVIEW_PICTURE) return DefWindowProcA(window, message, wparam, lparam);
+      DrawPreviewPicture(app, *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      return TRUE;
     case WM_CLOSE:
       OnClose(app);
       return 0;

@@ -7,7 +7,6 @@
 #include "win/platform/system_library.h"
 
 namespace drawlot {
-namespace {
 
 LocalFileTime LocalTimeOf(const FILETIME& written) {
   FILETIME local{};
@@ -17,8 +16,6 @@ LocalFileTime LocalTimeOf(const FILETIME& written) {
   }
   return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute};
 }
-
-}  // namespace
 
 std::vector<DirectoryEntry> Win32FileSystem::List(std::string_view pattern) const {
   std::vector<DirectoryEntry> entries;

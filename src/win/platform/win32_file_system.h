@@ -2,9 +2,14 @@
 // time in local time, GetDriveTypeA, and imagehlp's SearchTreeForFile.
 #pragma once
 
+#include <windows.h>
+
 #include "core/platform/file_system.h"
 
 namespace drawlot {
+
+// A file time of the system (UTC) as the local time the list shows; zero when it cannot be.
+LocalFileTime LocalTimeOf(const FILETIME& written);
 
 class Win32FileSystem : public FileSystem {
  public:

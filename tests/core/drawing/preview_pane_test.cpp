@@ -6,6 +6,8 @@
 
 #include <atomic>
 #include <map>
+#include <string>
+#include <tuple>
 
 namespace drawlot {
 namespace {
@@ -84,6 +86,28 @@ TEST(PreviewPane, APictureFitsItsBoxWithItsProportions) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FitPicture(c.width, c.height, box), c.expected) << c.width << "x" << c.height;
+  }
+}
+
+// A decoded picture laid over white: opaque, transparent and half-covered pixels, and the sizes
+// that are refused.
+TEST(PreviewPane, ADecodedPictureIsATopDownDibOverWhite) {
+  const std::string pixels(
+      "\x10\x20\x30\xFF"
+      "\x10\x20\x30\x00"
+      "\x00\x00\xFE\x80",
+      12);
+  const std::string dib = DibOverWhite(3, 1, pixels);
+  ASSERT_EQ(dib.size(), 52u);
+  EXPECT_EQ(dib.substr(0, 16), std::string("\x28\0\0\0\x03\0\0\0\xFF\xFF\xFF\xFF\x01\0\x20\0", 16));
+  EXPECT_EQ(dib.substr(40), std::string("\x10\x20\x30\0"
+                                        "\xFF\xFF\xFF\0"
+                                        "\x7F\x7F\xFE\0",
+                                        12));
+  EXPECT_EQ(CheckDib(dib)->height, -1);
+  for (const auto& [width, height, bytes] :
+       {std::tuple{3, 1, 8}, {0, 1, 0}, {4097, 1, 4097 * 4}, {2048, 2048, 2048 * 2048 * 4}}) {
+    EXPECT_EQ(DibOverWhite(width, height, std::string(bytes, '\0')), "") << width << "x" << height;
   }
 }
 

@@ -223,6 +223,7 @@ std::string Window::Outcome() {
   if (!marked.empty()) seen.push_back("marked:" + Join(marked, " "));
   if (rows.size() > 1 && cells[1] != "A3/") seen.push_back("A.dwg:" + cells[1]);
   if (!app_.about_boxes.empty()) seen.push_back("about");
+  if (app_.program_settings.preview_shown) seen.push_back("preview");
   if (!app_.row_buffer.cells[0].empty()) seen.push_back("copied:" + app_.row_buffer.cells[0].str());
   // The text box goes on a posted message after its commit.
   if (GetDlgItem(window_, IDC_CELL_EDIT_BOX)) seen.push_back("text editor open");
@@ -311,6 +312,7 @@ const struct Row {
     {IDM_OPEN_RUN_RECORD, kNone, "box:実行記録:実行記録はまだありません。"},
     {IDM_UNDO, Before::kAllDeleted, "marked:A.dwg"},  // the rows are back, as they were
     {IDM_SELECT_CHANGED, kNone, "marked:b.dwg A.dwg c.dwg"},
+    {IDM_PREVIEW, kNone, "preview"},
     {IDM_QUIT, kNone, "closed"},
     {IDT_QUIT, kNone, "closed"},
     {IDC_CELL_EDIT_BOX, Before::kTextEditor, "A.dwg:B4/ | text editor open"},

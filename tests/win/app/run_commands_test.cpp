@@ -23,6 +23,7 @@
 #include "win/support/await_run.h"
 #include "win/support/cad_standin.h"
 #include "win/support/modal_answerer.h"
+#include "win/support/pump_messages.h"
 
 namespace drawlot::testing {
 namespace {
@@ -74,7 +75,8 @@ class RunCommandsTest : public ::testing::Test {
     app_.settings.autocad_type = '0';
     app_.items.sets[0].items =
         Slots({Item("ファイル名").display(1), Item("フォルダ").display(2),
-               Item("開く").output(1).command("open"), Item("プリンタ").display(4).edit(3)});
+               Item("開く").output(1).command("open"), Item("プリンタ").display(4).edit(3),
+               Item("用紙").display(5).edit(4)});
     BuildColumns(*app_.rows, app_.current_items());
     app_.settings.autocad_file = InstallStandIn(cad_, "acad.exe");
     app_.settings.temp_file = work_.File("run.scr");
@@ -123,18 +125,6 @@ class RunCommandsTest : public ::testing::Test {
   Texts RecordFrom(std::size_t from) const {
     const Texts tails = RecordTails();
     return Texts(tails.begin() + std::min(from, tails.size()), tails.end());
-  }
-  // Handles messages (the run's among them) until `done` or a generous limit.
-  template <typename Done>
-  bool PumpUntil(Done done) {
-    for (int attempt = 0; attempt < 1000 && !done(); ++attempt) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-      MSG message;
-      while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) DispatchMessageA(&message);
-      }
-    }
-    return done();
   }
   // The stand-in has started `count` drawings.
   bool Started(std::size_t count) {
@@ -211,6 +201,8 @@ TEST_F(RunCommandsTest, StopEndsTheRunAfterTheDrawingInProgress) {
 // them selected.
 TEST_F(RunCommandsTest, TheCheckBeforeARunLeavesOutWhatCannotBePlotted) {
   AddDrawing("d.dwg", "Nowhere");
+  AddDrawing("e.dwg");
+  app_.rows->SetCell(4, 3, "B0");  // the printer has A3 only
   DeleteFileA(drawings_.File("b.dwg").c_str());
   drawings_.Write("c.dwg", "a letter, not a drawing");
   prompter_.answers = {Answer::kYes};
@@ -225,15 +217,17 @@ TEST_F(RunCommandsTest, TheCheckBeforeARunLeavesOutWhatCannotBePlotted) {
                       "\r\n図面がありません 1件\r\n　b.dwg\r\n"
                       "\r\n図面ではありません 1件\r\n　c.dwg\r\n"
                       "\r\nプリンタがありません 1件\r\n　d.dwg\r\n"
+                      "\r\n用紙がありません 1件\r\n　e.dwg\r\n"
                       "\r\nこれらの図面を除いて実行しますか？\r\n（いいえ：何も実行しません）",
                       "実行前の確認")}));
-  EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3, 4}));
   // Every drawing has its line: those left out first, then the script's.
   EXPECT_EQ(RecordTails(),
             (Texts{"開始,終了,秒,方式,図面,プリンタ,用紙,結果,終了コード",
                    "全スクリプト," + drawings_.File("b.dwg") + ",\"PDF,A\",,図面なし,",
                    "全スクリプト," + drawings_.File("c.dwg") + ",\"PDF,A\",,図面でない,",
                    "全スクリプト," + drawings_.File("d.dwg") + ",Nowhere,,プリンタなし,",
+                   "全スクリプト," + drawings_.File("e.dwg") + ",\"PDF,A\",B0,用紙なし,",
                    "全スクリプト," + drawings_.File("a.dwg") + ",\"PDF,A\",,完了,0"}));
   EXPECT_TRUE(folder_.Exists("listview.ini") || !app_.startup_reads.list_loaded);
 }

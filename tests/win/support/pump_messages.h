@@ -21,6 +21,19 @@ inline void PumpFor(DWORD ms) {
   }
 }
 
+// Handles messages (a run's or a worker's among them) until `done` or a generous limit.
+template <typename Done>
+bool PumpUntil(Done done) {
+  for (int attempt = 0; attempt < 1000 && !done(); ++attempt) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message != WM_QUIT) DispatchMessageA(&message);
+    }
+  }
+  return done();
+}
+
 // The entries of a drop-down's list.
 inline std::vector<std::string> DropDownTexts(HWND box) {
   std::vector<std::string> texts;
