@@ -6,8 +6,9 @@
 #   photograph-all.sh [STEPS_FILE]
 #
 # The steps (tools/photographs.steps unless given) are those of the end-to-end box driver
-# (tests/e2e/box_answerer.cpp); each "shot NAME" becomes docs/NAME.png, and an "ini key=value"
-# line sets that key in the workspace's drawlot.ini first.
+# (tests/e2e/box_answerer.cpp); each "shot NAME" becomes docs/NAME.png, an "ini key=value"
+# line sets that key in the workspace's drawlot.ini first, and a "delete FILE" line removes that
+# file of the workspace before the start (a drawing of the list that has gone).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -49,9 +50,10 @@ cmake --preset win64 >/dev/null
 cmake --build --preset win64 >/dev/null
 demo="$top/build/photo-run"
 bash tools/demo-workspace.sh "$demo"
-grep -v '^#' "$steps" | grep -v '^ini ' | iconv -f UTF-8 -t CP932 >"$demo/steps.txt"
+grep -v '^#' "$steps" | grep -v '^ini ' | grep -v '^delete ' | iconv -f UTF-8 -t CP932 >"$demo/steps.txt"
 # "ini key=value" lines of the steps go into the workspace's drawlot.ini before the start.
 grep '^ini ' "$steps" | sed 's/^ini //; s/$/\r/' >>"$demo/drawlot.ini" || true
+grep '^delete ' "$steps" | sed 's/^delete //' | while read -r gone; do rm -f "$demo/$gone"; done
 # The CAD stand-in takes a few seconds a run, so the progress window can be photographed.
 echo 2000 >"$demo/standin.wait"
 
