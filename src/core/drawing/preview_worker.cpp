@@ -36,17 +36,12 @@ std::optional<PreviewResult> PreviewWorker::TakeResult() {
 PreviewResult PreviewWorker::Find(const std::string& path) {
   PreviewResult result{path, reader_.stamp(path), nullptr};
   if (!result.stamp) return result;
+  // Only this thread touches the cache, so it needs no lock.
   const PreviewKey key{path, result.stamp->size, result.stamp->last_write};
-  {
-    const std::lock_guard lock(mutex_);
-    result.preview = cache_.Find(key);
-  }
+  result.preview = cache_.Find(key);
   if (result.preview) return result;
   result.preview = reader_.read(path);
-  if (result.preview) {
-    const std::lock_guard lock(mutex_);
-    cache_.Put(key, result.preview);
-  }
+  if (result.preview) cache_.Put(key, result.preview);
   return result;
 }
 

@@ -50,7 +50,7 @@ class PreviewWorker {
   std::optional<std::string> waiting_;  // asked, not yet taken up by the thread
   std::uint64_t newest_ = 0;            // the number of the newest request
   std::optional<PreviewResult> result_;
-  PreviewCache cache_;
+  PreviewCache cache_;  // the worker's thread's alone
   bool ending_ = false;
   std::thread thread_;  // last: it starts once everything above is there
 };
