@@ -75,11 +75,12 @@
 #define IDM_SAVE_SCRIPT_SELECTED 37853
 #define IDM_SEARCH_LIST 37857
 
-// ---- Main window: in-place cell editor controls (951, 952) and timers (1, 2) ------------------
+// ---- Main window: in-place cell editor controls (951, 952) and timers (1 - 3) -----------------
 #define IDC_CELL_EDIT_BOX 951
 #define IDC_CELL_SELECT_BOX 952
 #define TIMER_CELL_COMMIT 1
 #define TIMER_RUN_PAUSE 2
+#define TIMER_START_PRINTERS 3  // the start-up's printer worker starts once the window is idle
 
 // ---- Searching window (dialog 7: statics 101 - 103) -------------------------------------------
 #define IDD_SEARCHING 7

@@ -254,6 +254,9 @@ LRESULT OnTimer(Application& app, HWND window, WPARAM wparam, LPARAM lparam) {
     case TIMER_CELL_COMMIT:
       CellEditorTimerTick(app);
       return 0;
+    case TIMER_START_PRINTERS:
+      ResumeStartupPrinters(app);
+      return 0;
     case TIMER_RUN_PAUSE:
       CloseCellEditor(app);  // the row's script gets the edited cell's text, as with a command
       RunPauseOver(app);

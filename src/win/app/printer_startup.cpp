@@ -79,8 +79,15 @@ PrinterStartup::~PrinterStartup() {
   WaitForWorker();
 }
 
+void PrinterStartup::Resume() {
+  if (!worker_ || !suspended_) return;
+  suspended_ = false;
+  ResumeThread(worker_);
+}
+
 void PrinterStartup::WaitForWorker() {
   if (!worker_) return;
+  Resume();
   WaitForSingleObject(worker_, INFINITE);
   CloseHandle(worker_);
   worker_ = nullptr;
@@ -92,14 +99,24 @@ void StartPrinterEnumeration(Application& app) {
   startup.allowed_ = false;
   startup.missed_ = false;
   startup.run_ = std::make_unique<StartupEnumeration>(app.settings, *app.spooler, app.main_window);
-  startup.worker_ = CreateThread(nullptr, 0, EnumerateOnWorker, startup.run_.get(), 0, nullptr);
+  startup.worker_ =
+      CreateThread(nullptr, 0, EnumerateOnWorker, startup.run_.get(), CREATE_SUSPENDED, nullptr);
   if (startup.worker_) {
     // The window's thread comes first: on a busy machine the worker takes the time left over.
     SetThreadPriority(startup.worker_, THREAD_PRIORITY_BELOW_NORMAL);
+    startup.suspended_ = true;
+    if (!SetTimer(app.main_window, TIMER_START_PRINTERS, USER_TIMER_MINIMUM, nullptr)) {
+      startup.Resume();
+    }
     return;
   }
   startup.run_.reset();
   EnumeratePrinters(app.printers, app.settings, *app.spooler, app.prompter, app.owner());
+}
+
+void ResumeStartupPrinters(Application& app) {
+  KillTimer(app.main_window, TIMER_START_PRINTERS);
+  app.printer_startup.Resume();
 }
 
 void AllowStartupPrinters(Application& app) {
@@ -126,6 +143,7 @@ void TakeStartupPrinters(Application& app) {
 void WaitForStartupPrinters(Application& app) {
   PrinterStartup& startup = app.printer_startup;
   if (!startup.run_) return;
+  startup.Resume();
   if (startup.worker_ && WaitForSingleObject(startup.worker_, 0) == WAIT_TIMEOUT) {
     // Like a modal dialog: nothing else may be asked of the main window meanwhile.
     const InputOffScope input_off(app.input_gate, app.main_window);

@@ -33,18 +33,26 @@ class PrinterStartup {
   friend void AllowStartupPrinters(Application& app);
   friend void TakeStartupPrinters(Application& app);
   friend void WaitForStartupPrinters(Application& app);
+  friend void ResumeStartupPrinters(Application& app);
+  void Resume();
   void WaitForWorker();
 
   std::unique_ptr<StartupEnumeration> run_;
   HANDLE worker_ = nullptr;
+  bool suspended_ = false;  // made, not yet started
   // The window takes the catalogue only once it is made, after the boxes of its creation.
   bool allowed_ = false;
   bool missed_ = false;
 };
 
-// Step 11 of the main window's creation: starts the worker (or, when no thread can be made,
-// enumerates here and now as before).
+// Step 11 of the main window's creation: makes the worker, which starts on the window's timer
+// TIMER_START_PRINTERS or when the catalogue is needed first (or, when no thread can be made,
+// enumerates here and now as before). A timer's message comes only once the window has painted
+// and nothing else waits: loading the spooler makes Wine copy every queue into its registry,
+// which would otherwise hold up the window's first paint.
 void StartPrinterEnumeration(Application& app);
+// On TIMER_START_PRINTERS: the worker starts.
+void ResumeStartupPrinters(Application& app);
 // The end of the main window's creation: from now on the catalogue is taken when it is ready.
 void AllowStartupPrinters(Application& app);
 // On the worker's message: the catalogue goes into app.printers and its boxes are shown.
