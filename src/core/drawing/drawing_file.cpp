@@ -445,4 +445,27 @@ std::string BmpFileFromDib(std::string_view dib) {
   return file;
 }
 
+std::string DibOverWhite(int width, int height, std::string_view bgra) {
+  if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide) return {};
+  const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  constexpr std::size_t kHeaderBytes = 40;
+  if (bgra.size() != pixels * 4 || kHeaderBytes + pixels * 4 > kMaxPictureBytes) return {};
+  std::string dib;
+  dib.reserve(kHeaderBytes + bgra.size());
+  PutLittle32(dib, kHeaderBytes);
+  PutLittle32(dib, static_cast<std::uint32_t>(width));
+  PutLittle32(dib, static_cast<std::uint32_t>(-height));  // top-down, as the decoder gives rows
+  PutLittle32(dib, 1 | (32u << 16));                      // one plane, 32 bits a pixel
+  dib.append(kHeaderBytes - dib.size(), '\0');            // BI_RGB, no colour table
+  for (std::size_t at = 0; at < bgra.size(); at += 4) {
+    const unsigned alpha = static_cast<unsigned char>(bgra[at + 3]);
+    for (int k = 0; k < 3; ++k) {
+      const unsigned colour = static_cast<unsigned char>(bgra[at + k]);
+      dib.push_back(static_cast<char>((colour * alpha + 255 * (255 - alpha) + 127) / 255));
+    }
+    dib.push_back('\0');
+  }
+  return dib;
+}
+
 }  // namespace drawlot

@@ -71,4 +71,10 @@ std::optional<PngShape> CheckPng(std::string_view png);
 // A .bmp file's bytes: the BITMAPFILEHEADER that `dib` (checked by CheckDib) lacks, then `dib`.
 std::string BmpFileFromDib(std::string_view dib);
 
+// A top-down 32-bit DIB of a decoded picture's `width` x `height` pixels, given as rows of
+// blue, green, red and alpha bytes (not premultiplied), laid over white so that GDI draws it as
+// the drawing program showed it. Empty when the sizes do not match or exceed kMaxPictureSide or
+// kMaxPictureBytes.
+std::string DibOverWhite(int width, int height, std::string_view bgra);
+
 }  // namespace drawlot

@@ -68,33 +68,3 @@ PaneRect FitPicture(int width, int height, const PaneRect& box) {
 }
 
 }  // namespace drawlot
-
-namespace drawlot {
-
-std::string DibOverWhite(int width, int height, std::string_view bgra) {
-  if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide) return {};
-  const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-  constexpr std::size_t kHeaderBytes = 40;
-  if (bgra.size() != pixels * 4 || kHeaderBytes + pixels * 4 > kMaxPictureBytes) return {};
-  std::string dib(kHeaderBytes, '\0');
-  const auto put32 = [&dib](std::size_t at, std::uint32_t value) {
-    for (int k = 0; k < 4; ++k) dib[at + k] = static_cast<char>(value >> (8 * k));
-  };
-  put32(0, kHeaderBytes);
-  put32(4, static_cast<std::uint32_t>(width));
-  put32(8, static_cast<std::uint32_t>(-height));  // top-down, as the decoder gives the rows
-  dib[12] = 1;                                    // planes
-  dib[14] = 32;                                   // bits a pixel; BI_RGB, no colour table
-  dib.reserve(kHeaderBytes + bgra.size());
-  for (std::size_t at = 0; at < bgra.size(); at += 4) {
-    const unsigned alpha = static_cast<unsigned char>(bgra[at + 3]);
-    for (int k = 0; k < 3; ++k) {
-      const unsigned colour = static_cast<unsigned char>(bgra[at + k]);
-      dib.push_back(static_cast<char>((colour * alpha + 255 * (255 - alpha) + 127) / 255));
-    }
-    dib.push_back('\0');
-  }
-  return dib;
-}
-
-}  // namespace drawlot

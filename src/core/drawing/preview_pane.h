@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "core/drawing/drawing_file.h"
 #include "core/platform/file_system.h"
@@ -76,11 +75,5 @@ int PreviewWidthForSplitterAt(int x, int area_right);
 // The place of a picture of `width` x `height` in `box`: scaled to fit, its proportions kept,
 // centred; an empty rectangle for an empty picture or box.
 PaneRect FitPicture(int width, int height, const PaneRect& box);
-
-// A top-down 32-bit DIB of a decoded picture's `width` x `height` pixels, given as rows of
-// blue, green, red and alpha bytes (not premultiplied), laid over white so that GDI draws it as
-// the drawing program showed it. Empty when the sizes do not match or exceed kMaxPictureSide or
-// kMaxPictureBytes.
-std::string DibOverWhite(int width, int height, std::string_view bgra);
 
 }  // namespace drawlot

@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "core/drawing/drawing_file.h"
-#include "core/drawing/preview_pane.h"
 
 namespace drawlot {
 namespace {
