@@ -4,14 +4,19 @@
 // script's bytes as they were when it started:
 //
 //   [run]<CR LF>
+//   id=<its process id>.<the tick it started at><CR LF>
 //   command_line=<the command line><CR LF>
 //   script=<the script path><CR LF>
 //   bytes=<the script's size in bytes, or "none" when it cannot be read><CR LF>
 //   <the script's bytes>
-//   [ended]<CR LF>
+//   [ended <its id>]<CR LF>
+//
+// Starts that run at the same time append whole entries, each in one write; the end line names
+// its start, since another start's entry may come between (and a process id alone may come
+// again later in the same log).
 //
 // With a file "standin.wait" beside it, it waits the number of milliseconds that file holds
-// before it writes "[ended]" and ends, so that a test sees whether its starter waited. With a
+// before it writes its end line and ends, so that a test sees whether its starter waited. With a
 // file "standin.hang" beside it, a script that names the drawing that file holds makes it hang
 // (as AutoCAD stopped at a dialog) until it is ended from outside; with "standin.exit" it ends
 // with the exit code that file holds instead of 0. With "standin.per_drawing" it waits that
@@ -53,9 +58,15 @@ std::optional<std::string> ReadWhole(const std::string& path) {
   return bytes;
 }
 
+// Another start may hold the log for its own write: wait for it rather than lose the entry.
 void Append(const std::string& path, const std::string& bytes) {
-  const HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = INVALID_HANDLE_VALUE;
+  for (int attempt = 0; attempt < 500 && file == INVALID_HANDLE_VALUE; ++attempt) {
+    file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_SHARING_VIOLATION) return;
+    if (file == INVALID_HANDLE_VALUE) Sleep(5);
+  }
   if (file == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -79,7 +90,10 @@ int main() {
   const std::string script_path = QuotedPath(command_line);
   const std::optional<std::string> script = ReadWhole(script_path);
 
-  std::string entry = "[run]\r\ncommand_line=" + command_line + "\r\nscript=" + script_path +
+  const std::string id =
+      std::to_string(GetCurrentProcessId()) + "." + std::to_string(GetTickCount64());
+  std::string entry = "[run]\r\nid=" + id + "\r\ncommand_line=" + command_line +
+                      "\r\nscript=" + script_path +
                       "\r\nbytes=" + (script ? std::to_string(script->size()) : "none") + "\r\n";
   if (script) entry += *script;
   Append(log, entry);
@@ -100,7 +114,7 @@ int main() {
     }
     if (opens > 0) Sleep(static_cast<DWORD>(opens * std::atoi(per_drawing->c_str())));
   }
-  Append(log, "[ended]\r\n");
+  Append(log, "[ended " + id + "]\r\n");
   const auto code = ReadWhole(folder + "\\standin.exit");
   return code ? std::atoi(code->c_str()) : 0;
 }

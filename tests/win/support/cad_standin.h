@@ -58,6 +58,7 @@ inline std::vector<StandInRun> StandInRuns(const TempFolder& folder) {
       return line.substr(key.size());
     };
     StandInRun run;
+    const std::string id = field("id=");
     run.command_line = field("command_line=");
     run.script_path = field("script=");
     const std::string size = field("bytes=");
@@ -67,7 +68,7 @@ inline std::vector<StandInRun> StandInRuns(const TempFolder& folder) {
       run.script = log.substr(pos, std::stoul(size));
       pos += run.script.size();
     }
-    run.ended = log.compare(pos, 9, "[ended]\r\n") == 0;
+    run.ended = log.find("[ended " + id + "]\r\n", pos) != std::string::npos;
     runs.push_back(run);
     at = log.find(kRun, pos);
   }
