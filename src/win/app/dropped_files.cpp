@@ -11,27 +11,12 @@
 #include "win/app/main_window.h"
 #include "win/app/undo_commands.h"
 #include "win/platform/list_redraw_pause.h"
+#include "win/platform/shell_library.h"
 
 namespace drawlot {
 
-namespace {
-
-std::vector<std::string> DroppedPaths(HDROP drop) {
-  std::vector<std::string> paths;
-  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-  for (UINT index = 0; index < count; ++index) {
-    std::string path(DragQueryFileA(drop, index, nullptr, 0), '\0');
-    DragQueryFileA(drop, index, path.data(), static_cast<UINT>(path.size() + 1));
-    paths.push_back(std::move(path));
-  }
-  return paths;
-}
-
-}  // namespace
-
 void DropFilesCommand(Application& app, HDROP drop) {
-  const std::vector<std::string> paths = DroppedPaths(drop);
-  DragFinish(drop);
+  const std::vector<std::string> paths = TakeDroppedPaths(drop);
   if (!app.rows) return;
   CloseCellEditor(app);
   AddingContext context = MainListContext(app);

@@ -31,6 +31,7 @@
 #include "win/platform/list_redraw_pause.h"
 #include "win/platform/list_view.h"
 #include "win/platform/local_clock.h"
+#include "win/platform/shell_library.h"
 
 namespace drawlot {
 
@@ -141,7 +142,7 @@ bool OnCreate(Application& app) {
   // A run cut off last time is asked about once the window is up and its boxes are shown.
   PostMessageA(app.main_window, kPickUpRunMessage, 0, 0);
   AllowStartupPrinters(app);
-  DragAcceptFiles(app.main_window, TRUE);
+  AcceptDroppedFiles(app.main_window);
   return true;
 }
 

@@ -1,7 +1,5 @@
 #include "win/app/run_commands.h"
 
-#include <shellapi.h>
-
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -21,6 +19,7 @@
 #include "win/app/printer_startup.h"
 #include "win/platform/input_off.h"
 #include "win/platform/local_clock.h"
+#include "win/platform/shell_library.h"
 #include "win/script/run_progress_window.h"
 #include "win/script/run_settings_dialog.h"
 
@@ -541,9 +540,7 @@ void OpenRunRecordCommand(Application& app) {
     app.prompter.Tell(app.owner(), "実行記録はまだありません。", "実行記録", Icon::kNone);
     return;
   }
-  const auto opened = reinterpret_cast<INT_PTR>(
-      ShellExecuteA(app.main_window, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  if (opened > 32) return;
+  if (ShellOpen(app.main_window, path) > 32) return;
   if (!app.launcher->Start(app.notepad_program, "notepad.exe \"" + path + "\"")) {
     app.prompter.Tell(app.owner(), "notepad.exeが見つかりませんでした。", "実行記録", Icon::kNone);
   }

@@ -2,8 +2,6 @@
 // everything it keeps lives in the folder it is started in.
 #include <windows.h>
 
-#include <objbase.h>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +9,7 @@
 #include "win/app/drawlot_run.h"
 #include "win/platform/help_pages.h"
 #include "win/platform/message_box_prompter.h"
+#include "win/platform/shell_library.h"
 
 namespace {
 
@@ -27,13 +26,11 @@ std::string CurrentFolder() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
-  // The folder browser and the shell's "open" are COM underneath; they want the thread set up.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   drawlot::MessageBoxPrompter prompter;
   auto app = std::make_unique<drawlot::Application>(CurrentFolder(), prompter, instance);
   app->open_web_page = drawlot::ShellPageOpener(prompter);
   const int exit_code = drawlot::RunDrawlot(*app, show_command);
   app.reset();
-  if (SUCCEEDED(com)) CoUninitialize();
+  drawlot::LeaveShellApartment();  // entered by the first folder browser or "open", if any
   return exit_code;
 }

@@ -4,11 +4,11 @@
 
 #include <cderr.h>
 #include <commdlg.h>
-#include <shlobj.h>
 
 #include <cstring>
 
 #include "win/platform/common_file_dialog.h"
+#include "win/platform/shell_library.h"
 
 namespace drawlot {
 namespace {
@@ -65,12 +65,7 @@ std::string DrawingPickers::ChooseFolder(std::string_view title, std::string_vie
   browse.ulFlags = BIF_RETURNONLYFSDIRS;
   browse.lpfn = PreselectFolder;
   browse.lParam = reinterpret_cast<LPARAM>(preselected_text.c_str());
-  const LPITEMIDLIST chosen = SHBrowseForFolderA(&browse);
-  if (!chosen) return {};
-  char path[MAX_PATH] = {};
-  const BOOL has_path = SHGetPathFromIDListA(chosen, path);
-  ILFree(chosen);
-  return has_path ? std::string(path) : std::string();
+  return BrowseForFolderPath(browse);
 }
 
 }  // namespace drawlot

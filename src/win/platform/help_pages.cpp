@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include "core/text/cp932.h"
 #include "core/text/file_io.h"
+#include "win/platform/shell_library.h"
 
 namespace drawlot {
 
@@ -34,9 +33,7 @@ bool IsFile(const std::string& path) {
 
 PageOpener ShellPageOpener(Prompter& prompter) {
   return [&prompter](const std::string& address) {
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (result > 32) return;
+    if (ShellOpen(nullptr, address) > 32) return;
     prompter.Tell(reinterpret_cast<WindowRef>(GetActiveWindow()),
                   "ページを開けませんでした。ブラウザで次の場所を開いて下さい。\n" + address,
                   "ﾍﾙﾌﾟ", Icon::kWarning);

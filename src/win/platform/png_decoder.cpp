@@ -7,11 +7,12 @@
 #include <cstdint>
 
 #include "core/drawing/drawing_file.h"
+#include "win/platform/shell_library.h"
 
 namespace drawlot {
 namespace {
 
-// The imaging component's ids, here so that nothing beyond ole32 has to be linked for them.
+// The imaging component's ids, here so that no library has to be linked for them.
 constexpr CLSID kImagingFactory = {
     0xcacaf262, 0x9370, 0x4615, {0xa1, 0x3b, 0x9f, 0x55, 0x39, 0xda, 0x4c, 0x0a}};
 constexpr IID kImagingFactoryInterface = {
@@ -35,20 +36,6 @@ class Held {
 
  private:
   Interface* object_ = nullptr;
-};
-
-// COM's multithreaded apartment for as long as the decoding lasts.
-class Apartment {
- public:
-  Apartment() : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
-  ~Apartment() {
-    if (entered_) CoUninitialize();
-  }
-  Apartment(const Apartment&) = delete;
-  Apartment& operator=(const Apartment&) = delete;
-
- private:
-  bool entered_;
 };
 
 std::optional<std::string> Decode(IWICImagingFactory& factory, std::string_view png) {
@@ -90,10 +77,10 @@ std::optional<std::string> Decode(IWICImagingFactory& factory, std::string_view 
 
 std::optional<std::string> DecodePngToDib(std::string_view png) {
   if (png.empty() || png.size() > kMaxPictureBytes || !CheckPng(png)) return std::nullopt;
-  const Apartment apartment;
+  const ComApartment apartment(COINIT_MULTITHREADED);  // for as long as the decoding lasts
   Held<IWICImagingFactory> factory;
-  if (FAILED(CoCreateInstance(kImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                              kImagingFactoryInterface, reinterpret_cast<void**>(factory.out())))) {
+  if (FAILED(CreateComObject(kImagingFactory, kImagingFactoryInterface,
+                             reinterpret_cast<void**>(factory.out())))) {
     return std::nullopt;
   }
   return Decode(*factory.get(), png);

@@ -116,6 +116,7 @@ const Texts kAll{"a.DWG", "b.dwg", "c.dxf"};
 std::vector<Step> DropAndRowCopySteps(const TempFolder& folder) {
   return {
       [&folder](Application& app) {
+        EXPECT_TRUE(GetWindowLongPtrA(app.main_window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
         const HDROP drop =
             MakeDrop({folder.File("a.DWG"), folder.File("図面"), folder.File("memo.txt")});
         SendMessageA(app.main_window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
