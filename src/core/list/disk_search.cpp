@@ -9,7 +9,7 @@ void AddFoundDrawing(AddingContext& context, std::string_view path) {
   const std::size_t slash = FindLastBackslash(path);
   const std::string_view folder =
       slash == std::string_view::npos ? std::string_view{} : path.substr(0, slash);
-  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  const std::string_view name = FileNameOf(path);
   const std::vector<DirectoryEntry> found =
       path.size() > kMaxPathBytes ? std::vector<DirectoryEntry>{} : context.files.List(path);
   if (found.empty()) {

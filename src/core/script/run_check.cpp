@@ -57,11 +57,6 @@ class PrinterPapers {
   std::map<std::string, std::vector<std::string>> papers_;
 };
 
-std::string NameOf(const std::string& path) {
-  const std::size_t separator = FindLastBackslash(path);
-  return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 }  // namespace
 
 std::vector<CheckedRow> CheckBeforeRun(const RowStore& rows, const ItemSlots& items,
@@ -102,7 +97,7 @@ std::string CheckBeforeRunText(const RowStore& rows, const ItemSlots& items,
     std::vector<std::string> names;
     for (const CheckedRow& checked : found) {
       if (checked.finding == kind)
-        names.push_back(NameOf(FactsOf(rows, items, checked.row).drawing));
+        names.emplace_back(FileNameOf(FactsOf(rows, items, checked.row).drawing));
     }
     if (names.empty()) continue;
     text += "\r\n" + std::string(words) + " " + std::to_string(names.size()) + "件\r\n";

@@ -35,6 +35,11 @@ std::size_t FindLastBackslash(std::string_view text) {
   return found;
 }
 
+std::string_view FileNameOf(std::string_view path) {
+  const std::size_t backslash = FindLastBackslash(path);
+  return backslash == std::string_view::npos ? path : path.substr(backslash + 1);
+}
+
 bool EndsWithBackslash(std::string_view text) {
   // Only a text whose last byte is 5C needs the walk that tells a backslash from a trail byte.
   return !text.empty() && text.back() == '\\' && FindLastBackslash(text) == text.size() - 1;

@@ -28,6 +28,9 @@ std::size_t Cp932WholeLength(std::string_view text, std::size_t max_bytes);
 // Position of the last backslash that is a character of its own (not a trail byte), or npos.
 std::size_t FindLastBackslash(std::string_view text);
 
+// What follows the last backslash of a path: its file name (the whole text when it has none).
+std::string_view FileNameOf(std::string_view path);
+
 // True when the text's last character is a backslash (not the trail byte of a double-byte
 // character such as 表, bytes 95 5C).
 bool EndsWithBackslash(std::string_view text);

@@ -12,12 +12,6 @@ constexpr UINT kClockPeriod = 1000;
 // The lines of the AutoCADs at once, in dialog units: up to eight.
 constexpr LONG kStartsHeight = 68;
 
-// A drawing's file name, after its folder.
-std::string NameOf(const std::string& path) {
-  const std::size_t separator = FindLastBackslash(path);
-  return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 std::string Duration(ULONGLONG milliseconds) {
   const ULONGLONG seconds = milliseconds / 1000;
   char text[32];
@@ -105,7 +99,7 @@ class ProgressDialog : public Dialog, public RunProgressWindow {
       lines += std::to_string(start.first);
       if (start.last > start.first) lines += "～" + std::to_string(start.last);
       lines += " / " + std::to_string(view_.drawings_total) + "　" +
-               Duration(now - start.started_ms) + "　" + NameOf(start.drawing);
+               Duration(now - start.started_ms) + "　" + std::string(FileNameOf(start.drawing));
     }
     SetItemText(IDC_RUN_STARTS, lines);
   }

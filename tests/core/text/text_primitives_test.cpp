@@ -34,6 +34,8 @@ TEST(Cp932, BackslashSearchSkipsTrailBytes) {
   EXPECT_TRUE(EndsWithBackslash("C:\\表\\"));
   EXPECT_EQ(FindLastBackslash("ソ表"), std::string_view::npos);  // ソ is 83 5C too
   EXPECT_EQ(FindLastBackslash(""), std::string_view::npos);
+  EXPECT_EQ(FileNameOf("C:\\図面\\表.dwg"), "表.dwg");
+  EXPECT_EQ(FileNameOf("ソ表.dwg"), "ソ表.dwg");  // no backslash of its own: the whole text
 }
 
 // What a control read keeps: a lead byte whose trail byte is missing would swallow the ";"
