@@ -5,7 +5,10 @@
 # list that answers with 0, 10 and 30 queues (RUNS starts each, default 5), with the ratio of
 # the median with 30 queues to the one with none. A bare window (bench/win/bare_window.cpp:
 # kernel32 and user32, a window that quits once shown) is timed from start to end under the same
-# Wine with none and 30 queues, and the program's start-up is set against it.
+# Wine with none and 30 queues, in turns with the program's start-up, which is set against it.
+#
+# The program timed is the optimised one users get (build/win64-release) when it is built, else
+# the one in BUILD_DIR; PROGRAM=path chooses another.
 #
 #   bench/win/printer_timing.sh [BUILD_DIR]     (default build/win64)
 set -euo pipefail
@@ -16,7 +19,9 @@ runs=${RUNS:-5}
 driver="$build/tests/e2e/drawlot_printer_enumeration_timing.exe"
 starter="$build/tests/e2e/drawlot_startup_timing.exe"
 bare="$build/tests/e2e/drawlot_bare_window.exe"
-program=$(find "$build" -name Drawlot.exe -print -quit)
+program=${PROGRAM:-$top/build/win64-release/src/win/Drawlot.exe}
+[ -n "${PROGRAM:-}" ] || [ -f "$program" ] || program=$(find "$build" -name Drawlot.exe -print -quit)
+echo "timing $program"
 for file in "$driver" "$starter" "$bare" "$program"; do
   [ -f "$file" ] || { echo "build the win64 preset first ($file)" >&2; exit 1; }
 done
@@ -32,23 +37,25 @@ windows_program="Z:$(tr '/' '\\' <<<"$program")"
 windows_bare="Z:$(tr '/' '\\' <<<"$bare")"
 
 declare -A median
-# time_start QUEUES [bare]: the program's start-up, or the bare window's start to end.
+# time_start QUEUES [against]: the program's start-up; with "against", in turns with the bare
+# window's start to end, and the median of the pairs' ratios.
 time_start() {
-  local target=$windows_program key=$1
-  [ "${2:-}" = bare ] && target=$windows_bare key="bare $1"
+  local extra=()
+  [ "${2:-}" = against ] && extra=(against "$windows_bare")
   # The first Wine process after new queues copies them into the prefix: not what is timed.
-  (cd "$workspace/demo" && bash "$top/tools/wine-run.sh" "$starter" "$target" 1 x ${2:-} >/dev/null)
-  local line
-  line=$(cd "$workspace/demo" &&
-    bash "$top/tools/wine-run.sh" "$starter" "$target" "$runs" "$1 queues" ${2:-} | tr -d '\r')
-  echo "$line"
-  median[$key]=$(sed -n 's/.*median *\([0-9.]*\) ms.*/\1/p' <<<"$line")
+  (cd "$workspace/demo" && bash "$top/tools/wine-run.sh" "$starter" "$windows_program" 1 x >/dev/null)
+  local lines
+  lines=$(cd "$workspace/demo" && bash "$top/tools/wine-run.sh" "$starter" "$windows_program" \
+    "$runs" "$1 queues" "${extra[@]}" | tr -d '\r')
+  echo "$lines"
+  median[$1]=$(sed -n 's/.*list that answers.*median *\([0-9.]*\) ms.*/\1/p' <<<"$lines")
+  median["bare $1"]=$(sed -n 's/.*bare window, start to end.*median *\([0-9.]*\) ms.*/\1/p' <<<"$lines")
+  median["pairs $1"]=$(sed -n 's/.*median of the pairs: *\([0-9.]*\).*/\1/p' <<<"$lines")
 }
 
 made=0
 echo "== no queue"
-time_start 0 bare
-time_start 0
+time_start 0 against
 for queues in 1 10 30; do
   while [ "$made" -lt "$queues" ]; do
     made=$((made + 1))
@@ -58,13 +65,11 @@ for queues in 1 10 30; do
   echo "== $queues queues of 60 sizes"
   bash tools/wine-run.sh "$driver" >/dev/null
   bash tools/wine-run.sh "$driver"
-  [ "$queues" -eq 1 ] || time_start "$queues"
-  if [ "$queues" -eq 30 ]; then time_start "$queues" bare; fi
+  if [ "$queues" -eq 10 ]; then time_start "$queues"; fi
+  if [ "$queues" -eq 30 ]; then time_start "$queues" against; fi
 done
 awk -v none="${median[0]}" -v thirty="${median[30]}" \
   'BEGIN { printf "start-up, median with 30 queues / with none: %.2f\n", thirty / none }'
-awk -v bare="${median[bare 0]}" -v none="${median[0]}" -v thirty="${median[30]}" \
-  -v bare_thirty="${median[bare 30]}" 'BEGIN {
-    printf "bare window, median start to end: %.1f ms with none, %.1f ms with 30 queues\n", bare, bare_thirty
-    printf "start-up / bare window: %.2f with none, %.2f with 30 queues\n", none / bare, thirty / bare_thirty
-  }'
+awk -v bare="${median[bare 0]}" -v bare_thirty="${median[bare 30]}" \
+  'BEGIN { printf "bare window, median start to end: %.1f ms with none, %.1f ms with 30 queues\n", bare, bare_thirty }'
+echo "start-up / bare window, median of the pairs: ${median[pairs 0]} with none, ${median[pairs 30]} with 30 queues"

@@ -5,9 +5,11 @@
 // each run and their median; asserts nothing. Run through bench/win/printer_timing.sh, which makes
 // the queues and the workspace. With "bare" after the label the program is the bench's bare
 // window (bare_window.cpp), which quits by itself once its window is shown: the clock stops
-// when it has ended, with 0.
+// when it has ended, with 0. With "against BARE" the two take turns, a start of the bare window
+// before each of the program's, and the median of the pairs' ratios is printed as well: on a
+// shared machine whose speed changes from one second to the next, the pairs see the same moment.
 //
-//   drawlot_startup_timing.exe DRAWLOT_EXE RUNS LABEL [bare]
+//   drawlot_startup_timing.exe PROGRAM RUNS LABEL [bare | against BARE]
 #include <windows.h>
 
 #include <commctrl.h>
@@ -91,29 +93,51 @@ double TimeOneStart(const std::string& program, bool bare) {
   return answered;
 }
 
+// The figures of one series and their median, on one line.
+double PrintSeries(const char* label, const char* what, std::vector<double> figures) {
+  std::printf("%-10s %s:", label, what);
+  for (const double figure : figures) std::printf(" %7.1f", figure);
+  std::sort(figures.begin(), figures.end());
+  const double median = figures[figures.size() / 2];
+  std::printf(" ms; median %7.1f ms\n", median);
+  return median;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: drawlot_startup_timing.exe DRAWLOT_EXE RUNS LABEL [bare]\n");
+  const bool bare = argc == 5 && std::string(argv[4]) == "bare";
+  const bool against = argc == 6 && std::string(argv[4]) == "against";
+  if (argc != 4 && !bare && !against) {
+    std::fprintf(stderr,
+                 "usage: drawlot_startup_timing.exe PROGRAM RUNS LABEL [bare | against BARE]\n");
     return 2;
   }
   const int runs = std::max(1, std::atoi(argv[2]));
   std::vector<double> figures;
-  const bool bare = argc > 4 && std::string(argv[4]) == "bare";
-  std::printf("%-10s %s:", argv[3],
-              bare ? "bare window, start to end" : "start-up to a list that answers");
+  std::vector<double> bare_figures;
+  std::vector<double> ratios;
   for (int run = 0; run < runs; ++run) {
+    // Against the bare window, each start of the program follows one of the bare window's, so
+    // that both see the machine as it is at that moment.
+    const double bare_figure = against ? TimeOneStart(argv[5], true) : 0;
     const double figure = TimeOneStart(argv[1], bare);
-    if (figure < 0) {
-      std::printf(" (no answer, or no clean end)\n");
+    if (figure < 0 || bare_figure < 0) {
+      std::printf("%s: no answer, or no clean end\n", argv[3]);
       return 1;
     }
     figures.push_back(figure);
-    std::printf(" %7.1f", figure);
-    std::fflush(stdout);
+    if (against) {
+      bare_figures.push_back(bare_figure);
+      ratios.push_back(figure / bare_figure);
+    }
   }
-  std::sort(figures.begin(), figures.end());
-  std::printf(" ms; median %7.1f ms\n", figures[figures.size() / 2]);
+  PrintSeries(argv[3], bare ? "bare window, start to end" : "start-up to a list that answers",
+              figures);
+  if (!against) return 0;
+  PrintSeries(argv[3], "bare window, start to end", bare_figures);
+  std::sort(ratios.begin(), ratios.end());
+  std::printf("%-10s start-up / bare window, median of the pairs: %.2f\n", argv[3],
+              ratios[ratios.size() / 2]);
   return 0;
 }
