@@ -31,6 +31,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   app->open_web_page = drawlot::ShellPageOpener(prompter);
   const int exit_code = drawlot::RunDrawlot(*app, show_command);
   app.reset();
-  drawlot::LeaveShellApartment();  // entered by the first folder browser or "open", if any
+  drawlot::LeaveShellApartment();  // entered by the first file dialog or "open", if any
   return exit_code;
 }

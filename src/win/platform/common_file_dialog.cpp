@@ -1,5 +1,6 @@
 #include "win/platform/common_file_dialog.h"
 
+#include "win/platform/shell_library.h"
 #include "win/platform/system_library.h"
 
 namespace drawlot {
@@ -39,13 +40,17 @@ OPENFILENAMEA CommonDialogSetup(WindowRef owner, const std::string& filter,
 BOOL ShowOpenDialog(OPENFILENAMEA& dialog) {
   static const auto open =
       SystemFunction<decltype(&GetOpenFileNameA)>(kCommonDialogs, "GetOpenFileNameA");
-  return open ? open(&dialog) : FALSE;
+  if (!open) return FALSE;
+  EnterShellApartment();  // the dialog's folder view is the shell's, COM underneath
+  return open(&dialog);
 }
 
 BOOL ShowSaveDialog(OPENFILENAMEA& dialog) {
   static const auto save =
       SystemFunction<decltype(&GetSaveFileNameA)>(kCommonDialogs, "GetSaveFileNameA");
-  return save ? save(&dialog) : FALSE;
+  if (!save) return FALSE;
+  EnterShellApartment();
+  return save(&dialog);
 }
 
 DWORD CommonDialogError() {

@@ -29,9 +29,9 @@ class ComApartment {
 
 HRESULT CreateComObject(REFCLSID object, REFIID kind, void** out);
 
-// The folder browser and the shell's "open" are COM underneath and want the thread in a
-// single-threaded apartment. The window's thread enters it at the first of them and leaves it
-// at the program's end.
+// The folder browser, the open and save dialogs and the shell's "open" are COM underneath and
+// want the thread in a single-threaded apartment. The window's thread enters it at the first of
+// them and leaves it at the program's end.
 void EnterShellApartment();
 void LeaveShellApartment();
 
