@@ -94,13 +94,11 @@ double TimeOneStart(const std::string& program, bool bare) {
 }
 
 // The figures of one series and their median, on one line.
-double PrintSeries(const char* label, const char* what, std::vector<double> figures) {
+void PrintSeries(const char* label, const char* what, std::vector<double> figures) {
   std::printf("%-10s %s:", label, what);
   for (const double figure : figures) std::printf(" %7.1f", figure);
   std::sort(figures.begin(), figures.end());
-  const double median = figures[figures.size() / 2];
-  std::printf(" ms; median %7.1f ms\n", median);
-  return median;
+  std::printf(" ms; median %7.1f ms\n", figures[figures.size() / 2]);
 }
 
 }  // namespace
