@@ -114,6 +114,25 @@ HWND CreateStatusBar(const Application& app) {
   return status;
 }
 
+// The toolbar, the list with the preview beside it, and the status bar, for a client area of
+// the size WM_SIZE gives.
+void LayOutChildren(Application& app, WPARAM size_type, LPARAM client_size) {
+  const int width = LOWORD(client_size);
+  const int height = HIWORD(client_size);
+  if (app.toolbar) SendMessageA(app.toolbar, WM_SIZE, size_type, client_size);
+  PlaceListAndPreview(app, PaneRect{0, kDrawingListTop, width, height - kListHeightLoss});
+  if (app.status_bar) SendMessageA(app.status_bar, WM_SIZE, size_type, client_size);
+}
+
+// The children take their places while the window is still hidden: a list that first gets its
+// size once shown lays out its header and scroll bars on screen, each step painted, before its
+// rows are.
+void LayOutHiddenChildren(Application& app) {
+  RECT client{};
+  if (!GetClientRect(app.main_window, &client)) return;
+  LayOutChildren(app, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
 void LoadSavedList(Application& app) {
   const ListRedrawPause pause(app.drawing_list);
   LoadListAtStart(app.workspace(), *app.rows, app.tags, app.startup_reads, app.prompter,
@@ -132,7 +151,10 @@ bool OnCreate(Application& app) {
   app.drawing_list = CreateDrawingList(app, row_icons);
   if (!app.drawing_list) return false;
   app.rows = std::make_unique<ListViewRowStore>(app.drawing_list);
-  BuildColumns(*app.rows, app.current_items());
+  {
+    const ListRedrawPause pause(app.drawing_list);
+    BuildColumns(*app.rows, app.current_items());
+  }
   app.editor_font = CreateEditorFont();
   CreatePreviewPane(app);
   app.status_bar = CreateStatusBar(app);
@@ -143,17 +165,14 @@ bool OnCreate(Application& app) {
   PostMessageA(app.main_window, kPickUpRunMessage, 0, 0);
   AllowStartupPrinters(app);
   AcceptDroppedFiles(app.main_window);
+  LayOutHiddenChildren(app);
   return true;
 }
 
 // ---- Messages --------------------------------------------------------------------------------
 
 void OnSize(Application& app, WPARAM wparam, LPARAM lparam) {
-  const int width = LOWORD(lparam);
-  const int height = HIWORD(lparam);
-  if (app.toolbar) SendMessageA(app.toolbar, WM_SIZE, wparam, lparam);
-  PlaceListAndPreview(app, PaneRect{0, kDrawingListTop, width, height - kListHeightLoss});
-  if (app.status_bar) SendMessageA(app.status_bar, WM_SIZE, wparam, lparam);
+  LayOutChildren(app, wparam, lparam);
   InvalidateRect(app.main_window, nullptr, FALSE);
   UpdateWindow(app.main_window);
 }
