@@ -91,7 +91,14 @@ HIMAGELIST CreateIconList(HINSTANCE instance, int size, std::span<const int> ico
   for (const int id : icon_ids) {
     const HICON icon = static_cast<HICON>(
         LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-    ImageList_AddIcon(icons, icon);
+    // The icon's own bitmaps: ImageList_AddIcon would load the icon again from the resource
+    // for a copy of its size, twice the work at every start.
+    ICONINFO parts{};
+    if (icon && GetIconInfo(icon, &parts)) {
+      ImageList_Add(icons, parts.hbmColor, parts.hbmMask);
+      DeleteObject(parts.hbmColor);
+      DeleteObject(parts.hbmMask);
+    }
     if (icon) DestroyIcon(icon);
   }
   return icons;
