@@ -52,8 +52,9 @@ demo="$top/build/photo-run"
 bash tools/demo-workspace.sh "$demo"
 grep -v '^#' "$steps" | grep -v '^ini ' | grep -v '^delete ' | iconv -f UTF-8 -t CP932 >"$demo/steps.txt"
 # "ini key=value" lines of the steps go into the workspace's drawlot.ini before the start.
-grep '^ini ' "$steps" | sed 's/^ini //; s/$/\r/' >>"$demo/drawlot.ini" || true
-grep '^delete ' "$steps" | sed 's/^delete //' | while read -r gone; do rm -f "$demo/$gone"; done
+# A steps file without such lines is fine: grep's "nothing found" ends no pipeline.
+{ grep '^ini ' "$steps" || true; } | sed 's/^ini //; s/$/\r/' >>"$demo/drawlot.ini"
+{ grep '^delete ' "$steps" || true; } | sed 's/^delete //' | while read -r gone; do rm -f "$demo/$gone"; done
 # The CAD stand-in takes a few seconds a run, so the progress window can be photographed.
 echo 2000 >"$demo/standin.wait"
 
